@@ -1,0 +1,28 @@
+#include "app/appsetup.h"
+
+#include "app/appicon.h"
+
+#include <QApplication>
+#include <QFont>
+
+// Resources live in a static library; make sure they are registered.
+static void registerResources() { Q_INIT_RESOURCE(resources); }
+
+namespace tavelo {
+
+void setUpApplication()
+{
+    registerResources();
+    // The screens are laid out for this proportional Japanese face; IPA P
+    // Gothic has nearly the same metrics, so it stands in where it is missing.
+    const QString face = QStringLiteral("ＭＳ Ｐゴシック");
+    QFont::insertSubstitutions(face, {QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
+                                      QStringLiteral("Noto Sans CJK JP")});
+    QFont font(face);
+    font.setPointSize(9);
+    QApplication::setFont(font);
+    QApplication::setWindowIcon(appIcon());
+    QApplication::setApplicationName(QStringLiteral("tavelo"));
+}
+
+}  // namespace tavelo

@@ -1,0 +1,130 @@
+#include "app/formwindow.h"
+
+#include "app/appicon.h"
+#include "app/windows.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace tavelo {
+
+QFont rowLabelFont()
+{
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPointSize(9);
+    font.setBold(true);
+    return font;
+}
+
+namespace {
+
+Qt::WindowFlags flagsFor(FormWindow::Frame frame)
+{
+    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    if (frame == FormWindow::Frame::Main)
+        return flags | Qt::Window | Qt::WindowMinimizeButtonHint;
+    return flags | Qt::Dialog;
+}
+
+}  // namespace
+
+FormWindow::FormWindow(const QString &name, const QString &caption, QSize clientSize, Frame frame,
+                       QWidget *owner)
+    : QWidget(owner, flagsFor(frame))
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    setWindowIcon(appIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(clientSize);
+}
+
+void FormWindow::setDefaultButton(QPushButton *button)
+{
+    defaultButton_ = button;
+    button->setDefault(true);
+}
+
+void FormWindow::setCancelButton(QPushButton *button) { cancelButton_ = button; }
+
+void FormWindow::setBackgroundColour(const QColor &colour)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colour);
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+QLabel *FormWindow::addLabel(const QString &name, const QString &text, const QRect &geometry)
+{
+    auto *label = new QLabel(text, this);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLineEdit *FormWindow::addLineEdit(const QString &name, const QRect &geometry)
+{
+    auto *edit = new QLineEdit(this);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    edit->setTextMargins(0, 0, 0, 0);
+    return edit;
+}
+
+QPushButton *FormWindow::addButton(const QString &name, const QString &caption, const QRect &geometry)
+{
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void FormWindow::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        // Enter clicks the button that has the focus, otherwise the default one.
+        if (auto *focused = qobject_cast<QPushButton *>(focusWidget()); focused && focused->isEnabled())
+            focused->click();
+        else if (defaultButton_ && defaultButton_->isEnabled() && defaultButton_->isVisible())
+            defaultButton_->click();
+        return;
+    }
+    if (plain && event->key() == Qt::Key_Escape) {
+        if (cancelButton_ && cancelButton_->isEnabled())
+            cancelButton_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void FormWindow::showEvent(QShowEvent *event)
+{
+    if (!placed_) {
+        placed_ = true;
+        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            QRect frame = frameGeometry();
+            frame.moveCenter(area.center());
+            move(frame.topLeft());
+        }
+    }
+    QWidget::showEvent(event);
+}
+
+void FormWindow::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        windows::forget(this);
+}
+
+}  // namespace tavelo

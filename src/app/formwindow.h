@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tavelo {
+
+// Window layouts are written in twips; 15 twips make one logical pixel.
+constexpr int fromTwips(int twips) { return twips / 15; }
+constexpr QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(fromTwips(left), fromTwips(top), fromTwips(width), fromTwips(height));
+}
+
+// The font of row labels and notes on the entry screens.
+QFont rowLabelFont();
+
+// Base of all eight windows: a fixed-size frame centred on the screen when it
+// first shows, Enter for the default (or the focused) button, Esc for the
+// cancel button, and the window registry told when it closes.
+class FormWindow : public QWidget {
+    Q_OBJECT
+public:
+    enum class Frame {
+        Main,    // close and minimise boxes, own taskbar entry
+        Owned,   // close box only, owned by the main window (no taskbar entry)
+    };
+
+    FormWindow(const QString &name, const QString &caption, QSize clientSize, Frame frame,
+               QWidget *owner = nullptr);
+
+    void setDefaultButton(QPushButton *button);
+    void setCancelButton(QPushButton *button);
+    QPushButton *defaultButton() const { return defaultButton_; }
+    QPushButton *cancelButton() const { return cancelButton_; }
+
+    // Solid background colour for the client area.
+    void setBackgroundColour(const QColor &colour);
+
+    QLabel *addLabel(const QString &name, const QString &text, const QRect &geometry);
+    QLineEdit *addLineEdit(const QString &name, const QRect &geometry);
+    QPushButton *addButton(const QString &name, const QString &caption, const QRect &geometry);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QPushButton *defaultButton_ = nullptr;
+    QPushButton *cancelButton_ = nullptr;
+    bool placed_ = false;
+};
+
+}  // namespace tavelo

@@ -1,0 +1,55 @@
+#include "entry/handoff.h"
+
+#include "app/songtable.h"
+#include "app/taveloform.h"
+#include "app/windows.h"
+#include "entry/entryscreen.h"
+#include "entry/rowcheck.h"
+#include "entry/rowreport.h"
+
+namespace tavelo {
+namespace {
+
+const QString kZero = QStringLiteral("0");
+
+bool isBlank(const EntryScreen &screen, int slot)
+{
+    return isBlankRow(screen.minuteText(slot).toStdString(), screen.secondText(slot).toStdString());
+}
+
+}  // namespace
+
+void continueOnPageTwo(EntryScreen &source, QPushButton *pressed)
+{
+    EntryScreen *target = windows::showScreen(pageTwoOf(source.spec()));
+    SongTable &songs = windows::mainWindow()->songTable();
+    for (int slot = 0; slot < kRowsPerPage; ++slot) {
+        target->setSlot(slot, source.minuteText(slot), source.secondText(slot));
+        if (isBlank(source, slot)) {
+            // A half-empty row goes on as 0:00; the page-1 boxes keep what
+            // the user typed, and the row passes.
+            target->setSlot(slot, kZero, kZero);
+            songs.set(slot, kZero, kZero);
+            continue;
+        }
+        if (!checkScreenRow(source, slot, pressed))
+            return;
+    }
+    source.close();
+}
+
+void correctOnPageTwo(EntryScreen &source, QPushButton *pressed)
+{
+    EntryScreen *target = windows::showScreen(pageTwoOf(source.spec()));
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        target->setSlot(slot, source.minuteText(slot), source.secondText(slot));
+        // Blank rows show "0" on the correction screen; page 2 keeps the copy.
+        if (isBlank(source, slot))
+            source.setSlot(slot, kZero, kZero);
+        if (!checkScreenRow(source, slot, pressed))
+            return;
+    }
+    source.close();
+}
+
+}  // namespace tavelo
