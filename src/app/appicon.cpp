@@ -1,10 +1,12 @@
 #include "app/appicon.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QColor>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPen>
 #include <QPointF>
 #include <QPolygonF>
 #include <QRectF>
@@ -47,6 +49,26 @@ void drawHead(QPainter &p, QPointF c)
     p.fillPath(t.map(head), kInk);
 }
 
+// Where a thin straight stroke goes once it is moved onto whole pixels: its
+// first edge and its width, both in layout units. Strokes placed like this
+// stay sharp instead of smearing over two rows of half-tone pixels.
+struct Stroke {
+    double start;
+    double width;
+};
+
+Stroke snapped(double centre, double width, double scale)
+{
+    const double w = std::max(1.0, std::round(width * scale));
+    const double start = std::round(centre * scale - w / 2);
+    return {start / scale, w / scale};
+}
+
+double onPixel(double v, double scale)
+{
+    return std::round(v * scale) / scale;
+}
+
 // Paints the icon at size x size pixels. The drawing is laid out on the same
 // 32 x 32 grid as the hand-drawn icon and scaled, with thinner lines than a
 // plain scale-up would give, so the large versions look refined, not fat.
@@ -55,23 +77,31 @@ QPixmap paintIcon(int size)
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
 
+    const double k = size / 32.0;
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 32.0, size / 32.0);
-
-    // The card with its shadow and border.
+    p.scale(k, k);
     p.setPen(Qt::NoPen);
+
+    // The card with its shadow and border, its edges on whole pixels.
+    const Stroke border = snapped(0.0, 0.6, k);
+    const QRectF card(onPixel(1.0, k), onPixel(1.0, k), onPixel(30.0, k) - onPixel(1.0, k),
+                      onPixel(29.0, k) - onPixel(1.0, k));
+    const double radius = 2.0;
     p.setBrush(kShadow);
-    p.drawRoundedRect(QRectF(2.0, 2.0, 30.0, 29.0), 2.0, 2.0);
+    p.drawRoundedRect(card.translated(onPixel(1.0, k), onPixel(1.0, k)), radius, radius);
+    p.setBrush(kBorder);
+    p.drawRoundedRect(card, radius, radius);
     p.setBrush(kCard);
-    p.setPen(QPen(kBorder, 0.6));
-    p.drawRoundedRect(QRectF(1.4, 1.4, 29.2, 28.2), 1.8, 1.8);
+    const double inset = border.width;
+    p.drawRoundedRect(card.adjusted(inset, inset, -inset, -inset), radius - inset, radius - inset);
 
     // Five staff lines.
-    p.setPen(QPen(kStaff, 0.7, Qt::SolidLine, Qt::FlatCap));
+    const double staffLeft = onPixel(3.0, k);
+    const double staffRight = onPixel(29.0, k);
     for (int i = 0; i < 5; ++i) {
-        const double y = 10.5 + 4.0 * i;
-        p.drawLine(QPointF(3.0, y), QPointF(29.0, y));
+        const Stroke line = snapped(10.5 + 4.0 * i, 0.7, k);
+        p.fillRect(QRectF(staffLeft, line.start, staffRight - staffLeft, line.width), kStaff);
     }
 
     // Two eighth notes, the first in the space between the second and third
@@ -85,16 +115,14 @@ QPixmap paintIcon(int size)
     // The stems stand on the right edge of the heads.
     const double stemWidth = 0.95;
     const double stemOffset = 3.05 - stemWidth / 2;
-    const double stem1 = head1.x() + stemOffset;
-    const double stem2 = head2.x() + stemOffset;
-    p.setPen(QPen(kInk, stemWidth, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QPointF(stem1, head1.y() - 0.3), QPointF(stem1, 7.0));
-    p.drawLine(QPointF(stem2, head2.y() - 0.3), QPointF(stem2, 5.0));
+    const Stroke stem1 = snapped(head1.x() + stemOffset, stemWidth, k);
+    const Stroke stem2 = snapped(head2.x() + stemOffset, stemWidth, k);
+    p.fillRect(QRectF(stem1.start, 7.0, stem1.width, head1.y() - 7.0), kInk);
+    p.fillRect(QRectF(stem2.start, 5.0, stem2.width, head2.y() - 5.0), kInk);
 
-    const double beamLeft = stem1 - stemWidth / 2;
-    const double beamRight = stem2 + stemWidth / 2;
+    const double beamLeft = stem1.start;
+    const double beamRight = stem2.start + stem2.width;
     const double beamThickness = 2.8;
-    p.setPen(Qt::NoPen);
     p.setBrush(kInk);
     p.drawPolygon(QPolygonF({QPointF(beamLeft, 6.1),
                              QPointF(beamRight, 4.1),
@@ -104,10 +132,10 @@ QPixmap paintIcon(int size)
     // The sharp before the first note, centred on the same space: two
     // upright strokes, the right one set a little higher, and two thick
     // bars rising to the right.
-    p.setPen(QPen(kInk, 0.9, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QPointF(6.5, 15.3), QPointF(6.5, 26.7));
-    p.drawLine(QPointF(9.5, 14.3), QPointF(9.5, 25.7));
-    p.setPen(Qt::NoPen);
+    const Stroke upright1 = snapped(6.5, 0.9, k);
+    const Stroke upright2 = snapped(9.5, 0.9, k);
+    p.fillRect(QRectF(upright1.start, 15.3, upright1.width, 11.4), kInk);
+    p.fillRect(QRectF(upright2.start, 14.3, upright2.width, 11.4), kInk);
     const double barThickness = 1.9;
     for (double top : {18.4, 23.4}) {
         p.drawPolygon(QPolygonF({QPointF(4.0, top),
