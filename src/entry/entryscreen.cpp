@@ -2,6 +2,7 @@
 
 #include "calc/calculation.h"
 #include "entry/handoff.h"
+#include "entry/labelfit.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -59,7 +60,12 @@ void EntryScreen::buildLabels()
             setTextColour(widget, label->colour);
         if (label->rowLabelFont)
             widget->setFont(rowLabelFont());
-        widget->setWordWrap(true);
+        if (label->height > kLabelSize) {
+            widget->setWordWrap(true);
+            breakAtPadding(widget);
+        } else {
+            keepInsideWindow(widget, width());
+        }
     }
 }
 
