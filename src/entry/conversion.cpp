@@ -8,17 +8,20 @@ namespace tavelo {
 namespace {
 
 // Decodes one UTF-8 code point starting at text[i]; advances i. Malformed
-// bytes come back as themselves so that nothing is lost.
+// bytes (bad lead or continuation bytes, truncated or overlong sequences,
+// surrogates, values beyond U+10FFFF) come back one by one as themselves, so
+// that nothing is lost and no broken sequence passes for a digit.
 char32_t nextCodePoint(std::string_view text, std::size_t &i)
 {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
     const unsigned char lead = byte(i);
     int extra = 0;
     char32_t cp = lead;
-    if (lead >= 0xF0 && lead < 0xF8) { extra = 3; cp = lead & 0x07; }
-    else if (lead >= 0xE0) { extra = 2; cp = lead & 0x0F; }
-    else if (lead >= 0xC0) { extra = 1; cp = lead & 0x1F; }
-    if (lead < 0x80 || extra == 0 || i + extra >= text.size()) {
+    char32_t smallest = 0;
+    if (lead >= 0xC0 && lead < 0xE0) { extra = 1; cp = lead & 0x1F; smallest = 0x80; }
+    else if (lead >= 0xE0 && lead < 0xF0) { extra = 2; cp = lead & 0x0F; smallest = 0x800; }
+    else if (lead >= 0xF0 && lead < 0xF8) { extra = 3; cp = lead & 0x07; smallest = 0x10000; }
+    if (extra == 0 || i + extra >= text.size()) {
         ++i;
         return lead;
     }
@@ -28,6 +31,10 @@ char32_t nextCodePoint(std::string_view text, std::size_t &i)
             return lead;
         }
         cp = (cp << 6) | (byte(i + k) & 0x3F);
+    }
+    if (cp < smallest || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        ++i;
+        return lead;
     }
     i += extra + 1;
     return cp;
@@ -152,7 +159,8 @@ double toDouble(const Scanned &n)
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isSkippedByLenient(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+// Blanks, tabs and line feeds; a carriage return ends the number.
+bool isSkippedByLenient(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
 }  // namespace
 

@@ -20,7 +20,7 @@ std::string normaliseWidth(std::string_view text);
 std::optional<double> strictNumber(std::string_view text);
 
 // Reads the number at the start of the text, skipping blanks, tabs and line
-// breaks anywhere, and stops at the first character that cannot continue it.
+// feeds anywhere, and stops at the first character that cannot continue it.
 // No number at the start gives 0. The result can be infinite for huge texts.
 double leadingNumber(std::string_view text);
 
