@@ -1,10 +1,359 @@
+// Window handling: each window exists at most once, a second opening brings
+// the same window back with what was typed, a closed window is gone and comes
+// back in its design-time state, and every window but the main one is an
+// owned dialog.
+
 #include "support/guitest.h"
+
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+
+using guitest::click;
+using guitest::EntryScreen;
+using guitest::ScreenId;
+using guitest::Session;
+using guitest::TotalForm;
+
+namespace {
+
+// The windows besides the main window; TotalForm is not an entry screen.
+enum class Win { TotalForm, Entry, Page2, Correction, TotalEntry, TotalPage2, TotalCorrection };
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Win)
+
+namespace {
+
+ScreenId screenOf(Win w)
+{
+    switch (w) {
+    case Win::Entry: return ScreenId::Entry;
+    case Win::Page2: return ScreenId::Page2;
+    case Win::Correction: return ScreenId::Correction;
+    case Win::TotalEntry: return ScreenId::TotalEntry;
+    case Win::TotalPage2: return ScreenId::TotalPage2;
+    case Win::TotalCorrection: return ScreenId::TotalCorrection;
+    case Win::TotalForm: break;
+    }
+    return ScreenId::Entry;
+}
+
+QString nameOf(Win w)
+{
+    if (w == Win::TotalForm)
+        return TotalForm::kName;
+    return QString::fromLatin1(tavelo::screenSpec(screenOf(w)).name);
+}
+
+// Opens the window as a user does from the main window.
+QWidget *open(Session &s, Win w)
+{
+    if (w == Win::TotalForm) {
+        click(s.main->total);
+        return guitest::totalForm();
+    }
+    return guitest::openAsUser(s.main, screenOf(w));
+}
+
+// The box where a user types first: Text1 of the dialog, or the first
+// visible minute box of a screen.
+QLineEdit *firstBox(QWidget *window)
+{
+    if (auto *d = qobject_cast<TotalForm *>(window))
+        return d->text1;
+    auto *screen = qobject_cast<EntryScreen *>(window);
+    return screen->minuteBox(tavelo::firstVisibleSlot(screen->spec()));
+}
+
+int visibleWindowsNamed(const QString &name)
+{
+    int count = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        count += (w->isVisible() && w->objectName() == name) ? 1 : 0;
+    return count;
+}
+
+// Every box of a screen with its text, visible rows and carry slots alike.
+QStringList slotTexts(const EntryScreen *screen)
+{
+    QStringList texts;
+    for (int slot = 0; slot < tavelo::kSlotCount; ++slot)
+        if (tavelo::hasSlot(screen->spec(), slot))
+            texts << screen->minuteText(slot) + QLatin1Char('|') + screen->secondText(slot);
+    return texts;
+}
+
+void addWindowRows(bool withPageTwoEsc, const QStringList &hows)
+{
+    const std::pair<const char *, Win> windows[] = {
+        {"TotalForm", Win::TotalForm},   {"NyuryokuForm", Win::Entry},
+        {"NyuryokuForm2", Win::Page2},   {"NyuryokuForm3", Win::Correction},
+        {"NyuryokuForm4", Win::TotalEntry}, {"NyuryokuForm5", Win::TotalPage2},
+        {"NyuryokuForm6", Win::TotalCorrection},
+    };
+    for (const auto &[label, win] : windows)
+        for (const QString &how : hows) {
+            if (!withPageTwoEsc && win == Win::Page2 && how == QStringLiteral("Esc"))
+                continue;
+            QTest::addRow("%s, %s", label, qPrintable(how)) << win << how;
+        }
+}
+
+}  // namespace
 
 class Test_windows : public QObject {
     Q_OBJECT
 private slots:
-    void starts() { guitest::Session s; QVERIFY(s.main->total->isEnabled()); }
+    void mainButtonsOpenTheirScreens_data();
+    void mainButtonsOpenTheirScreens();
+    void atMostOnce_data();
+    void atMostOnce();
+    void closedWindowComesBackFresh_data();
+    void closedWindowComesBackFresh();
+    void ownedFrame_data();
+    void ownedFrame();
+    void windowsStayUsableSideBySide();
 };
+
+void Test_windows::mainButtonsOpenTheirScreens_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("capacityFirst");
+    QTest::addColumn<QString>("window");  // empty: nothing opens
+    QTest::newRow("録音可能時間入力") << "Total" << false << "TotalForm";
+    QTest::newRow("収録時間の合計を入力") << "Goukei" << false << "NyuryokuForm4";
+    QTest::newRow("録音時間入力 after a capacity") << "Nyuryoku" << true << "NyuryokuForm";
+    QTest::newRow("録音時間入力 at start (disabled)") << "Nyuryoku" << false << "";
+    QTest::newRow("訂正 at start (disabled)") << "Teisei" << false << "";
+    QTest::newRow("合計の訂正 at start (disabled)") << "Goteisei" << false << "";
+}
+
+void Test_windows::mainButtonsOpenTheirScreens()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, capacityFirst);
+    QFETCH(QString, window);
+    Session s;
+    if (capacityFirst)
+        guitest::acceptCapacity(s.main, QStringLiteral("46"));
+    const QStringList before = guitest::controlSnapshot(s.main);
+    click(s.main->findChild<QPushButton *>(button));
+    guitest::settle();
+    // A plain show changes nothing in the main window.
+    QCOMPARE(guitest::controlSnapshot(s.main), before);
+    QVERIFY(s.messages.empty());
+    if (window.isEmpty()) {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            QVERIFY2(w == s.main || !w->isVisible(), qPrintable(w->objectName()));
+        return;
+    }
+    QWidget *w = tavelo::windows::find(window);
+    QVERIFY(w);
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QCOMPARE(visibleWindowsNamed(window), 1);
+}
+
+void Test_windows::atMostOnce_data()
+{
+    QTest::addColumn<Win>("win");
+    QTest::addColumn<bool>("keepsTyped");
+    QTest::newRow("TotalForm") << Win::TotalForm << true;
+    QTest::newRow("NyuryokuForm") << Win::Entry << true;
+    QTest::newRow("NyuryokuForm2") << Win::Page2 << true;
+    // Opening a correction screen again refills it from the song table.
+    QTest::newRow("NyuryokuForm3") << Win::Correction << false;
+    QTest::newRow("NyuryokuForm4") << Win::TotalEntry << true;
+    QTest::newRow("NyuryokuForm5") << Win::TotalPage2 << true;
+    QTest::newRow("NyuryokuForm6") << Win::TotalCorrection << false;
+}
+
+void Test_windows::atMostOnce()
+{
+    QFETCH(Win, win);
+    QFETCH(bool, keepsTyped);
+    Session s;
+    const QString name = nameOf(win);
+    QPointer<QWidget> first = open(s, win);
+    QVERIFY(first);
+    QCOMPARE(visibleWindowsNamed(name), 1);
+    QLineEdit *box = firstBox(first);
+    const QString stored = box->text();
+    guitest::type(box, QStringLiteral("7"));
+
+    // The opening path once more: the same window comes to the front.
+    switch (win) {
+    case Win::TotalForm: click(s.main->total); break;
+    case Win::Entry: click(s.main->nyuryoku); break;
+    case Win::TotalEntry: click(s.main->goukei); break;
+    case Win::Correction: click(s.main->teisei); break;
+    case Win::TotalCorrection: click(s.main->goteisei); break;
+    case Win::Page2:
+    case Win::TotalPage2: {
+        // A fresh page 1 hands over again to the page 2 that stands open.
+        const ScreenId pageOne = win == Win::Page2 ? ScreenId::Entry : ScreenId::TotalEntry;
+        click(win == Win::Page2 ? s.main->nyuryoku : s.main->goukei);
+        EntryScreen *p1 = guitest::screen(pageOne);
+        QVERIFY(p1);
+        click(p1->button("Command1"));
+        break;
+    }
+    }
+    guitest::settle();
+
+    QVERIFY(!first.isNull());
+    QCOMPARE(tavelo::windows::find(name), first.data());
+    QVERIFY(first->isVisible());
+    QCOMPARE(visibleWindowsNamed(name), 1);
+    QCOMPARE(box->text(), keepsTyped ? QStringLiteral("7") : stored);
+    QVERIFY(s.messages.empty());
+}
+
+void Test_windows::closedWindowComesBackFresh_data()
+{
+    QTest::addColumn<Win>("win");
+    QTest::addColumn<QString>("how");
+    // NyuryokuForm2 has no cancel button for Esc; its keys are tested with
+    // the entry screens.
+    addWindowRows(false, {QStringLiteral("キャンセル"), QStringLiteral("Esc"), QStringLiteral("close box")});
+}
+
+void Test_windows::closedWindowComesBackFresh()
+{
+    QFETCH(Win, win);
+    QFETCH(QString, how);
+    Session s;
+    const QString name = nameOf(win);
+    QPointer<QWidget> window = open(s, win);
+    QVERIFY(window);
+    auto *screen = qobject_cast<EntryScreen *>(window.data());
+    const QStringList freshTexts = screen ? slotTexts(screen) : QStringList();
+
+    // Type into the first and the last visible row (or the dialog's box).
+    guitest::type(firstBox(window), QStringLiteral("7"));
+    if (screen) {
+        const int last = tavelo::firstVisibleSlot(screen->spec()) + tavelo::kRowsPerPage - 1;
+        guitest::type(screen->minuteBox(last), QStringLiteral("8"));
+        guitest::type(screen->secondBox(last), QStringLiteral("9"));
+    }
+    const QStringList before = guitest::controlSnapshot(s.main);
+    const QStringList songs = guitest::songTableSnapshot(s.main);
+
+    auto *form = static_cast<tavelo::FormWindow *>(window.data());
+    if (how == QStringLiteral("キャンセル")) {
+        click(screen ? screen->button("Command3") : guitest::totalForm()->command2);
+    } else if (how == QStringLiteral("Esc")) {
+        QTest::keyClick(firstBox(window), Qt::Key_Escape);
+    } else {
+        QVERIFY(form->close());
+    }
+    guitest::settle();
+
+    QVERIFY(window.isNull());
+    QVERIFY(!tavelo::windows::find(name));
+    QCOMPARE(visibleWindowsNamed(name), 0);
+    QVERIFY(s.messages.empty());
+    QCOMPARE(s.endRequests, 0);
+    // Nothing reaches the song table or the main window.
+    QCOMPARE(guitest::controlSnapshot(s.main), before);
+    QCOMPARE(guitest::songTableSnapshot(s.main), songs);
+
+    // Open again the way the first one was reached from here.
+    QPointer<QWidget> again;
+    switch (win) {
+    case Win::TotalForm: click(s.main->total); again = guitest::totalForm(); break;
+    case Win::Entry: click(s.main->nyuryoku); break;
+    case Win::TotalEntry: click(s.main->goukei); break;
+    case Win::Correction: click(s.main->teisei); break;
+    case Win::TotalCorrection: click(s.main->goteisei); break;
+    case Win::Page2:
+    case Win::TotalPage2: {
+        const ScreenId pageOne = win == Win::Page2 ? ScreenId::Entry : ScreenId::TotalEntry;
+        click(win == Win::Page2 ? s.main->nyuryoku : s.main->goukei);
+        click(guitest::screen(pageOne)->button("Command1"));
+        guitest::settle();
+        break;
+    }
+    }
+    if (win != Win::TotalForm)
+        again = guitest::screen(screenOf(win));
+    QVERIFY(again);
+    QVERIFY(again->isVisible());
+    QCOMPARE(visibleWindowsNamed(name), 1);
+    if (auto *fresh = qobject_cast<EntryScreen *>(again.data())) {
+        // The typed texts are gone; the screen holds what opening it puts
+        // there (nothing, the hand-off's carry slots, or the stored songs).
+        QCOMPARE(slotTexts(fresh), freshTexts);
+        QCOMPARE(fresh->focusWidget(), firstBox(fresh));
+    } else {
+        QCOMPARE(firstBox(again)->text(), QString());
+    }
+}
+
+void Test_windows::ownedFrame_data()
+{
+    QTest::addColumn<Win>("win");
+    QTest::addColumn<QString>("how");
+    addWindowRows(false, {QStringLiteral("opened")});
+}
+
+void Test_windows::ownedFrame()
+{
+    QFETCH(Win, win);
+    Session s;
+    QWidget *w = open(s, win);
+    QVERIFY(w);
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+
+    // An owned dialog: no taskbar entry of its own, only a close box.
+    QCOMPARE(w->windowType(), Qt::Dialog);
+    QCOMPARE(w->parentWidget(), static_cast<QWidget *>(s.main));
+    const Qt::WindowFlags flags = w->windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(!w->isModal());
+    QCOMPARE(w->minimumSize(), w->maximumSize());
+    QCOMPARE(w->size(), w->minimumSize());
+
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QPoint off = w->frameGeometry().center() - area.center();
+    QVERIFY2(qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1, "centred on the screen");
+}
+
+void Test_windows::windowsStayUsableSideBySide()
+{
+    // Modeless windows: with the dialog and two screens open the main window
+    // still works, and typing in one window leaves the others alone.
+    Session s;
+    click(s.main->total);
+    TotalForm *dialog = guitest::totalForm();
+    QVERIFY(dialog);
+    guitest::type(dialog->text1, QStringLiteral("46"));
+    click(s.main->goukei);
+    EntryScreen *total = guitest::screen(ScreenId::TotalEntry);
+    QVERIFY(total);
+    guitest::type(total->minuteBox(0), QStringLiteral("3"));
+    QVERIFY(dialog->isVisible());
+    QVERIFY(total->isVisible());
+    QVERIFY(!QApplication::activeModalWidget());
+
+    click(dialog->command1);
+    guitest::settle();
+    QVERIFY(!guitest::totalForm());
+    QCOMPARE(s.main->totaltxt->text(), QStringLiteral("46"));
+    QCOMPARE(guitest::screen(ScreenId::TotalEntry), total);
+    QCOMPARE(total->minuteBox(0)->text(), QStringLiteral("3"));
+
+    click(s.main->nyuryoku);
+    EntryScreen *entry = guitest::screen(ScreenId::Entry);
+    QVERIFY(entry);
+    QVERIFY(entry != total);
+    QCOMPARE(entry->minuteBox(0)->text(), QString());
+    QCOMPARE(visibleWindowsNamed(QStringLiteral("NyuryokuForm")), 1);
+    QCOMPARE(visibleWindowsNamed(QStringLiteral("NyuryokuForm4")), 1);
+}
 
 GUITEST_MAIN(Test_windows)
 #include "test_windows.moc"

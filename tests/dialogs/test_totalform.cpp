@@ -1,10 +1,402 @@
+// The tape capacity dialog: its layout, what OK accepts and refuses, and how
+// it closes without a trace.
+
 #include "support/guitest.h"
+
+#include <QMessageBox>
+#include <QTimer>
+
+using guitest::click;
+using guitest::EntryScreen;
+using guitest::Session;
+using guitest::TotalForm;
+
+namespace {
+
+const QString kBadMinutes = QStringLiteral("分の入力が間違ってます。");
+
+QRect twips(int left, int top, int width, int height)
+{
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+TotalForm *openDialog(Session &s)
+{
+    click(s.main->total);
+    return guitest::totalForm();
+}
+
+// Puts a list, a result and a stored song into the main window, as an earlier
+// calculation leaves them, so that accepting a capacity has something to clear.
+void fillMainWindow(Session &s)
+{
+    s.main->appendListLine(QStringLiteral("4:30"));
+    s.main->appendListLine(QStringLiteral("3:45"));
+    s.main->setResult(QStringLiteral("37"), QStringLiteral("45"));
+    s.main->songTable().set(0, QStringLiteral("4"), QStringLiteral("30"));
+    s.main->songTable().set(1, QStringLiteral("3"), QStringLiteral("45"));
+    s.main->teisei->setEnabled(true);
+}
+
+}  // namespace
 
 class Test_totalform : public QObject {
     Q_OBJECT
 private slots:
-    void starts() { guitest::Session s; QVERIFY(s.main->total->isEnabled()); }
+    void layout_data();
+    void layout();
+    void window();
+    void tabOrderAndFocus();
+    void accepted_data();
+    void accepted();
+    void refused_data();
+    void refused();
+    void realErrorBox();
+    void closesWithoutChange_data();
+    void closesWithoutChange();
+    void reopensEmpty();
+    void totalModeBackToRemainingMode();
 };
+
+void Test_totalform::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("Label1") << "Label1" << "録音可能時間を入力してください" << twips(480, 120, 3975, 255);
+    QTest::newRow("Text1") << "Text1" << "" << twips(1800, 600, 615, 270);
+    QTest::newRow("Label2") << "Label2" << "分" << twips(2640, 600, 255, 255);
+    QTest::newRow("Command1") << "Command1" << "OK" << twips(960, 1080, 1335, 375);
+    QTest::newRow("Command2") << "Command2" << "キャンセル" << twips(2640, 1080, 1335, 375);
+}
+
+void Test_totalform::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QRect, geometry);
+    Session s;
+    TotalForm *d = openDialog(s);
+    QVERIFY(d);
+    const QList<QWidget *> found = d->findChildren<QWidget *>(name, Qt::FindDirectChildrenOnly);
+    QCOMPARE(found.size(), 1);
+    QWidget *w = found.first();
+    QCOMPARE(w->geometry(), geometry);
+    if (auto *label = qobject_cast<QLabel *>(w)) {
+        QCOMPARE(label->text(), text);
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0x80));
+        QVERIFY(!label->autoFillBackground());
+    } else if (auto *button = qobject_cast<QPushButton *>(w)) {
+        QCOMPARE(button->text(), text);
+    } else {
+        QCOMPARE(qobject_cast<QLineEdit *>(w)->text(), text);
+    }
+}
+
+void Test_totalform::window()
+{
+    Session s;
+    TotalForm *d = openDialog(s);
+    QVERIFY(d);
+    QVERIFY(QTest::qWaitForWindowExposed(d));
+    QCOMPARE(d->objectName(), QStringLiteral("TotalForm"));
+    QCOMPARE(d->windowTitle(), QStringLiteral("片面タベロ可能時間"));
+    QCOMPARE(d->size(), QSize(339, 106));
+    QCOMPARE(d->minimumSize(), d->maximumSize());
+    // The heading is centred in its box.
+    QVERIFY(d->label1->alignment() & Qt::AlignHCenter);
+
+    // Yellow behind the labels: the rendered window shows it in an empty corner
+    // and between the letters of the heading.
+    const QImage image = d->grab().toImage();
+    QCOMPARE(QColor(image.pixel(2, 2)), QColor(0xFF, 0xFF, 0x00));
+    QCOMPARE(QColor(image.pixel(d->label1->geometry().left() + 1, d->label1->geometry().top() + 1)),
+             QColor(0xFF, 0xFF, 0x00));
+
+    QVERIFY(d->command1->isDefault());
+    QVERIFY(!d->command2->isDefault());
+    QCOMPARE(d->defaultButton(), d->command1);
+    QCOMPARE(d->cancelButton(), d->command2);
+}
+
+void Test_totalform::tabOrderAndFocus()
+{
+    Session s;
+    TotalForm *d = openDialog(s);
+    QVERIFY(d);
+    QCOMPARE(d->focusWidget(), d->text1);
+    QStringList visited;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
+        visited << d->focusWidget()->objectName();
+    }
+    QCOMPARE(visited, (QStringList{"Command1", "Command2", "Text1"}));
+}
+
+void Test_totalform::accepted_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("byEnter");
+    QTest::newRow("46 + Enter") << "46" << true;
+    QTest::newRow("46 + OK") << "46" << false;
+    QTest::newRow("0") << "0" << false;
+    QTest::newRow("minus zero") << "-0" << false;
+    QTest::newRow("45.5") << "45.5" << false;
+    QTest::newRow("leading blank") << " 46" << false;
+    QTest::newRow("trailing blank") << "46 " << true;
+    QTest::newRow("full-width") << "４６" << false;
+    QTest::newRow("exponent") << "4.6e1" << false;
+    QTest::newRow("very large") << "1e300" << false;
+}
+
+void Test_totalform::accepted()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, byEnter);
+    Session s;
+    fillMainWindow(s);
+    const QStringList songs = guitest::songTableSnapshot(s.main);
+    TotalForm *d = openDialog(s);
+    QVERIFY(d);
+    QPointer<TotalForm> alive(d);
+    guitest::type(d->text1, typed);
+    if (byEnter)
+        QTest::keyClick(d->text1, Qt::Key_Return);
+    else
+        click(d->command1);
+    guitest::settle();
+
+    QVERIFY(s.messages.empty());
+    QVERIFY(alive.isNull());
+    QVERIFY(!tavelo::windows::find(TotalForm::kName));
+
+    auto *m = s.main;
+    QCOMPARE(m->totaltxt->text(), typed);
+    QVERIFY(m->nyuryoku->isEnabled());
+    QVERIFY(m->goukei->isEnabled());
+    QVERIFY(!m->goteisei->isEnabled());
+    QVERIFY(m->total->isEnabled());
+    QVERIFY(m->command3->isEnabled());
+    QVERIFY(m->teisei->isEnabled());  // left as it was
+    QCOMPARE(m->list1->count(), 0);
+    QCOMPARE(m->text3->text(), QString());
+    QCOMPARE(m->text4->text(), QString());
+    QVERIFY(m->nokori->isVisible());
+    QVERIFY(!m->gokei->isVisible());
+    QVERIFY(m->label1->isVisible());
+    QVERIFY(m->label2->isVisible());
+    QVERIFY(m->totaltxt->isVisible());
+    QCOMPARE(guitest::songTableSnapshot(m), songs);
+}
+
+void Test_totalform::refused_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("byEnter");
+    QTest::newRow("-5 + OK") << "-5" << false;
+    QTest::newRow("-5 + Enter") << "-5" << true;
+    QTest::newRow("-0.5") << "-0.5" << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("empty + Enter") << "" << true;
+    QTest::newRow("letters") << "abc" << false;
+    QTest::newRow("blanks") << "   " << false;
+    QTest::newRow("time") << "1:30" << false;
+    QTest::newRow("beyond double") << "1e400" << false;
+    QTest::newRow("number and letters") << "46分" << false;
+    QTest::newRow("full-width minus") << "－５" << false;
+}
+
+void Test_totalform::refused()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, byEnter);
+    Session s;
+    fillMainWindow(s);
+    const QStringList before = guitest::controlSnapshot(s.main);
+    const QStringList songs = guitest::songTableSnapshot(s.main);
+    TotalForm *d = openDialog(s);
+    QVERIFY(d);
+    QPointer<TotalForm> alive(d);
+    guitest::type(d->text1, typed);
+    if (byEnter) {
+        QTest::keyClick(d->text1, Qt::Key_Return);
+    } else {
+        d->command1->setFocus();
+        click(d->command1);
+    }
+    guitest::settle();
+
+    QCOMPARE(s.messageTexts(), QStringList{kBadMinutes});
+    QVERIFY(!alive.isNull());
+    QCOMPARE(guitest::totalForm(), d);
+    QVERIFY(d->isVisible());
+    QCOMPARE(d->text1->text(), typed);
+    QCOMPARE(d->focusWidget(), d->text1);
+    QCOMPARE(guitest::controlSnapshot(s.main), before);
+    QCOMPARE(guitest::songTableSnapshot(s.main), songs);
+
+    // The dialog stays usable: a corrected value is accepted.
+    guitest::type(d->text1, QStringLiteral("46"));
+    click(d->command1);
+    guitest::settle();
+    QVERIFY(alive.isNull());
+    QCOMPARE(s.main->totaltxt->text(), QStringLiteral("46"));
+    QCOMPARE(s.messages.size(), std::size_t(1));
+}
+
+void Test_totalform::realErrorBox()
+{
+    Session s;
+    tavelo::setErrorBoxHandler({});
+    TotalForm *d = openDialog(s);
+    QVERIFY(d);
+    guitest::type(d->text1, QStringLiteral("-5"));
+
+    struct Seen {
+        bool shown = false;
+        QString title, text;
+        QMessageBox::Icon icon = QMessageBox::Information;
+        bool iconPixmapNull = false;
+        qsizetype buttons = 0;
+        bool okButton = false;
+        bool modal = false;
+    } seen;
+    QObject guard;  // cancels a pending probe when the test ends
+    int attempts = 0;
+    std::function<void()> probe = [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box) {
+            if (++attempts < 500)
+                QTimer::singleShot(10, &guard, probe);
+            return;
+        }
+        seen.shown = true;
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.icon = box->icon();
+        seen.iconPixmapNull = box->iconPixmap().isNull();
+        seen.buttons = box->buttons().size();
+        seen.okButton = box->button(QMessageBox::Ok) != nullptr;
+        seen.modal = box->isModal();
+        if (QAbstractButton *ok = box->button(QMessageBox::Ok))
+            QTest::mouseClick(ok, Qt::LeftButton);
+        else
+            box->close();
+    };
+    QTimer::singleShot(0, &guard, probe);
+    click(d->command1);
+
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.title, QStringLiteral("エラー"));
+    QCOMPARE(seen.text, kBadMinutes);
+    QCOMPARE(seen.icon, QMessageBox::NoIcon);
+    QVERIFY(seen.iconPixmapNull);
+    QCOMPARE(seen.buttons, qsizetype(1));
+    QVERIFY(seen.okButton);
+    QVERIFY(seen.modal);
+
+    guitest::settle();
+    QCOMPARE(guitest::totalForm(), d);
+    QCOMPARE(d->text1->text(), QStringLiteral("-5"));
+    QCOMPARE(d->focusWidget(), d->text1);
+    QCOMPARE(s.main->totaltxt->text(), QString());
+    QVERIFY(!s.main->nyuryoku->isEnabled());
+}
+
+void Test_totalform::closesWithoutChange_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("typed");
+    for (const char *how : {"キャンセル", "Esc", "close box"}) {
+        QTest::addRow("%s, empty", how) << how << "";
+        QTest::addRow("%s, 46 typed", how) << how << "46";
+        QTest::addRow("%s, -5 typed", how) << how << "-5";
+    }
+}
+
+void Test_totalform::closesWithoutChange()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, typed);
+    Session s;
+    fillMainWindow(s);
+    const QStringList before = guitest::controlSnapshot(s.main);
+    const QStringList songs = guitest::songTableSnapshot(s.main);
+    TotalForm *d = openDialog(s);
+    QVERIFY(d);
+    QPointer<TotalForm> alive(d);
+    guitest::type(d->text1, typed);
+
+    if (how == QStringLiteral("キャンセル"))
+        click(d->command2);
+    else if (how == QStringLiteral("Esc"))
+        QTest::keyClick(d->text1, Qt::Key_Escape);
+    else
+        QVERIFY(d->close());
+    guitest::settle();
+
+    QVERIFY(alive.isNull());
+    QVERIFY(!tavelo::windows::find(TotalForm::kName));
+    QVERIFY(s.messages.empty());
+    QCOMPARE(s.endRequests, 0);
+    QCOMPARE(guitest::controlSnapshot(s.main), before);
+    QCOMPARE(guitest::songTableSnapshot(s.main), songs);
+
+    // The next opening starts afresh.
+    TotalForm *again = openDialog(s);
+    QVERIFY(again);
+    QCOMPARE(again->text1->text(), QString());
+    QCOMPARE(again->focusWidget(), again->text1);
+}
+
+void Test_totalform::reopensEmpty()
+{
+    Session s;
+    guitest::acceptCapacity(s.main, QStringLiteral("46"));
+    QCOMPARE(s.main->totaltxt->text(), QStringLiteral("46"));
+    TotalForm *d = openDialog(s);
+    QVERIFY(d);
+    QCOMPARE(d->text1->text(), QString());
+    QCOMPARE(d->focusWidget(), d->text1);
+    // The dialog never reads the main window's capacity back.
+    QCOMPARE(s.main->totaltxt->text(), QStringLiteral("46"));
+}
+
+void Test_totalform::totalModeBackToRemainingMode()
+{
+    Session s;
+    auto *m = s.main;
+    // A total-time calculation puts the main window into total mode.
+    click(m->goukei);
+    EntryScreen *entry = guitest::screen(tavelo::ScreenId::TotalEntry);
+    QVERIFY(entry);
+    guitest::typeRows(entry, {QStringLiteral("4:30"), QStringLiteral("3:45")});
+    click(entry->button("Command2"));
+    guitest::settle();
+    QVERIFY(s.messages.empty());
+    QVERIFY(m->gokei->isVisible());
+    QVERIFY(!m->totaltxt->isVisible());
+    QVERIFY(m->goteisei->isEnabled());
+    QVERIFY(!m->teisei->isEnabled());
+    const QStringList songs = guitest::songTableSnapshot(m);
+
+    guitest::acceptCapacity(m, QStringLiteral("46"));
+    QVERIFY(m->label1->isVisible());
+    QVERIFY(m->totaltxt->isVisible());
+    QVERIFY(m->label2->isVisible());
+    QVERIFY(m->nokori->isVisible());
+    QVERIFY(!m->gokei->isVisible());
+    QVERIFY(!m->goteisei->isEnabled());
+    QVERIFY(m->nyuryoku->isEnabled());
+    QVERIFY(!m->teisei->isEnabled());  // as it was
+    QCOMPARE(m->totaltxt->text(), QStringLiteral("46"));
+    QCOMPARE(m->list1->count(), 0);
+    QCOMPARE(m->text3->text(), QString());
+    QCOMPARE(m->text4->text(), QString());
+    QCOMPARE(guitest::songTableSnapshot(m), songs);
+    QCOMPARE(m->songTable().minutes(0), QStringLiteral("4"));
+    QCOMPARE(m->songTable().seconds(1), QStringLiteral("45"));
+}
 
 GUITEST_MAIN(Test_totalform)
 #include "test_totalform.moc"

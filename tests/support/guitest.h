@@ -14,12 +14,15 @@
 #include "entry/screenspecs.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -104,15 +107,28 @@ inline void click(QPushButton *button)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-// Replaces the text of a box by typing, as a user would.
+// Sends text the way an input method commits it (full-width digits, for
+// instance, which key clicks cannot carry).
+inline void commitText(QWidget *box, const QString &text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(box, &event);
+}
+
+// Replaces the text of a box by typing, as a user would. Text beyond ASCII
+// arrives through the input method, as it does from a Japanese keyboard.
 inline void type(QLineEdit *box, const QString &text)
 {
     QVERIFY(box);
     box->setFocus();
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Delete);
-    if (!text.isEmpty())
+    const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+    if (ascii && !text.isEmpty())
         QTest::keyClicks(box, text);
+    else if (!text.isEmpty())
+        commitText(box, text);
     QCOMPARE(box->text(), text);
 }
 
@@ -151,6 +167,76 @@ inline void acceptCapacity(TaveloForm *main, const QString &minutes)
     type(dialog->text1, minutes);
     click(dialog->command1);
     settle();
+}
+
+// Every control of a window, one line each with its text, enabled and hidden
+// state (list boxes with their lines), sorted by name: two snapshots compare
+// the whole window at two moments.
+inline QStringList controlSnapshot(const QWidget *window)
+{
+    QStringList lines;
+    for (const QWidget *w : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        QString text;
+        if (auto *b = qobject_cast<const QPushButton *>(w))
+            text = b->text();
+        else if (auto *l = qobject_cast<const QLabel *>(w))
+            text = l->text();
+        else if (auto *e = qobject_cast<const QLineEdit *>(w))
+            text = e->text();
+        else if (auto *list = qobject_cast<const QListWidget *>(w)) {
+            QStringList items;
+            for (int i = 0; i < list->count(); ++i)
+                items << list->item(i)->text();
+            text = items.join(QLatin1Char(','));
+        } else
+            continue;
+        lines << QStringLiteral("%1 [%2] %3%4")
+                     .arg(w->objectName(), text, w->isEnabled() ? QString() : QStringLiteral("disabled "),
+                          w->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown"));
+    }
+    lines.sort();
+    return lines;
+}
+
+// The sixty texts of the song table, one line per slot ("slot: m | s").
+inline QStringList songTableSnapshot(const TaveloForm *main)
+{
+    QStringList lines;
+    for (int slot = 0; slot < tavelo::SongTable::kSlots; ++slot)
+        lines << QStringLiteral("%1: %2 | %3")
+                     .arg(slot)
+                     .arg(main->songTable().minutes(slot), main->songTable().seconds(slot));
+    return lines;
+}
+
+// Opens an entry screen the way a user reaches it from the start state:
+// page 1 through the main window's buttons (a capacity of 46 first in
+// remaining mode), page 2 through 続けて入力 on an empty page 1, and the
+// correction screens through 訂正 / 合計の訂正 after a calculation of the
+// single song 4:30.
+inline EntryScreen *openAsUser(TaveloForm *main, ScreenId id)
+{
+    const tavelo::ScreenSpec &spec = tavelo::screenSpec(id);
+    const ScreenId pageOne = spec.totalMode ? ScreenId::TotalEntry : ScreenId::Entry;
+    const auto openPageOne = [&] {
+        if (spec.totalMode) {
+            click(main->goukei);
+        } else {
+            acceptCapacity(main, QStringLiteral("46"));
+            click(main->nyuryoku);
+        }
+    };
+    openPageOne();
+    if (spec.role == tavelo::ScreenRole::PageTwo) {
+        click(screen(pageOne)->button("Command1"));
+    } else if (spec.role == tavelo::ScreenRole::Correction) {
+        typeRows(screen(pageOne), {QStringLiteral("4:30")});
+        click(screen(pageOne)->button("Command2"));
+        settle();
+        click(spec.totalMode ? main->goteisei : main->teisei);
+    }
+    settle();
+    return screen(id);
 }
 
 // A QApplication set up as the program sets it up.
