@@ -1,10 +1,663 @@
+// 続けて入力 and 次画面を訂正, driven through the real buttons: what reaches the
+// page-2 screen slot by slot, what the source screen shows, where the focus
+// goes, which screens stay open, and that the main window and its song table
+// are left alone.
+
 #include "support/guitest.h"
+
+using guitest::Session;
+using tavelo::EntryScreen;
+using tavelo::ScreenId;
+using tavelo::TaveloForm;
+using tavelo::kRowsPerPage;
+using tavelo::kSlotCount;
+
+namespace {
+
+const QString kBadMinutes = QStringLiteral("分の入力が間違ってます。");
+const QString kBadSeconds = QStringLiteral("秒の入力が間違ってます。");
+
+struct Mode {
+    ScreenId pageOne;
+    ScreenId pageTwo;
+    ScreenId correction;
+};
+
+Mode modeOf(bool totalMode)
+{
+    if (totalMode)
+        return {ScreenId::TotalEntry, ScreenId::TotalPage2, ScreenId::TotalCorrection};
+    return {ScreenId::Entry, ScreenId::Page2, ScreenId::Correction};
+}
+
+QStringList repeated(const QString &line, int count)
+{
+    QStringList lines;
+    for (int i = 0; i < count; ++i)
+        lines << line;
+    return lines;
+}
+
+QString slotText(const TaveloForm *main, int slot)
+{
+    return main->songTable().minutes(slot) + QLatin1Char('|') + main->songTable().seconds(slot);
+}
+
+// A screen slot as "minutes|seconds", carry slots included.
+QString slotText(const EntryScreen *screen, int slot)
+{
+    return screen->minuteText(slot) + QLatin1Char('|') + screen->secondText(slot);
+}
+
+QStringList slotTexts(const EntryScreen *screen)
+{
+    QStringList texts;
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        texts << slotText(screen, slot);
+    return texts;
+}
+
+// Everything of the main window that a hand-off must leave alone.
+QStringList mainSnapshot(const TaveloForm *main)
+{
+    return guitest::controlSnapshot(main) + guitest::songTableSnapshot(main);
+}
+
+// Remaining mode needs a tape capacity before 録音時間入力 can be pressed.
+void startMode(Session &s, bool totalMode)
+{
+    if (!totalMode)
+        guitest::acceptCapacity(s.main, QStringLiteral("46"));
+}
+
+EntryScreen *openPageOne(Session &s, bool totalMode, const QStringList &rows = {})
+{
+    guitest::click(totalMode ? s.main->goukei : s.main->nyuryoku);
+    EntryScreen *screen = guitest::screen(modeOf(totalMode).pageOne);
+    if (screen)
+        guitest::typeRows(screen, rows);
+    return screen;
+}
+
+void typeRow(EntryScreen *screen, int slot, const QString &minutes, const QString &seconds)
+{
+    guitest::type(screen->minuteBox(slot), minutes);
+    guitest::type(screen->secondBox(slot), seconds);
+}
+
+}  // namespace
 
 class Test_handoff : public QObject {
     Q_OBJECT
 private slots:
-    void starts() { guitest::Session s; QVERIFY(s.main->total->isEnabled()); }
+    void continueCarriesRowsAsTyped_data();
+    void continueCarriesRowsAsTyped();
+    void continueStopsAtFailingRow_data();
+    void continueStopsAtFailingRow();
+    void pageTwoMeetsFailingCarrySlot_data();
+    void pageTwoMeetsFailingCarrySlot();
+    void continueKeepsTypedPageTwoRows_data();
+    void continueKeepsTypedPageTwoRows();
+    void continueWithHalfEmptyRow_data();
+    void continueWithHalfEmptyRow();
+    void correctNextWithEmptySecond_data();
+    void correctNextWithEmptySecond();
+    void correctNextOverwritesAllSlots_data();
+    void correctNextOverwritesAllSlots();
+    void laterHandOffWins_data();
+    void laterHandOffWins();
+    void correctNextMeetsNegativeCarrySlot();
+    void handOffLeavesSongTable_data();
+    void handOffLeavesSongTable();
+    void cancelOnPageTwoDiscardsCarriedSongs_data();
+    void cancelOnPageTwoDiscardsCarriedSongs();
 };
+
+void Test_handoff::continueCarriesRowsAsTyped_data()
+{
+    QTest::addColumn<bool>("totalMode");
+    QTest::newRow("NyuryokuForm to NyuryokuForm2") << false;
+    QTest::newRow("NyuryokuForm4 to NyuryokuForm5") << true;
+}
+
+void Test_handoff::continueCarriesRowsAsTyped()
+{
+    QFETCH(bool, totalMode);
+    const QStringList rows{"1:05", "2:10", "03:0", "4:59", "0:0", "2.5:30.5", "１:３０", "120:00",
+                           " 3 :4", "5:5", "6:06", "7:7", "8:8", "9:9", "10:10"};
+
+    Session s;
+    startMode(s, totalMode);
+    EntryScreen *one = openPageOne(s, totalMode, rows);
+    QVERIFY(one);
+    const QStringList before = mainSnapshot(s.main);
+
+    guitest::click(one->button("Command1"));
+    guitest::settle();
+
+    QCOMPARE(s.messageTexts(), QStringList{});
+    QVERIFY(!guitest::screen(modeOf(totalMode).pageOne));
+    EntryScreen *two = guitest::screen(modeOf(totalMode).pageTwo);
+    QVERIFY(two);
+    QVERIFY(two->isVisible());
+    QStringList expected;
+    for (const QString &row : rows)
+        expected << QString(row).replace(QLatin1Char(':'), QLatin1Char('|'));
+    expected += repeated("|", kRowsPerPage);
+    QCOMPARE(slotTexts(two), expected);
+    QCOMPARE(mainSnapshot(s.main), before);
+}
+
+// Page 2 already holds "1" and "0" in every carry slot from an earlier
+// hand-off; the second hand-off stops at the failing row.
+void Test_handoff::continueStopsAtFailingRow_data()
+{
+    QTest::addColumn<bool>("totalMode");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QString>("minutes");
+    QTest::addColumn<QString>("seconds");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("minuteBox");
+
+    QTest::newRow("seconds 75 in row 4") << false << 3 << "2" << "75" << kBadSeconds << false;
+    QTest::newRow("minutes -1 in row 1") << false << 0 << "-1" << "0" << kBadMinutes << true;
+    QTest::newRow("seconds -1 in row 15") << false << 14 << "2" << "-1" << kBadSeconds << false;
+    QTest::newRow("minutes are letters in row 7") << false << 6 << "abc" << "0" << kBadMinutes << true;
+    QTest::newRow("seconds are blanks in row 9") << false << 8 << "2" << " " << kBadSeconds << false;
+    QTest::newRow("total mode, seconds 75 in row 4") << true << 3 << "2" << "75" << kBadSeconds << false;
+}
+
+void Test_handoff::continueStopsAtFailingRow()
+{
+    QFETCH(bool, totalMode);
+    QFETCH(int, slot);
+    QFETCH(QString, minutes);
+    QFETCH(QString, seconds);
+    QFETCH(QString, message);
+    QFETCH(bool, minuteBox);
+    const Mode mode = modeOf(totalMode);
+
+    Session s;
+    startMode(s, totalMode);
+    EntryScreen *first = openPageOne(s, totalMode, repeated("1:0", kRowsPerPage));
+    QVERIFY(first);
+    guitest::click(first->button("Command1"));
+    guitest::settle();
+    EntryScreen *two = guitest::screen(mode.pageTwo);
+    QVERIFY(two);
+    QCOMPARE(slotText(two, 14), QStringLiteral("1|0"));
+
+    EntryScreen *one = openPageOne(s, totalMode, repeated("2:0", kRowsPerPage));
+    QVERIFY(one);
+    typeRow(one, slot, minutes, seconds);
+    const QStringList before = mainSnapshot(s.main);
+
+    guitest::click(one->button("Command1"));
+    guitest::settle();
+
+    QCOMPARE(s.messageTexts(), QStringList{message});
+    QCOMPARE(guitest::screen(mode.pageOne), one);
+    QCOMPARE(guitest::screen(mode.pageTwo), two);
+    QVERIFY(two->isVisible());
+    QCOMPARE(one->focusWidget(), minuteBox ? one->minuteBox(slot) : one->secondBox(slot));
+    for (int k = 0; k < kRowsPerPage; ++k) {
+        const QString want = k < slot ? QStringLiteral("2|0")
+                             : k == slot ? minutes + QLatin1Char('|') + seconds
+                                         : QStringLiteral("1|0");
+        QCOMPARE(slotText(two, k), want);
+    }
+    QCOMPARE(mainSnapshot(s.main), before);
+
+    // Corrected, the second click carries all fifteen rows and closes page 1.
+    typeRow(one, slot, QStringLiteral("2"), QStringLiteral("15"));
+    guitest::click(one->button("Command1"));
+    guitest::settle();
+    QCOMPARE(s.messageTexts(), QStringList{message});
+    QVERIFY(!guitest::screen(mode.pageOne));
+    QCOMPARE(guitest::screen(mode.pageTwo), two);
+    for (int k = 0; k < kRowsPerPage; ++k)
+        QCOMPARE(slotText(two, k), k == slot ? QStringLiteral("2|15") : QStringLiteral("2|0"));
+    QCOMPARE(mainSnapshot(s.main), before);
+}
+
+// After 続けて入力 stopped at seconds 75 in row 4, the calculation on page 2
+// meets that text in carry slot 3, which has no box: the focus stays on the
+// button that was pressed.
+void Test_handoff::pageTwoMeetsFailingCarrySlot_data()
+{
+    QTest::addColumn<bool>("totalMode");
+    QTest::newRow("残り時間を出す on NyuryokuForm2") << false;
+    QTest::newRow("合計時間を出す on NyuryokuForm5") << true;
+}
+
+void Test_handoff::pageTwoMeetsFailingCarrySlot()
+{
+    QFETCH(bool, totalMode);
+    const Mode mode = modeOf(totalMode);
+
+    Session s;
+    startMode(s, totalMode);
+    EntryScreen *one = openPageOne(s, totalMode, {"4:30", "3:45", "2:0", "3:75", "1:0"});
+    QVERIFY(one);
+    guitest::click(one->button("Command1"));
+    guitest::settle();
+    QCOMPARE(s.messageTexts(), QStringList{kBadSeconds});
+    EntryScreen *two = guitest::screen(mode.pageTwo);
+    QVERIFY(two);
+    QCOMPARE(slotText(two, 3), QStringLiteral("3|75"));
+
+    QPushButton *pressed = two->button("Command2");
+    guitest::click(pressed);
+    guitest::settle();
+
+    QCOMPARE(s.messageTexts(), QStringList({kBadSeconds, kBadSeconds}));
+    QCOMPARE(two->focusWidget(), pressed);
+    QCOMPARE(s.listLines(), QStringList({"4:30", "3:45", "2:00"}));
+    QCOMPARE(slotText(s.main, 3), QStringLiteral("3|75"));
+    QCOMPARE(s.main->text3->text(), QString());
+    QCOMPARE(s.main->text4->text(), QString());
+    QCOMPARE(guitest::screen(mode.pageTwo), two);
+    QCOMPARE(guitest::screen(mode.pageOne), one);
+}
+
+// Songs 16-30 are typed on an open page 2; a later 続けて入力 overwrites only
+// the carry slots, and the calculation there counts all thirty songs.
+void Test_handoff::continueKeepsTypedPageTwoRows_data()
+{
+    QTest::addColumn<bool>("totalMode");
+    QTest::addColumn<QString>("text3");
+    QTest::addColumn<QString>("text4");
+
+    // 15 x 2:00 + 15 x 1:01 = 45:15; the tape holds 46:00.
+    QTest::newRow("remaining mode") << false << "0" << "45";
+    QTest::newRow("total mode") << true << "45" << "15";
+}
+
+void Test_handoff::continueKeepsTypedPageTwoRows()
+{
+    QFETCH(bool, totalMode);
+    QFETCH(QString, text3);
+    QFETCH(QString, text4);
+    const Mode mode = modeOf(totalMode);
+
+    Session s;
+    startMode(s, totalMode);
+    EntryScreen *first = openPageOne(s, totalMode);
+    QVERIFY(first);
+    guitest::click(first->button("Command1"));
+    guitest::settle();
+    EntryScreen *two = guitest::screen(mode.pageTwo);
+    QVERIFY(two);
+    guitest::typeRows(two, repeated("1:01", kRowsPerPage));
+
+    EntryScreen *one = openPageOne(s, totalMode, repeated("2:0", kRowsPerPage));
+    QVERIFY(one);
+    guitest::click(one->button("Command1"));
+    guitest::settle();
+
+    QCOMPARE(s.messageTexts(), QStringList{});
+    QVERIFY(!guitest::screen(mode.pageOne));
+    QCOMPARE(guitest::screen(mode.pageTwo), two);
+    QCOMPARE(slotTexts(two), repeated("2|0", kRowsPerPage) + repeated("1|01", kRowsPerPage));
+
+    guitest::click(two->button("Command2"));
+    guitest::settle();
+    QCOMPARE(s.messageTexts(), QStringList{});
+    QCOMPARE(s.listLines(), repeated("2:00", kRowsPerPage) + repeated("1:01", kRowsPerPage));
+    QCOMPARE(s.main->text3->text(), text3);
+    QCOMPARE(s.main->text4->text(), text4);
+    QVERIFY(!guitest::screen(mode.pageTwo));
+}
+
+// Row 2 is half empty (or empty); it goes on as 0:00 and passes. With a
+// failing row 4 behind it the page-1 screen stays open and can be looked at.
+void Test_handoff::continueWithHalfEmptyRow_data()
+{
+    QTest::addColumn<QString>("minutes");
+    QTest::addColumn<QString>("seconds");
+    QTest::addColumn<bool>("laterFailure");
+
+    QTest::newRow("seconds empty") << "4" << "" << false;
+    QTest::newRow("minutes empty") << "" << "30" << false;
+    QTest::newRow("both empty") << "" << "" << false;
+    QTest::newRow("seconds empty, minutes letters") << "abc" << "" << false;
+    QTest::newRow("seconds empty, a later row fails") << "4" << "" << true;
+    QTest::newRow("minutes empty, a later row fails") << "" << "30" << true;
+    QTest::newRow("minutes negative and seconds empty, a later row fails") << "-4" << "" << true;
+}
+
+void Test_handoff::continueWithHalfEmptyRow()
+{
+    QFETCH(QString, minutes);
+    QFETCH(QString, seconds);
+    QFETCH(bool, laterFailure);
+
+    Session s;
+    startMode(s, false);
+    EntryScreen *one = openPageOne(s, false, {"4:30"});
+    QVERIFY(one);
+    typeRow(one, 1, minutes, seconds);
+    typeRow(one, 2, QStringLiteral("3"), QStringLiteral("45"));
+    if (laterFailure)
+        typeRow(one, 3, QStringLiteral("-1"), QStringLiteral("0"));
+
+    guitest::click(one->button("Command1"));
+    guitest::settle();
+
+    EntryScreen *two = guitest::screen(ScreenId::Page2);
+    QVERIFY(two);
+    QCOMPARE(slotText(two, 0), QStringLiteral("4|30"));
+    QCOMPARE(slotText(two, 1), QStringLiteral("0|0"));
+    QCOMPARE(slotText(two, 2), QStringLiteral("3|45"));
+    QCOMPARE(slotText(s.main, 1), QStringLiteral("0|0"));
+    // Only the blank rule writes the song table.
+    QCOMPARE(slotText(s.main, 0), QStringLiteral("|"));
+    QCOMPARE(slotText(s.main, 2), QStringLiteral("|"));
+    QCOMPARE(slotText(s.main, 16), QStringLiteral("|"));
+    if (!laterFailure) {
+        QCOMPARE(s.messageTexts(), QStringList{});
+        QVERIFY(!guitest::screen(ScreenId::Entry));
+        QCOMPARE(slotText(s.main, 4), QStringLiteral("0|0"));
+        return;
+    }
+    QCOMPARE(s.messageTexts(), QStringList{kBadMinutes});
+    QCOMPARE(guitest::screen(ScreenId::Entry), one);
+    QCOMPARE(one->focusWidget(), one->minuteBox(3));
+    QCOMPARE(one->minuteBox(1)->text(), minutes);
+    QCOMPARE(one->secondBox(1)->text(), seconds);
+    QCOMPARE(slotText(s.main, 4), QStringLiteral("|"));
+}
+
+// The correction screen's row 2 lacks its seconds. Page 2 receives the row
+// as it stands; the correction screen itself shows 0 and 0 there.
+void Test_handoff::correctNextWithEmptySecond_data()
+{
+    QTest::addColumn<bool>("totalMode");
+    QTest::addColumn<bool>("laterFailure");
+
+    QTest::newRow("NyuryokuForm3, no row fails") << false << false;
+    QTest::newRow("NyuryokuForm3, row 5 fails") << false << true;
+    QTest::newRow("NyuryokuForm6, no row fails") << true << false;
+    QTest::newRow("NyuryokuForm6, row 5 fails") << true << true;
+}
+
+void Test_handoff::correctNextWithEmptySecond()
+{
+    QFETCH(bool, totalMode);
+    QFETCH(bool, laterFailure);
+    const Mode mode = modeOf(totalMode);
+
+    Session s;
+    startMode(s, totalMode);
+    const QStringList before = mainSnapshot(s.main);
+    EntryScreen *source = tavelo::windows::showScreen(mode.correction);
+    guitest::typeRows(source, {"4:30", "", "2:15"});
+    guitest::type(source->minuteBox(1), QStringLiteral("3"));
+    if (laterFailure)
+        typeRow(source, 4, QStringLiteral("1"), QStringLiteral("60"));
+    source->setSlot(15, QStringLiteral("5"), QStringLiteral("0"));
+
+    guitest::click(source->button("Command4"));
+    guitest::settle();
+
+    EntryScreen *two = guitest::screen(mode.pageTwo);
+    QVERIFY(two);
+    QVERIFY(two->isVisible());
+    QCOMPARE(slotText(two, 0), QStringLiteral("4|30"));
+    QCOMPARE(slotText(two, 1), QStringLiteral("3|"));
+    QCOMPARE(slotText(two, 2), QStringLiteral("2|15"));
+    QCOMPARE(slotText(two, 3), QStringLiteral("|"));
+    QCOMPARE(mainSnapshot(s.main), before);
+    if (!laterFailure) {
+        QCOMPARE(s.messageTexts(), QStringList{});
+        QVERIFY(!guitest::screen(mode.correction));
+        QCOMPARE(two->minuteBox(15)->text(), QStringLiteral("5"));
+        QCOMPARE(two->secondBox(15)->text(), QStringLiteral("0"));
+        return;
+    }
+    QCOMPARE(s.messageTexts(), QStringList{kBadSeconds});
+    QCOMPARE(guitest::screen(mode.correction), source);
+    QCOMPARE(source->focusWidget(), source->secondBox(4));
+    QCOMPARE(slotText(source, 1), QStringLiteral("0|0"));
+    QCOMPARE(slotText(source, 3), QStringLiteral("0|0"));
+    QCOMPARE(slotText(source, 4), QStringLiteral("1|60"));
+    QCOMPARE(slotText(source, 5), QStringLiteral("|"));
+    QCOMPARE(slotText(two, 4), QStringLiteral("1|60"));
+    QCOMPARE(slotText(two, 15), QStringLiteral("|"));
+}
+
+// Page 2 is open with other texts in all its slots; 次画面を訂正 replaces all
+// thirty with the correction screen's texts as they stood, empty ones too.
+void Test_handoff::correctNextOverwritesAllSlots_data()
+{
+    QTest::addColumn<bool>("totalMode");
+    QTest::newRow("NyuryokuForm3 to NyuryokuForm2") << false;
+    QTest::newRow("NyuryokuForm6 to NyuryokuForm5") << true;
+}
+
+void Test_handoff::correctNextOverwritesAllSlots()
+{
+    QFETCH(bool, totalMode);
+    const Mode mode = modeOf(totalMode);
+
+    Session s;
+    startMode(s, totalMode);
+    EntryScreen *one = openPageOne(s, totalMode, repeated("9:9", kRowsPerPage));
+    QVERIFY(one);
+    guitest::click(one->button("Command1"));
+    guitest::settle();
+    EntryScreen *two = guitest::screen(mode.pageTwo);
+    QVERIFY(two);
+    guitest::typeRows(two, repeated("8:8", kRowsPerPage));
+
+    EntryScreen *source = tavelo::windows::showScreen(mode.correction);
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        if (slot == 3 || slot == 20)
+            continue;  // left empty
+        const QString minutes = QString::number(slot);
+        const QString seconds = QStringLiteral("0%1").arg(slot % 6);
+        if (source->minuteBox(slot))
+            typeRow(source, slot, minutes, seconds);
+        else
+            source->setSlot(slot, minutes, seconds);
+    }
+    const QStringList expected = slotTexts(source);
+    QCOMPARE(expected.at(20), QStringLiteral("|"));
+
+    guitest::click(source->button("Command4"));
+    guitest::settle();
+
+    QCOMPARE(s.messageTexts(), QStringList{});
+    QVERIFY(!guitest::screen(mode.correction));
+    QCOMPARE(guitest::screen(mode.pageTwo), two);
+    QCOMPARE(slotTexts(two), expected);
+    QCOMPARE(two->minuteBox(29)->text(), QStringLiteral("29"));
+}
+
+// The page-1 screen and the correction screen are open together and both
+// hand off to the one page-2 screen; each overwrites what it copies.
+void Test_handoff::laterHandOffWins_data()
+{
+    QTest::addColumn<bool>("entryFirst");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("続けて入力, then 次画面を訂正")
+        << true << repeated("2|0", kRowsPerPage) + repeated("3|0", kRowsPerPage);
+    QTest::newRow("次画面を訂正, then 続けて入力")
+        << false << repeated("1|0", kRowsPerPage) + repeated("3|0", kRowsPerPage);
+}
+
+void Test_handoff::laterHandOffWins()
+{
+    QFETCH(bool, entryFirst);
+    QFETCH(QStringList, expected);
+
+    Session s;
+    startMode(s, false);
+    EntryScreen *entry = openPageOne(s, false, repeated("1:0", kRowsPerPage));
+    QVERIFY(entry);
+    EntryScreen *correction = tavelo::windows::showScreen(ScreenId::Correction);
+    guitest::typeRows(correction, repeated("2:0", kRowsPerPage));
+    for (int slot = kRowsPerPage; slot < kSlotCount; ++slot)
+        correction->setSlot(slot, QStringLiteral("3"), QStringLiteral("0"));
+
+    QPushButton *firstButton = entryFirst ? entry->button("Command1") : correction->button("Command4");
+    QPushButton *secondButton = entryFirst ? correction->button("Command4") : entry->button("Command1");
+    guitest::click(firstButton);
+    guitest::settle();
+    EntryScreen *two = guitest::screen(ScreenId::Page2);
+    QVERIFY(two);
+    guitest::click(secondButton);
+    guitest::settle();
+
+    QCOMPARE(s.messageTexts(), QStringList{});
+    QVERIFY(!guitest::screen(ScreenId::Entry));
+    QVERIFY(!guitest::screen(ScreenId::Correction));
+    QCOMPARE(guitest::screen(ScreenId::Page2), two);
+    QCOMPARE(slotTexts(two), expected);
+}
+
+// A page-2 calculation stopped at song 18 with negative minutes, which so
+// reached the song table; 訂正 puts it into a carry slot of the correction
+// screen, where 次画面を訂正 meets it.
+void Test_handoff::correctNextMeetsNegativeCarrySlot()
+{
+    Session s;
+    startMode(s, false);
+    EntryScreen *one = openPageOne(s, false, repeated("1:0", kRowsPerPage));
+    QVERIFY(one);
+    guitest::click(one->button("Command1"));
+    guitest::settle();
+    EntryScreen *two = guitest::screen(ScreenId::Page2);
+    QVERIFY(two);
+    guitest::typeRows(two, {"2:0", "2:0", "-2:30", "7:7"});
+    guitest::click(two->button("Command2"));
+    guitest::settle();
+    QCOMPARE(s.messageTexts(), QStringList{kBadMinutes});
+    QCOMPARE(slotText(s.main, 17), QStringLiteral("-2|30"));
+
+    guitest::click(s.main->teisei);
+    EntryScreen *source = guitest::screen(ScreenId::Correction);
+    QVERIFY(source);
+    QCOMPARE(slotText(source, 17), QStringLiteral("-2|30"));
+    guitest::type(source->minuteBox(0), QStringLiteral("5"));
+    const QStringList before = mainSnapshot(s.main);
+
+    QPushButton *pressed = source->button("Command4");
+    guitest::click(pressed);
+    guitest::settle();
+
+    QCOMPARE(s.messageTexts(), QStringList({kBadMinutes, kBadMinutes}));
+    QCOMPARE(source->focusWidget(), pressed);
+    QCOMPARE(guitest::screen(ScreenId::Correction), source);
+    QCOMPARE(guitest::screen(ScreenId::Page2), two);
+    QVERIFY(two->isVisible());
+    QCOMPARE(slotText(two, 0), QStringLiteral("5|0"));
+    QCOMPARE(two->minuteBox(17)->text(), QStringLiteral("-2"));
+    QCOMPARE(two->minuteBox(18)->text(), QStringLiteral("7"));  // not reached
+    QCOMPARE(mainSnapshot(s.main), before);
+}
+
+// The song table holds an earlier run (4:30, 3:45, the rest 0); hand-offs
+// without blank rows on page 1 leave it and the rest of the main window alone.
+void Test_handoff::handOffLeavesSongTable_data()
+{
+    QTest::addColumn<bool>("correct");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<int>("messages");
+
+    QTest::newRow("次画面を訂正 with blank rows") << true << QStringList{"5:0"} << 0;
+    QTest::newRow("次画面を訂正 stopped by a row") << true << QStringList{"5:0", "1:99"} << 1;
+    QTest::newRow("続けて入力 without blank rows")
+        << false << repeated("5:0", kRowsPerPage) << 0;
+    QTest::newRow("続けて入力 stopped by a row")
+        << false << QStringList{"5:0", "6:0", "-1:0"} << 1;
+}
+
+void Test_handoff::handOffLeavesSongTable()
+{
+    QFETCH(bool, correct);
+    QFETCH(QStringList, rows);
+    QFETCH(int, messages);
+
+    Session s;
+    startMode(s, false);
+    EntryScreen *earlier = openPageOne(s, false, {"4:30", "3:45"});
+    QVERIFY(earlier);
+    guitest::click(earlier->button("Command2"));
+    guitest::settle();
+    QCOMPARE(slotText(s.main, 1), QStringLiteral("3|45"));
+
+    EntryScreen *source = nullptr;
+    if (correct) {
+        guitest::click(s.main->teisei);
+        source = guitest::screen(ScreenId::Correction);
+        QVERIFY(source);
+        guitest::typeRows(source, rows);
+    } else {
+        source = openPageOne(s, false, rows);
+        QVERIFY(source);
+    }
+    const QStringList before = mainSnapshot(s.main);
+
+    guitest::click(source->button(correct ? "Command4" : "Command1"));
+    guitest::settle();
+
+    QCOMPARE(int(s.messages.size()), messages);
+    QVERIFY(guitest::screen(ScreenId::Page2));
+    QCOMPARE(mainSnapshot(s.main), before);
+}
+
+// キャンセル on page 2 after a hand-off: the carried songs are gone with the
+// screen, and nothing reaches the song table or the main window.
+void Test_handoff::cancelOnPageTwoDiscardsCarriedSongs_data()
+{
+    QTest::addColumn<bool>("totalMode");
+    QTest::addColumn<QString>("text3");
+    QTest::addColumn<QString>("text4");
+
+    QTest::newRow("NyuryokuForm2") << false << "46" << "0";
+    QTest::newRow("NyuryokuForm5") << true << "0" << "0";
+}
+
+void Test_handoff::cancelOnPageTwoDiscardsCarriedSongs()
+{
+    QFETCH(bool, totalMode);
+    QFETCH(QString, text3);
+    QFETCH(QString, text4);
+    const Mode mode = modeOf(totalMode);
+
+    Session s;
+    startMode(s, totalMode);
+    EntryScreen *one = openPageOne(s, totalMode, repeated("3:0", kRowsPerPage));
+    QVERIFY(one);
+    const QStringList before = mainSnapshot(s.main);
+    guitest::click(one->button("Command1"));
+    guitest::settle();
+    EntryScreen *two = guitest::screen(mode.pageTwo);
+    QVERIFY(two);
+    guitest::typeRows(two, {"5:0"});
+
+    guitest::click(two->button("Command3"));
+    guitest::settle();
+    QVERIFY(!guitest::screen(mode.pageTwo));
+    QCOMPARE(mainSnapshot(s.main), before);
+
+    // A new page 2 reached from an empty page 1 counts nothing of the above.
+    EntryScreen *empty = openPageOne(s, totalMode);
+    QVERIFY(empty);
+    guitest::click(empty->button("Command1"));
+    guitest::settle();
+    EntryScreen *fresh = guitest::screen(mode.pageTwo);
+    QVERIFY(fresh);
+    QCOMPARE(fresh->minuteBox(15)->text(), QString());
+    guitest::click(fresh->button("Command2"));
+    guitest::settle();
+    QCOMPARE(s.messageTexts(), QStringList{});
+    QCOMPARE(s.listLines(), repeated("0:00", kSlotCount));
+    QCOMPARE(s.main->text3->text(), text3);
+    QCOMPARE(s.main->text4->text(), text4);
+}
 
 GUITEST_MAIN(Test_handoff)
 #include "test_handoff.moc"
