@@ -1,10 +1,400 @@
+// 訂正 and 合計の訂正: the correction screens filled from the song table,
+// driven through the real buttons after real calculations.
+
 #include "support/guitest.h"
+
+using guitest::click;
+using guitest::screen;
+using guitest::Session;
+using guitest::settle;
+using tavelo::EntryScreen;
+using tavelo::ScreenId;
+using tavelo::TaveloForm;
+
+namespace {
+
+void press(EntryScreen *entry, const char *button = "Command2")
+{
+    click(entry->button(button));
+    settle();
+}
+
+// The thirty slots of a screen as "minutes/seconds" texts.
+QStringList screenSlots(const EntryScreen *entry)
+{
+    QStringList pairs;
+    for (int i = 0; i < tavelo::kSlotCount; ++i)
+        pairs << entry->minuteText(i) + QLatin1Char('/') + entry->secondText(i);
+    return pairs;
+}
+
+QStringList emptySlots(int count)
+{
+    QStringList pairs;
+    for (int i = 0; i < count; ++i)
+        pairs << QStringLiteral("/");
+    return pairs;
+}
+
+// Song n as "n/n+10", or its row "n:n+10".
+QString song(int n, QChar separator)
+{
+    return QString::number(n) + separator + QString::number(n + 10);
+}
+
+QStringList songRows(int from, int to)
+{
+    QStringList rows;
+    for (int n = from; n <= to; ++n)
+        rows << song(n, QLatin1Char(':'));
+    return rows;
+}
+
+QStringList songPairs(int from, int to)
+{
+    QStringList pairs;
+    for (int n = from; n <= to; ++n)
+        pairs << song(n, QLatin1Char('/'));
+    return pairs;
+}
+
+// The screens of one mode: page 1, page 2, correction, and the main window's
+// buttons that open page 1 and the correction screen.
+struct Mode {
+    ScreenId entry, page2, correction;
+    QPushButton *open, *correct;
+};
+
+Mode modeOf(Session &s, bool total)
+{
+    if (total)
+        return {ScreenId::TotalEntry, ScreenId::TotalPage2, ScreenId::TotalCorrection, s.main->goukei,
+                s.main->goteisei};
+    return {ScreenId::Entry, ScreenId::Page2, ScreenId::Correction, s.main->nyuryoku, s.main->teisei};
+}
+
+// A successful calculation of rows typed on page 1 (and, when given, on page 2).
+void calculate(Session &s, bool total, const QStringList &pageOne, const QStringList &pageTwo = {})
+{
+    const Mode mode = modeOf(s, total);
+    if (!total && s.main->totaltxt->text().isEmpty())
+        guitest::acceptCapacity(s.main, QStringLiteral("300"));
+    click(mode.open);
+    EntryScreen *entry = screen(mode.entry);
+    QVERIFY(entry);
+    guitest::typeRows(entry, pageOne);
+    if (!pageTwo.isEmpty()) {
+        press(entry, "Command1");
+        entry = screen(mode.page2);
+        QVERIFY(entry);
+        guitest::typeRows(entry, pageTwo);
+    }
+    const ScreenId id = entry->spec().id;
+    press(entry);
+    QCOMPARE(s.messageTexts(), QStringList{});
+    QVERIFY(!screen(id));
+}
+
+}  // namespace
 
 class Test_correction : public QObject {
     Q_OBJECT
 private slots:
-    void starts() { guitest::Session s; QVERIFY(s.main->total->isEnabled()); }
+    void showsTheStoredSongs_data();
+    void showsTheStoredSongs();
+    void twentySongsReachPageTwo_data();
+    void twentySongsReachPageTwo();
+    void zeroSlotsShowEmpty_data();
+    void zeroSlotsShowEmpty();
+    void pressingAgainReplacesEdits_data();
+    void pressingAgainReplacesEdits();
+    void mainWindowUnchanged_data();
+    void mainWindowUnchanged();
+    void afterAFailedFirstCalculation_data();
+    void afterAFailedFirstCalculation();
 };
+
+void Test_correction::showsTheStoredSongs_data()
+{
+    QTest::addColumn<bool>("total");
+    QTest::newRow("訂正 after a remaining time") << false;
+    QTest::newRow("合計の訂正 after a total") << true;
+}
+
+void Test_correction::showsTheStoredSongs()
+{
+    QFETCH(bool, total);
+    Session s;
+    const Mode mode = modeOf(s, total);
+    calculate(s, total, {"4:30", "3:45"});
+
+    click(mode.correct);
+    EntryScreen *correction = screen(mode.correction);
+    QVERIFY(correction);
+    QVERIFY(correction->isVisible());
+    QCOMPARE(correction->minuteBox(0)->text(), QStringLiteral("4"));
+    QCOMPARE(correction->secondBox(0)->text(), QStringLiteral("30"));
+    QCOMPARE(correction->minuteBox(1)->text(), QStringLiteral("3"));
+    QCOMPARE(correction->secondBox(1)->text(), QStringLiteral("45"));
+    QCOMPARE(screenSlots(correction), QStringList({"4/30", "3/45"}) + emptySlots(28));
+    QCOMPARE(s.messageTexts(), QStringList{});
+}
+
+void Test_correction::twentySongsReachPageTwo_data()
+{
+    QTest::addColumn<bool>("total");
+    QTest::addColumn<QString>("first");   // result of the twenty songs
+    QTest::addColumn<QString>("second");  // result without song 2 (2:12)
+
+    // Songs n = n:(n+10) add up to 13010 seconds; the tape holds 18000.
+    QTest::newRow("NyuryokuForm2 to NyuryokuForm3 to NyuryokuForm2") << false << "83/10" << "85/22";
+    QTest::newRow("NyuryokuForm5 to NyuryokuForm6 to NyuryokuForm5") << true << "216/50" << "214/38";
+}
+
+void Test_correction::twentySongsReachPageTwo()
+{
+    QFETCH(bool, total);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    Session s;
+    const Mode mode = modeOf(s, total);
+    calculate(s, total, songRows(1, 15), songRows(16, 20));
+    QCOMPARE(s.main->text3->text() + QLatin1Char('/') + s.main->text4->text(), first);
+
+    click(mode.correct);
+    EntryScreen *correction = screen(mode.correction);
+    QVERIFY(correction);
+    for (int slot = 0; slot < 15; ++slot) {
+        QCOMPARE(correction->minuteBox(slot)->text(), QString::number(slot + 1));
+        QCOMPARE(correction->secondBox(slot)->text(), QString::number(slot + 11));
+    }
+    QCOMPARE(screenSlots(correction), songPairs(1, 20) + emptySlots(10));
+
+    press(correction, "Command4");
+    QCOMPARE(s.messageTexts(), QStringList{});
+    QVERIFY(!screen(mode.correction));
+    EntryScreen *page2 = screen(mode.page2);
+    QVERIFY(page2);
+    for (int slot = 15; slot < 20; ++slot) {
+        QCOMPARE(page2->minuteBox(slot)->text(), QString::number(slot + 1));
+        QCOMPARE(page2->secondBox(slot)->text(), QString::number(slot + 11));
+    }
+    QCOMPARE(screenSlots(page2), songPairs(1, 20) + emptySlots(10));
+
+    // Calculated again on page 2, the twenty songs come back unchanged.
+    press(page2);
+    QCOMPARE(s.messageTexts(), QStringList{});
+    QVERIFY(!screen(mode.page2));
+    QCOMPARE(s.main->text3->text() + QLatin1Char('/') + s.main->text4->text(), first);
+    QCOMPARE(s.listLines().size(), 30);
+
+    // Song 2 without its seconds: the correction screen shows it as 0 and 0
+    // once handed on, page 2 carries the half-empty row, and its calculation
+    // counts it as 0:00.
+    click(mode.correct);
+    correction = screen(mode.correction);
+    QVERIFY(correction);
+    guitest::type(correction->secondBox(1), QString());
+    press(correction, "Command4");
+    QVERIFY(!screen(mode.correction));
+    page2 = screen(mode.page2);
+    QVERIFY(page2);
+    QCOMPARE(page2->minuteText(1), QStringLiteral("2"));
+    QCOMPARE(page2->secondText(1), QString());
+    press(page2);
+    QCOMPARE(s.messageTexts(), QStringList{});
+    QVERIFY(!screen(mode.page2));
+    QCOMPARE(s.main->text3->text() + QLatin1Char('/') + s.main->text4->text(), second);
+    QCOMPARE(s.listLines().at(1), QStringLiteral("0:00"));
+    QCOMPARE(s.main->songTable().minutes(1), QStringLiteral("0"));
+    QCOMPARE(s.main->songTable().seconds(1), QStringLiteral("0"));
+    QCOMPARE(s.main->songTable().minutes(19), QStringLiteral("20"));
+}
+
+void Test_correction::zeroSlotsShowEmpty_data()
+{
+    QTest::addColumn<QString>("minutes");  // typed into row 3
+    QTest::addColumn<QString>("seconds");
+    QTest::addColumn<QString>("shownMinutes");
+    QTest::addColumn<QString>("shownSeconds");
+
+    QTest::newRow("00 and 0") << "00" << "0" << "" << "";
+    QTest::newRow("0.0 and 0 with blanks") << "0.0" << " 0 " << "" << "";
+    QTest::newRow("minus zero") << "-0" << "0" << "" << "";
+    QTest::newRow("0e5 and 0.000") << "0e5" << "0.000" << "" << "";
+    QTest::newRow("0 and 5 kept") << "0" << "5" << "0" << "5";
+    QTest::newRow("3 and 0 kept") << "3" << "0" << "3" << "0";
+    QTest::newRow("05 not reformatted") << "4" << "05" << "4" << "05";
+    QTest::newRow("minutes 0.4 kept") << "0.4" << "0" << "0.4" << "0";
+    QTest::newRow("fractional seconds kept") << "0" << "0.5" << "0" << "0.5";
+    QTest::newRow("full-width zeros") << "０" << "００" << "" << "";
+}
+
+void Test_correction::zeroSlotsShowEmpty()
+{
+    QFETCH(QString, minutes);
+    QFETCH(QString, seconds);
+    QFETCH(QString, shownMinutes);
+    QFETCH(QString, shownSeconds);
+
+    for (const bool total : {false, true}) {
+        Session s;
+        const Mode mode = modeOf(s, total);
+        // The row goes in as song 3 and, on page 2, as song 18.
+        const QStringList rows{"4:30", "3:45", ""};
+        if (!total && s.main->totaltxt->text().isEmpty())
+            guitest::acceptCapacity(s.main, QStringLiteral("300"));
+        click(mode.open);
+        EntryScreen *entry = screen(mode.entry);
+        QVERIFY(entry);
+        guitest::typeRows(entry, rows);
+        guitest::type(entry->minuteBox(2), minutes);
+        guitest::type(entry->secondBox(2), seconds);
+        press(entry, "Command1");
+        entry = screen(mode.page2);
+        QVERIFY(entry);
+        guitest::type(entry->minuteBox(17), minutes);
+        guitest::type(entry->secondBox(17), seconds);
+        press(entry);
+        QCOMPARE(s.messageTexts(), QStringList{});
+        QCOMPARE(s.main->songTable().minutes(2), minutes);
+        QCOMPARE(s.main->songTable().seconds(17), seconds);
+
+        click(mode.correct);
+        EntryScreen *correction = screen(mode.correction);
+        QVERIFY(correction);
+        QCOMPARE(correction->minuteBox(2)->text(), shownMinutes);
+        QCOMPARE(correction->secondBox(2)->text(), shownSeconds);
+        QCOMPARE(correction->minuteText(17), shownMinutes);
+        QCOMPARE(correction->secondText(17), shownSeconds);
+        QCOMPARE(correction->minuteBox(0)->text(), QStringLiteral("4"));
+        QCOMPARE(correction->secondBox(1)->text(), QStringLiteral("45"));
+        QCOMPARE(correction->minuteText(16), QString());
+    }
+}
+
+void Test_correction::pressingAgainReplacesEdits_data()
+{
+    QTest::addColumn<bool>("total");
+    QTest::newRow("訂正") << false;
+    QTest::newRow("合計の訂正") << true;
+}
+
+void Test_correction::pressingAgainReplacesEdits()
+{
+    QFETCH(bool, total);
+    Session s;
+    const Mode mode = modeOf(s, total);
+    calculate(s, total, {"4:30", "3:45"});
+
+    click(mode.correct);
+    EntryScreen *correction = screen(mode.correction);
+    QVERIFY(correction);
+    guitest::typeRows(correction, {"9:09", "", "", "", "7:07"});
+    guitest::type(correction->secondBox(1), QString());
+
+    click(mode.correct);
+    QCOMPARE(screen(mode.correction), correction);
+    QVERIFY(correction->isVisible());
+    QCOMPARE(screenSlots(correction), QStringList({"4/30", "3/45"}) + emptySlots(28));
+    QCOMPARE(s.messageTexts(), QStringList{});
+}
+
+void Test_correction::mainWindowUnchanged_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::newRow("remaining mode") << "remaining";
+    QTest::newRow("total mode") << "total";
+    QTest::newRow("both buttons enabled") << "both";
+}
+
+void Test_correction::mainWindowUnchanged()
+{
+    QFETCH(QString, state);
+    Session s;
+    guitest::acceptCapacity(s.main, QStringLiteral("46"));
+    if (state == QLatin1String("remaining")) {
+        calculate(s, false, {"4:30", "3:45"});
+    } else if (state == QLatin1String("total")) {
+        calculate(s, true, {"4:30", "3:45"});
+    } else {
+        // 訂正 and 合計の訂正 are both enabled after a remaining time from a
+        // page-1 screen that stood open while a total ran.
+        click(s.main->nyuryoku);
+        guitest::typeRows(screen(ScreenId::Entry), {"1:00", "0:5"});
+        calculate(s, true, {"4:30", "3:45"});
+        press(screen(ScreenId::Entry));
+        QVERIFY(!screen(ScreenId::Entry));
+    }
+
+    const QStringList before = guitest::controlSnapshot(s.main);
+    QStringList songsBefore;
+    for (int i = 0; i < tavelo::SongTable::kSlots; ++i)
+        songsBefore << s.main->songTable().minutes(i) << s.main->songTable().seconds(i);
+
+    int pressed = 0;
+    for (QPushButton *button : {s.main->teisei, s.main->goteisei}) {
+        if (!button->isEnabled())
+            continue;
+        // Once to open, once more to refill the open screen.
+        click(button);
+        click(button);
+        settle();
+        ++pressed;
+        QCOMPARE(guitest::controlSnapshot(s.main), before);
+    }
+    QCOMPARE(pressed, state == QLatin1String("both") ? 2 : 1);
+    QStringList songsAfter;
+    for (int i = 0; i < tavelo::SongTable::kSlots; ++i)
+        songsAfter << s.main->songTable().minutes(i) << s.main->songTable().seconds(i);
+    QCOMPARE(songsAfter, songsBefore);
+    QCOMPARE(s.messageTexts(), QStringList{});
+}
+
+void Test_correction::afterAFailedFirstCalculation_data()
+{
+    QTest::addColumn<bool>("total");
+    QTest::newRow("訂正") << false;
+    QTest::newRow("合計の訂正") << true;
+}
+
+void Test_correction::afterAFailedFirstCalculation()
+{
+    QFETCH(bool, total);
+    Session s;
+    const Mode mode = modeOf(s, total);
+    if (!total)
+        guitest::acceptCapacity(s.main, QStringLiteral("46"));
+    click(mode.open);
+    EntryScreen *entry = screen(mode.entry);
+    QVERIFY(entry);
+    guitest::typeRows(entry, {"4:30", "3:75", "2:00"});
+    press(entry);
+    QCOMPARE(s.messageTexts(), QStringList{QStringLiteral("秒の入力が間違ってます。")});
+    // The first calculation stopped at row 2: later slots still hold nothing.
+    QCOMPARE(s.main->songTable().minutes(2), QString());
+    press(entry, "Command3");
+    QVERIFY(!screen(mode.entry));
+
+    QVERIFY(mode.correct->isEnabled());
+    click(mode.correct);
+    EntryScreen *correction = screen(mode.correction);
+    QVERIFY(correction);
+    QCOMPARE(screenSlots(correction), QStringList({"4/30", "3/75"}) + emptySlots(28));
+
+    // The screen is usable: its own check reports the stored 75, and once
+    // corrected it calculates.
+    press(correction);
+    QCOMPARE(s.messageTexts().size(), 2);
+    QCOMPARE(s.messageTexts().at(1), QStringLiteral("秒の入力が間違ってます。"));
+    QCOMPARE(correction->focusWidget(), correction->secondBox(1));
+    guitest::type(correction->secondBox(1), QStringLiteral("45"));
+    press(correction);
+    QCOMPARE(s.messageTexts().size(), 2);
+    QVERIFY(!screen(mode.correction));
+    QCOMPARE(s.main->text3->text(), total ? QStringLiteral("8") : QStringLiteral("37"));
+    QCOMPARE(s.main->text4->text(), total ? QStringLiteral("15") : QStringLiteral("45"));
+}
 
 GUITEST_MAIN(Test_correction)
 #include "test_correction.moc"
