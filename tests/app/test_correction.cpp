@@ -4,39 +4,21 @@
 #include "support/guitest.h"
 
 using guitest::click;
+using guitest::kBadSeconds;
+using guitest::Mode;
+using guitest::press;
+using guitest::repeated;
 using guitest::screen;
 using guitest::Session;
 using guitest::settle;
+using guitest::slotTexts;
+using guitest::songTable;
 using tavelo::EntryScreen;
 using tavelo::ScreenId;
-using tavelo::TaveloForm;
 
 namespace {
 
-void press(EntryScreen *entry, const char *button = "Command2")
-{
-    click(entry->button(button));
-    settle();
-}
-
-// The thirty slots of a screen as "minutes/seconds" texts.
-QStringList screenSlots(const EntryScreen *entry)
-{
-    QStringList pairs;
-    for (int i = 0; i < tavelo::kSlotCount; ++i)
-        pairs << entry->minuteText(i) + QLatin1Char('/') + entry->secondText(i);
-    return pairs;
-}
-
-QStringList emptySlots(int count)
-{
-    QStringList pairs;
-    for (int i = 0; i < count; ++i)
-        pairs << QStringLiteral("/");
-    return pairs;
-}
-
-// Song n as "n/n+10", or its row "n:n+10".
+// Song n as "n|n+10", or its row "n:n+10".
 QString song(int n, QChar separator)
 {
     return QString::number(n) + separator + QString::number(n + 10);
@@ -50,42 +32,23 @@ QStringList songRows(int from, int to)
     return rows;
 }
 
-QStringList songPairs(int from, int to)
+QStringList songSlots(int from, int to)
 {
-    QStringList pairs;
+    QStringList texts;
     for (int n = from; n <= to; ++n)
-        pairs << song(n, QLatin1Char('/'));
-    return pairs;
-}
-
-// The screens of one mode: page 1, page 2, correction, and the main window's
-// buttons that open page 1 and the correction screen.
-struct Mode {
-    ScreenId entry, page2, correction;
-    QPushButton *open, *correct;
-};
-
-Mode modeOf(Session &s, bool total)
-{
-    if (total)
-        return {ScreenId::TotalEntry, ScreenId::TotalPage2, ScreenId::TotalCorrection, s.main->goukei,
-                s.main->goteisei};
-    return {ScreenId::Entry, ScreenId::Page2, ScreenId::Correction, s.main->nyuryoku, s.main->teisei};
+        texts << song(n, QLatin1Char('|'));
+    return texts;
 }
 
 // A successful calculation of rows typed on page 1 (and, when given, on page 2).
 void calculate(Session &s, bool total, const QStringList &pageOne, const QStringList &pageTwo = {})
 {
-    const Mode mode = modeOf(s, total);
     if (!total && s.main->totaltxt->text().isEmpty())
         guitest::acceptCapacity(s.main, QStringLiteral("300"));
-    click(mode.open);
-    EntryScreen *entry = screen(mode.entry);
+    EntryScreen *entry = guitest::openPageOne(s.main, total, pageOne);
     QVERIFY(entry);
-    guitest::typeRows(entry, pageOne);
     if (!pageTwo.isEmpty()) {
-        press(entry, "Command1");
-        entry = screen(mode.page2);
+        entry = guitest::continueToPageTwo(entry);
         QVERIFY(entry);
         guitest::typeRows(entry, pageTwo);
     }
@@ -93,6 +56,16 @@ void calculate(Session &s, bool total, const QStringList &pageOne, const QString
     press(entry);
     QCOMPARE(s.messageTexts(), QStringList{});
     QVERIFY(!screen(id));
+}
+
+// 訂正 or 合計の訂正 after a calculation of 4:30 and 3:45: the correction
+// screen that opens.
+EntryScreen *correctTwoSongs(Session &s, bool total)
+{
+    const Mode mode = guitest::modeOf(s.main, total);
+    calculate(s, total, {"4:30", "3:45"});
+    click(mode.correct);
+    return screen(mode.correction);
 }
 
 }  // namespace
@@ -116,27 +89,21 @@ private slots:
 
 void Test_correction::showsTheStoredSongs_data()
 {
-    QTest::addColumn<bool>("total");
-    QTest::newRow("訂正 after a remaining time") << false;
-    QTest::newRow("合計の訂正 after a total") << true;
+    guitest::addFlagRows("total", "訂正 after a remaining time", "合計の訂正 after a total");
 }
 
 void Test_correction::showsTheStoredSongs()
 {
     QFETCH(bool, total);
     Session s;
-    const Mode mode = modeOf(s, total);
-    calculate(s, total, {"4:30", "3:45"});
-
-    click(mode.correct);
-    EntryScreen *correction = screen(mode.correction);
+    EntryScreen *correction = correctTwoSongs(s, total);
     QVERIFY(correction);
     QVERIFY(correction->isVisible());
     QCOMPARE(correction->minuteBox(0)->text(), QStringLiteral("4"));
     QCOMPARE(correction->secondBox(0)->text(), QStringLiteral("30"));
     QCOMPARE(correction->minuteBox(1)->text(), QStringLiteral("3"));
     QCOMPARE(correction->secondBox(1)->text(), QStringLiteral("45"));
-    QCOMPARE(screenSlots(correction), QStringList({"4/30", "3/45"}) + emptySlots(28));
+    QCOMPARE(slotTexts(correction), QStringList({"4|30", "3|45"}) + repeated("|", 28));
     QCOMPARE(s.messageTexts(), QStringList{});
 }
 
@@ -157,7 +124,7 @@ void Test_correction::twentySongsReachPageTwo()
     QFETCH(QString, first);
     QFETCH(QString, second);
     Session s;
-    const Mode mode = modeOf(s, total);
+    const Mode mode = guitest::modeOf(s.main, total);
     calculate(s, total, songRows(1, 15), songRows(16, 20));
     QCOMPARE(s.main->text3->text() + QLatin1Char('/') + s.main->text4->text(), first);
 
@@ -168,23 +135,23 @@ void Test_correction::twentySongsReachPageTwo()
         QCOMPARE(correction->minuteBox(slot)->text(), QString::number(slot + 1));
         QCOMPARE(correction->secondBox(slot)->text(), QString::number(slot + 11));
     }
-    QCOMPARE(screenSlots(correction), songPairs(1, 20) + emptySlots(10));
+    QCOMPARE(slotTexts(correction), songSlots(1, 20) + repeated("|", 10));
 
     press(correction, "Command4");
     QCOMPARE(s.messageTexts(), QStringList{});
     QVERIFY(!screen(mode.correction));
-    EntryScreen *page2 = screen(mode.page2);
+    EntryScreen *page2 = screen(mode.pageTwo);
     QVERIFY(page2);
     for (int slot = 15; slot < 20; ++slot) {
         QCOMPARE(page2->minuteBox(slot)->text(), QString::number(slot + 1));
         QCOMPARE(page2->secondBox(slot)->text(), QString::number(slot + 11));
     }
-    QCOMPARE(screenSlots(page2), songPairs(1, 20) + emptySlots(10));
+    QCOMPARE(slotTexts(page2), songSlots(1, 20) + repeated("|", 10));
 
     // Calculated again on page 2, the twenty songs come back unchanged.
     press(page2);
     QCOMPARE(s.messageTexts(), QStringList{});
-    QVERIFY(!screen(mode.page2));
+    QVERIFY(!screen(mode.pageTwo));
     QCOMPARE(s.main->text3->text() + QLatin1Char('/') + s.main->text4->text(), first);
     QCOMPARE(s.listLines().size(), 30);
 
@@ -197,13 +164,13 @@ void Test_correction::twentySongsReachPageTwo()
     guitest::type(correction->secondBox(1), QString());
     press(correction, "Command4");
     QVERIFY(!screen(mode.correction));
-    page2 = screen(mode.page2);
+    page2 = screen(mode.pageTwo);
     QVERIFY(page2);
     QCOMPARE(page2->minuteText(1), QStringLiteral("2"));
     QCOMPARE(page2->secondText(1), QString());
     press(page2);
     QCOMPARE(s.messageTexts(), QStringList{});
-    QVERIFY(!screen(mode.page2));
+    QVERIFY(!screen(mode.pageTwo));
     QCOMPARE(s.main->text3->text() + QLatin1Char('/') + s.main->text4->text(), second);
     QCOMPARE(s.listLines().at(1), QStringLiteral("0:00"));
     QCOMPARE(s.main->songTable().minutes(1), QStringLiteral("0"));
@@ -239,24 +206,10 @@ void Test_correction::zeroSlotsShowEmpty()
 
     for (const bool total : {false, true}) {
         Session s;
-        const Mode mode = modeOf(s, total);
+        const Mode mode = guitest::modeOf(s.main, total);
         // The row goes in as song 3 and, on page 2, as song 18.
-        const QStringList rows{"4:30", "3:45", ""};
-        if (!total && s.main->totaltxt->text().isEmpty())
-            guitest::acceptCapacity(s.main, QStringLiteral("300"));
-        click(mode.open);
-        EntryScreen *entry = screen(mode.entry);
-        QVERIFY(entry);
-        guitest::typeRows(entry, rows);
-        guitest::type(entry->minuteBox(2), minutes);
-        guitest::type(entry->secondBox(2), seconds);
-        press(entry, "Command1");
-        entry = screen(mode.page2);
-        QVERIFY(entry);
-        guitest::type(entry->minuteBox(17), minutes);
-        guitest::type(entry->secondBox(17), seconds);
-        press(entry);
-        QCOMPARE(s.messageTexts(), QStringList{});
+        const QString row = minutes + QLatin1Char(':') + seconds;
+        calculate(s, total, {"4:30", "3:45", row}, {"", "", row});
         QCOMPARE(s.main->songTable().minutes(2), minutes);
         QCOMPARE(s.main->songTable().seconds(17), seconds);
 
@@ -275,20 +228,15 @@ void Test_correction::zeroSlotsShowEmpty()
 
 void Test_correction::pressingAgainReplacesEdits_data()
 {
-    QTest::addColumn<bool>("total");
-    QTest::newRow("訂正") << false;
-    QTest::newRow("合計の訂正") << true;
+    guitest::addFlagRows("total", "訂正", "合計の訂正");
 }
 
 void Test_correction::pressingAgainReplacesEdits()
 {
     QFETCH(bool, total);
     Session s;
-    const Mode mode = modeOf(s, total);
-    calculate(s, total, {"4:30", "3:45"});
-
-    click(mode.correct);
-    EntryScreen *correction = screen(mode.correction);
+    const Mode mode = guitest::modeOf(s.main, total);
+    EntryScreen *correction = correctTwoSongs(s, total);
     QVERIFY(correction);
     guitest::typeRows(correction, {"9:09", "", "", "", "7:07"});
     guitest::type(correction->secondBox(1), QString());
@@ -296,7 +244,7 @@ void Test_correction::pressingAgainReplacesEdits()
     click(mode.correct);
     QCOMPARE(screen(mode.correction), correction);
     QVERIFY(correction->isVisible());
-    QCOMPARE(screenSlots(correction), QStringList({"4/30", "3/45"}) + emptySlots(28));
+    QCOMPARE(slotTexts(correction), QStringList({"4|30", "3|45"}) + repeated("|", 28));
     QCOMPARE(s.messageTexts(), QStringList{});
 }
 
@@ -328,9 +276,7 @@ void Test_correction::mainWindowUnchanged()
     }
 
     const QStringList before = guitest::controlSnapshot(s.main);
-    QStringList songsBefore;
-    for (int i = 0; i < tavelo::SongTable::kSlots; ++i)
-        songsBefore << s.main->songTable().minutes(i) << s.main->songTable().seconds(i);
+    const QStringList songsBefore = songTable(s.main);
 
     int pressed = 0;
     for (QPushButton *button : {s.main->teisei, s.main->goteisei}) {
@@ -344,49 +290,42 @@ void Test_correction::mainWindowUnchanged()
         QCOMPARE(guitest::controlSnapshot(s.main), before);
     }
     QCOMPARE(pressed, state == QLatin1String("both") ? 2 : 1);
-    QStringList songsAfter;
-    for (int i = 0; i < tavelo::SongTable::kSlots; ++i)
-        songsAfter << s.main->songTable().minutes(i) << s.main->songTable().seconds(i);
-    QCOMPARE(songsAfter, songsBefore);
+    QCOMPARE(songTable(s.main), songsBefore);
     QCOMPARE(s.messageTexts(), QStringList{});
 }
 
 void Test_correction::afterAFailedFirstCalculation_data()
 {
-    QTest::addColumn<bool>("total");
-    QTest::newRow("訂正") << false;
-    QTest::newRow("合計の訂正") << true;
+    guitest::addFlagRows("total", "訂正", "合計の訂正");
 }
 
 void Test_correction::afterAFailedFirstCalculation()
 {
     QFETCH(bool, total);
     Session s;
-    const Mode mode = modeOf(s, total);
+    const Mode mode = guitest::modeOf(s.main, total);
     if (!total)
         guitest::acceptCapacity(s.main, QStringLiteral("46"));
-    click(mode.open);
-    EntryScreen *entry = screen(mode.entry);
+    EntryScreen *entry = guitest::openPageOne(s.main, total, {"4:30", "3:75", "2:00"});
     QVERIFY(entry);
-    guitest::typeRows(entry, {"4:30", "3:75", "2:00"});
     press(entry);
-    QCOMPARE(s.messageTexts(), QStringList{QStringLiteral("秒の入力が間違ってます。")});
+    QCOMPARE(s.messageTexts(), QStringList{kBadSeconds});
     // The first calculation stopped at row 2: later slots still hold nothing.
     QCOMPARE(s.main->songTable().minutes(2), QString());
     press(entry, "Command3");
-    QVERIFY(!screen(mode.entry));
+    QVERIFY(!screen(mode.pageOne));
 
     QVERIFY(mode.correct->isEnabled());
     click(mode.correct);
     EntryScreen *correction = screen(mode.correction);
     QVERIFY(correction);
-    QCOMPARE(screenSlots(correction), QStringList({"4/30", "3/75"}) + emptySlots(28));
+    QCOMPARE(slotTexts(correction), QStringList({"4|30", "3|75"}) + repeated("|", 28));
 
     // The screen is usable: its own check reports the stored 75, and once
     // corrected it calculates.
     press(correction);
     QCOMPARE(s.messageTexts().size(), 2);
-    QCOMPARE(s.messageTexts().at(1), QStringLiteral("秒の入力が間違ってます。"));
+    QCOMPARE(s.messageTexts().at(1), kBadSeconds);
     QCOMPARE(correction->focusWidget(), correction->secondBox(1));
     guitest::type(correction->secondBox(1), QStringLiteral("45"));
     press(correction);

@@ -13,14 +13,9 @@ using guitest::click;
 using guitest::EntryScreen;
 using guitest::ScreenId;
 using guitest::Session;
+using guitest::twips;
 
 namespace {
-
-// Layout values are twips; 15 twips are one pixel.
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
 
 QString textOf(const QWidget *w)
 {

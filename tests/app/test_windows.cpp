@@ -11,8 +11,10 @@
 
 using guitest::click;
 using guitest::EntryScreen;
+using guitest::mainSnapshot;
 using guitest::ScreenId;
 using guitest::Session;
+using guitest::slotTexts;
 using guitest::TotalForm;
 
 namespace {
@@ -50,11 +52,39 @@ QString nameOf(Win w)
 // Opens the window as a user does from the main window.
 QWidget *open(Session &s, Win w)
 {
-    if (w == Win::TotalForm) {
-        click(s.main->total);
-        return guitest::totalForm();
-    }
+    if (w == Win::TotalForm)
+        return guitest::openTotalForm(s.main);
     return guitest::openAsUser(s.main, screenOf(w));
+}
+
+// Takes the way to an open or closed window once more from where open()
+// left the program: its button in the main window, or for page 2 a fresh
+// page 1 that hands over with 続けて入力.
+void openAgain(Session &s, Win w)
+{
+    switch (w) {
+    case Win::TotalForm: click(s.main->total); break;
+    case Win::Entry: click(s.main->nyuryoku); break;
+    case Win::TotalEntry: click(s.main->goukei); break;
+    case Win::Correction: click(s.main->teisei); break;
+    case Win::TotalCorrection: click(s.main->goteisei); break;
+    case Win::Page2:
+    case Win::TotalPage2: {
+        EntryScreen *pageOne = guitest::openPageOne(s.main, w == Win::TotalPage2);
+        QVERIFY(pageOne);
+        click(pageOne->button("Command1"));
+        break;
+    }
+    }
+    guitest::settle();
+}
+
+// The window, while it exists.
+QWidget *findWindow(Win w)
+{
+    if (w == Win::TotalForm)
+        return guitest::totalForm();
+    return guitest::screen(screenOf(w));
 }
 
 // The box where a user types first: Text1 of the dialog, or the first
@@ -73,16 +103,6 @@ int visibleWindowsNamed(const QString &name)
     for (QWidget *w : QApplication::topLevelWidgets())
         count += (w->isVisible() && w->objectName() == name) ? 1 : 0;
     return count;
-}
-
-// Every box of a screen with its text, visible rows and carry slots alike.
-QStringList slotTexts(const EntryScreen *screen)
-{
-    QStringList texts;
-    for (int slot = 0; slot < tavelo::kSlotCount; ++slot)
-        if (tavelo::hasSlot(screen->spec(), slot))
-            texts << screen->minuteText(slot) + QLatin1Char('|') + screen->secondText(slot);
-    return texts;
 }
 
 void addWindowRows(bool withPageTwoEsc, const QStringList &hows)
@@ -182,25 +202,9 @@ void Test_windows::atMostOnce()
     const QString stored = box->text();
     guitest::type(box, QStringLiteral("7"));
 
-    // The opening path once more: the same window comes to the front.
-    switch (win) {
-    case Win::TotalForm: click(s.main->total); break;
-    case Win::Entry: click(s.main->nyuryoku); break;
-    case Win::TotalEntry: click(s.main->goukei); break;
-    case Win::Correction: click(s.main->teisei); break;
-    case Win::TotalCorrection: click(s.main->goteisei); break;
-    case Win::Page2:
-    case Win::TotalPage2: {
-        // A fresh page 1 hands over again to the page 2 that stands open.
-        const ScreenId pageOne = win == Win::Page2 ? ScreenId::Entry : ScreenId::TotalEntry;
-        click(win == Win::Page2 ? s.main->nyuryoku : s.main->goukei);
-        EntryScreen *p1 = guitest::screen(pageOne);
-        QVERIFY(p1);
-        click(p1->button("Command1"));
-        break;
-    }
-    }
-    guitest::settle();
+    // The opening path once more: the same window comes to the front (page 2
+    // takes the hand-over of a fresh page 1).
+    openAgain(s, win);
 
     QVERIFY(!first.isNull());
     QCOMPARE(tavelo::windows::find(name), first.data());
@@ -234,11 +238,9 @@ void Test_windows::closedWindowComesBackFresh()
     guitest::type(firstBox(window), QStringLiteral("7"));
     if (screen) {
         const int last = tavelo::firstVisibleSlot(screen->spec()) + tavelo::kRowsPerPage - 1;
-        guitest::type(screen->minuteBox(last), QStringLiteral("8"));
-        guitest::type(screen->secondBox(last), QStringLiteral("9"));
+        guitest::typeRow(screen, last, QStringLiteral("8"), QStringLiteral("9"));
     }
-    const QStringList before = guitest::controlSnapshot(s.main);
-    const QStringList songs = guitest::songTableSnapshot(s.main);
+    const QStringList before = mainSnapshot(s.main);
 
     auto *form = static_cast<tavelo::FormWindow *>(window.data());
     if (how == QStringLiteral("キャンセル")) {
@@ -256,28 +258,11 @@ void Test_windows::closedWindowComesBackFresh()
     QVERIFY(s.messages.empty());
     QCOMPARE(s.endRequests, 0);
     // Nothing reaches the song table or the main window.
-    QCOMPARE(guitest::controlSnapshot(s.main), before);
-    QCOMPARE(guitest::songTableSnapshot(s.main), songs);
+    QCOMPARE(mainSnapshot(s.main), before);
 
     // Open again the way the first one was reached from here.
-    QPointer<QWidget> again;
-    switch (win) {
-    case Win::TotalForm: click(s.main->total); again = guitest::totalForm(); break;
-    case Win::Entry: click(s.main->nyuryoku); break;
-    case Win::TotalEntry: click(s.main->goukei); break;
-    case Win::Correction: click(s.main->teisei); break;
-    case Win::TotalCorrection: click(s.main->goteisei); break;
-    case Win::Page2:
-    case Win::TotalPage2: {
-        const ScreenId pageOne = win == Win::Page2 ? ScreenId::Entry : ScreenId::TotalEntry;
-        click(win == Win::Page2 ? s.main->nyuryoku : s.main->goukei);
-        click(guitest::screen(pageOne)->button("Command1"));
-        guitest::settle();
-        break;
-    }
-    }
-    if (win != Win::TotalForm)
-        again = guitest::screen(screenOf(win));
+    openAgain(s, win);
+    QPointer<QWidget> again = findWindow(win);
     QVERIFY(again);
     QVERIFY(again->isVisible());
     QCOMPARE(visibleWindowsNamed(name), 1);
@@ -327,12 +312,10 @@ void Test_windows::windowsStayUsableSideBySide()
     // Modeless windows: with the dialog and two screens open the main window
     // still works, and typing in one window leaves the others alone.
     Session s;
-    click(s.main->total);
-    TotalForm *dialog = guitest::totalForm();
+    TotalForm *dialog = guitest::openTotalForm(s.main);
     QVERIFY(dialog);
     guitest::type(dialog->text1, QStringLiteral("46"));
-    click(s.main->goukei);
-    EntryScreen *total = guitest::screen(ScreenId::TotalEntry);
+    EntryScreen *total = guitest::openPageOne(s.main, true);
     QVERIFY(total);
     guitest::type(total->minuteBox(0), QStringLiteral("3"));
     QVERIFY(dialog->isVisible());
@@ -346,8 +329,7 @@ void Test_windows::windowsStayUsableSideBySide()
     QCOMPARE(guitest::screen(ScreenId::TotalEntry), total);
     QCOMPARE(total->minuteBox(0)->text(), QStringLiteral("3"));
 
-    click(s.main->nyuryoku);
-    EntryScreen *entry = guitest::screen(ScreenId::Entry);
+    EntryScreen *entry = guitest::openPageOne(s.main, false);
     QVERIFY(entry);
     QVERIFY(entry != total);
     QCOMPARE(entry->minuteBox(0)->text(), QString());

@@ -4,43 +4,24 @@
 
 #include "support/guitest.h"
 
+using guitest::kBadCapacity;
+using guitest::kBadMinutes;
+using guitest::kBadSeconds;
+using guitest::kCapacityTooLarge;
+using guitest::kMinutesTooLarge;
+using guitest::kOverCapacity;
+using guitest::kRemainingTooLarge;
+using guitest::press;
+using guitest::repeated;
 using guitest::Session;
+using guitest::slotText;
+using guitest::typeRow;
+using guitest::zeroLines;
 using tavelo::EntryScreen;
 using tavelo::ScreenId;
 using tavelo::TaveloForm;
 
 namespace {
-
-const QString kBadMinutes = QStringLiteral("分の入力が間違ってます。");
-const QString kBadSeconds = QStringLiteral("秒の入力が間違ってます。");
-const QString kOverCapacity = QStringLiteral("録音時間の合計が録音可能時間を超えました");
-const QString kMinutesTooLarge = QStringLiteral("分の入力が大きすぎます。");
-const QString kBadCapacity = QStringLiteral("録音可能時間の入力が間違ってます。");
-const QString kCapacityTooLarge = QStringLiteral("録音可能時間が大きすぎます。");
-const QString kRemainingTooLarge = QStringLiteral("残り時間が546分59秒を超えるため表示できません。");
-
-QStringList repeated(const QString &line, int count)
-{
-    QStringList lines;
-    for (int i = 0; i < count; ++i)
-        lines << line;
-    return lines;
-}
-
-QStringList zeros(int count) { return repeated(QStringLiteral("0:00"), count); }
-
-// A song-table slot as "minutes|seconds".
-QString slotText(const TaveloForm *main, int slot)
-{
-    return main->songTable().minutes(slot) + QLatin1Char('|') + main->songTable().seconds(slot);
-}
-
-// Types one row into slot k of a screen, both texts exactly as given.
-void typeRow(EntryScreen *screen, int slot, const QString &minutes, const QString &seconds)
-{
-    guitest::type(screen->minuteBox(slot), minutes);
-    guitest::type(screen->secondBox(slot), seconds);
-}
 
 // Opens the page-1 screen from the main window and types its rows. With
 // `viaPageTwo` the rows go on with 続けて入力 and `pageTwo` is typed into the
@@ -48,18 +29,12 @@ void typeRow(EntryScreen *screen, int slot, const QString &minutes, const QStrin
 EntryScreen *enterSongs(Session &s, const QStringList &pageOne, bool viaPageTwo = false,
                         const QStringList &pageTwo = {})
 {
-    guitest::click(s.main->nyuryoku);
-    EntryScreen *one = guitest::screen(ScreenId::Entry);
-    if (!one)
-        return nullptr;
-    guitest::typeRows(one, pageOne);
-    if (!viaPageTwo)
+    EntryScreen *one = guitest::openPageOne(s.main, false, pageOne);
+    if (!one || !viaPageTwo)
         return one;
-    guitest::click(one->button("Command1"));
-    guitest::settle();
+    EntryScreen *two = guitest::continueToPageTwo(one);
     if (guitest::screen(ScreenId::Entry))
         return nullptr;  // the hand-off did not go through
-    EntryScreen *two = guitest::screen(ScreenId::Page2);
     if (two)
         guitest::typeRows(two, pageTwo);
     return two;
@@ -72,8 +47,7 @@ void primeResult(Session &s)
     guitest::acceptCapacity(s.main, QStringLiteral("46"));
     EntryScreen *screen = enterSongs(s, {QStringLiteral("1:1")});
     QVERIFY(screen);
-    guitest::click(screen->button("Command2"));
-    guitest::settle();
+    press(screen);
     QVERIFY(!guitest::screen(ScreenId::Entry));
     QCOMPARE(s.main->text3->text(), QStringLiteral("44"));
     QCOMPARE(s.main->text4->text(), QStringLiteral("59"));
@@ -95,9 +69,7 @@ struct MainState {
 void expectMainState(const Session &s, const MainState &want)
 {
     const TaveloForm *m = s.main;
-    QVERIFY(m->total->isEnabled());
-    QVERIFY(m->goukei->isEnabled());
-    QVERIFY(m->command3->isEnabled());
+    guitest::verifyFixedControls(m);
     QCOMPARE(m->nyuryoku->isEnabled(), want.nyuryoku);
     QCOMPARE(m->teisei->isEnabled(), want.teisei);
     QCOMPARE(m->goteisei->isEnabled(), want.goteisei);
@@ -106,8 +78,6 @@ void expectMainState(const Session &s, const MainState &want)
     QCOMPARE(m->label2->isVisible(), want.tapeLine);
     QCOMPARE(m->nokori->isVisible(), want.nokori);
     QCOMPARE(m->gokei->isVisible(), !want.nokori);
-    QVERIFY(m->text3->isVisible());
-    QVERIFY(m->text4->isVisible());
     QCOMPARE(m->totaltxt->text(), want.totaltxt);
     QCOMPARE(s.listLines(), want.list);
     QCOMPARE(m->text3->text(), want.text3);
@@ -155,75 +125,75 @@ void Test_remaining::results_data()
 
     QTest::newRow("23 minutes, 4:30 and 3:45")
         << "23" << QStringList{"4:30", "3:45"} << false << QStringList{}
-        << QStringList{"4:30", "3:45"} + zeros(13) << "14" << "45" << false;
+        << QStringList{"4:30", "3:45"} + zeroLines(13) << "14" << "45" << false;
     QTest::newRow("10 minutes, 9:30 and 0:30 leave exactly 0")
         << "10" << QStringList{"9:30", "0:30"} << false << QStringList{}
-        << QStringList{"9:30", "0:30"} + zeros(13) << "0" << "0" << false;
+        << QStringList{"9:30", "0:30"} + zeroLines(13) << "0" << "0" << false;
     QTest::newRow("10 minutes, 5:30 and 4:31 are one second over")
         << "10" << QStringList{"5:30", "4:31"} << false << QStringList{}
-        << QStringList{"5:30", "4:31"} + zeros(13) << "0" << "-1" << true;
+        << QStringList{"5:30", "4:31"} + zeroLines(13) << "0" << "-1" << true;
     QTest::newRow("10 minutes, 6:0 and 5:40 are 100 seconds over")
         << "10" << QStringList{"6:0", "5:40"} << false << QStringList{}
-        << QStringList{"6:00", "5:40"} + zeros(13) << "-1" << "-40" << true;
+        << QStringList{"6:00", "5:40"} + zeroLines(13) << "-1" << "-40" << true;
     QTest::newRow("46 minutes, fifteen 3:0 carried to page 2 and 1:30")
         << "46" << repeated("3:0", 15) << true << QStringList{"1:30"}
-        << repeated("3:00", 15) + QStringList{"1:30"} + zeros(14) << "0" << "-30" << true;
+        << repeated("3:00", 15) + QStringList{"1:30"} + zeroLines(14) << "0" << "-30" << true;
 
     QTest::newRow("all rows empty on page 1")
-        << "46" << QStringList{} << false << QStringList{} << zeros(15) << "46" << "0" << false;
+        << "46" << QStringList{} << false << QStringList{} << zeroLines(15) << "46" << "0" << false;
     QTest::newRow("all rows empty on page 2")
-        << "46" << QStringList{} << true << QStringList{} << zeros(30) << "46" << "0" << false;
+        << "46" << QStringList{} << true << QStringList{} << zeroLines(30) << "46" << "0" << false;
     QTest::newRow("0:0 is a song of no length")
         << "10" << QStringList{"0:0"} << false << QStringList{}
-        << QStringList{"0:00"} + zeros(14) << "10" << "0" << false;
+        << QStringList{"0:00"} + zeroLines(14) << "10" << "0" << false;
     QTest::newRow("seconds 59 pass")
         << "10" << QStringList{"0:59"} << false << QStringList{}
-        << QStringList{"0:59"} + zeros(14) << "9" << "1" << false;
+        << QStringList{"0:59"} + zeroLines(14) << "9" << "1" << false;
     QTest::newRow("120:00 passes and counts 120 minutes")
         << "121" << QStringList{"120:00"} << false << QStringList{}
-        << QStringList{"120:00"} + zeros(14) << "1" << "0" << false;
+        << QStringList{"120:00"} + zeroLines(14) << "1" << "0" << false;
     QTest::newRow("seconds carry into the minutes")
         << "10" << QStringList{"4:00", "0:59", "0:59", "0:59"} << false << QStringList{}
-        << QStringList{"4:00", "0:59", "0:59", "0:59"} + zeros(11) << "3" << "3" << false;
+        << QStringList{"4:00", "0:59", "0:59", "0:59"} + zeroLines(11) << "3" << "3" << false;
     QTest::newRow("the list pads the seconds, Text4 does not")
         << "10" << QStringList{"4:5", "0:50"} << false << QStringList{}
-        << QStringList{"4:05", "0:50"} + zeros(13) << "5" << "5" << false;
+        << QStringList{"4:05", "0:50"} + zeroLines(13) << "5" << "5" << false;
     QTest::newRow("minutes listed as typed")
         << "10" << QStringList{"04:30"} << false << QStringList{}
-        << QStringList{"04:30"} + zeros(14) << "5" << "30" << false;
+        << QStringList{"04:30"} + zeroLines(14) << "5" << "30" << false;
     QTest::newRow("capacity 0.375 is 22 seconds (22.5 to even)")
-        << "0.375" << QStringList{} << false << QStringList{} << zeros(15) << "0" << "22" << false;
+        << "0.375" << QStringList{} << false << QStringList{} << zeroLines(15) << "0" << "22" << false;
     QTest::newRow("capacity 45.5")
-        << "45.5" << QStringList{} << false << QStringList{} << zeros(15) << "45" << "30" << false;
+        << "45.5" << QStringList{} << false << QStringList{} << zeroLines(15) << "45" << "30" << false;
     QTest::newRow("minutes 2.5 count 2")
         << "10" << QStringList{"2.5:0"} << false << QStringList{}
-        << QStringList{"2.5:00"} + zeros(14) << "8" << "0" << false;
+        << QStringList{"2.5:00"} + zeroLines(14) << "8" << "0" << false;
     QTest::newRow("minutes 3.5 count 4")
         << "10" << QStringList{"3.5:0"} << false << QStringList{}
-        << QStringList{"3.5:00"} + zeros(14) << "6" << "0" << false;
+        << QStringList{"3.5:00"} + zeroLines(14) << "6" << "0" << false;
     QTest::newRow("seconds 30.5 and 2.5 list as 31 and 03, count 30 and 2")
         << "10" << QStringList{"0:30.5", "0:2.5"} << false << QStringList{}
-        << QStringList{"0:31", "0:03"} + zeros(13) << "9" << "28" << false;
+        << QStringList{"0:31", "0:03"} + zeroLines(13) << "9" << "28" << false;
     QTest::newRow("546 minutes with all rows empty")
-        << "546" << QStringList{} << false << QStringList{} << zeros(15) << "546" << "0" << false;
+        << "546" << QStringList{} << false << QStringList{} << zeroLines(15) << "546" << "0" << false;
     QTest::newRow("547 minutes less one second is the most that shows")
         << "547" << QStringList{"0:1"} << false << QStringList{}
-        << QStringList{"0:01"} + zeros(14) << "546" << "59" << false;
+        << QStringList{"0:01"} + zeroLines(14) << "546" << "59" << false;
     QTest::newRow("0 minutes with one song of 546:59")
         << "0" << QStringList{"546:59"} << false << QStringList{}
-        << QStringList{"546:59"} + zeros(14) << "-546" << "-59" << true;
+        << QStringList{"546:59"} + zeroLines(14) << "-546" << "-59" << true;
     QTest::newRow("exponent forms count their value")
         << "121" << QStringList{"1e2:0", "20:5e1"} << false << QStringList{}
-        << QStringList{"1e2:00", "20:50"} + zeros(13) << "0" << "10" << false;
+        << QStringList{"1e2:00", "20:50"} + zeroLines(13) << "0" << "10" << false;
     QTest::newRow("blanks around the numbers")
         << " 10 " << QStringList{" 4 : 5 "} << false << QStringList{}
-        << QStringList{" 4 :05"} + zeros(14) << "5" << "55" << false;
+        << QStringList{" 4 :05"} + zeroLines(14) << "5" << "55" << false;
     QTest::newRow("full-width digits in a row")
         << "10" << QStringList{"４:３０"} << false << QStringList{}
-        << QStringList{"４:30"} + zeros(14) << "5" << "30" << false;
+        << QStringList{"４:30"} + zeroLines(14) << "5" << "30" << false;
     QTest::newRow("full-width digits in the capacity")
         << "４６" << QStringList{"1:0"} << false << QStringList{}
-        << QStringList{"1:00"} + zeros(14) << "45" << "0" << false;
+        << QStringList{"1:00"} + zeroLines(14) << "45" << "0" << false;
 }
 
 void Test_remaining::results()
@@ -245,8 +215,7 @@ void Test_remaining::results()
     QVERIFY(s.messages.empty());
     const ScreenId id = viaPageTwo ? ScreenId::Page2 : ScreenId::Entry;
 
-    guitest::click(screen->button("Command2"));
-    guitest::settle();
+    press(screen);
 
     QCOMPARE(s.listLines(), list);
     if (!overCapacity) {
@@ -295,15 +264,11 @@ void Test_remaining::storesSongTable()
     guitest::acceptCapacity(s.main, QStringLiteral("90"));
     EntryScreen *screen = enterSongs(s, pageOne, viaPageTwo, pageTwo);
     QVERIFY(screen);
-    guitest::click(screen->button("Command2"));
-    guitest::settle();
+    press(screen);
     QCOMPARE(s.messageTexts(), QStringList{});
     QVERIFY(!guitest::screen(viaPageTwo ? ScreenId::Page2 : ScreenId::Entry));
 
-    QStringList stored;
-    for (int slot = 0; slot < tavelo::kSlotCount; ++slot)
-        stored << slotText(s.main, slot);
-    QCOMPARE(stored, table);
+    QCOMPARE(guitest::songTable(s.main), table);
 }
 
 // Row 2 is blank in one way or another; a capacity of 1 minute keeps the
@@ -331,10 +296,9 @@ void Test_remaining::blankRow()
     typeRow(screen, 1, minutes, seconds);
     typeRow(screen, 2, QStringLiteral("3"), QStringLiteral("45"));
 
-    guitest::click(screen->button("Command2"));
-    guitest::settle();
+    press(screen);
 
-    QCOMPARE(s.listLines(), QStringList({"4:30", "0:00", "3:45"}) + zeros(12));
+    QCOMPARE(s.listLines(), QStringList({"4:30", "0:00", "3:45"}) + zeroLines(12));
     QCOMPARE(s.messageTexts(), QStringList{kOverCapacity});
     // 60 - (7 * 60 + 75) = -435 seconds
     QCOMPARE(s.messages.front().text3, QStringLiteral("-7"));
@@ -424,8 +388,7 @@ void Test_remaining::rowRefusal()
         typeRow(screen, slot + 1 + i, parts[0], parts[1]);
     }
 
-    guitest::click(screen->button("Command2"));
-    guitest::settle();
+    press(screen);
 
     QCOMPARE(s.messageTexts(), QStringList{message});
     QCOMPARE(s.messages.front().text3, QStringLiteral("44"));
@@ -453,8 +416,7 @@ void Test_remaining::secondRowFailureKeepsWhatWasDone()
     guitest::acceptCapacity(s.main, QStringLiteral("46"));
     EntryScreen *two = enterSongs(s, repeated("1:0", 15), true, {"2:0", "2:0", "2:0"});
     QVERIFY(two);
-    guitest::click(two->button("Command2"));
-    guitest::settle();
+    press(two);
     QVERIFY(s.messages.empty());
     QCOMPARE(s.main->text3->text(), QStringLiteral("25"));
     QCOMPARE(s.main->text4->text(), QStringLiteral("0"));
@@ -462,8 +424,7 @@ void Test_remaining::secondRowFailureKeepsWhatWasDone()
 
     EntryScreen *screen = enterSongs(s, {"4:30", "3:75", "2:0"});
     QVERIFY(screen);
-    guitest::click(screen->button("Command2"));
-    guitest::settle();
+    press(screen);
 
     QCOMPARE(s.messageTexts(), QStringList{kBadSeconds});
     QCOMPARE(s.listLines(), QStringList{"4:30"});
@@ -494,8 +455,7 @@ void Test_remaining::firstRowFailureStillSwitchesMode()
     QVERIFY(!s.main->teisei->isEnabled());
     EntryScreen *screen = enterSongs(s, {"-1:0", "4:30"});
     QVERIFY(screen);
-    guitest::click(screen->button("Command2"));
-    guitest::settle();
+    press(screen);
 
     QCOMPARE(s.messageTexts(), QStringList{kBadMinutes});
     QCOMPARE(screen->focusWidget(), screen->minuteBox(0));
@@ -535,8 +495,7 @@ void Test_remaining::capacityRefusal()
     QVERIFY(screen);
     QVERIFY(s.main->focusWidget() != s.main->totaltxt);
 
-    guitest::click(screen->button("Command2"));
-    guitest::settle();
+    press(screen);
 
     QCOMPARE(s.messageTexts(), QStringList{message});
     QCOMPARE(s.main->focusWidget(), s.main->totaltxt);
@@ -586,8 +545,7 @@ void Test_remaining::remainingBeyondDisplay()
     guitest::type(s.main->totaltxt, totaltxt);
     EntryScreen *screen = enterSongs(s, rows);
     QVERIFY(screen);
-    guitest::click(screen->button("Command2"));
-    guitest::settle();
+    press(screen);
 
     QCOMPARE(s.messageTexts(), QStringList{message});
     QCOMPARE(s.messages.front().text3, QStringLiteral("44"));
@@ -604,14 +562,10 @@ void Test_remaining::failingCarrySlotOnPageTwo()
 {
     Session s;
     primeResult(s);
-    guitest::click(s.main->nyuryoku);
-    EntryScreen *one = guitest::screen(ScreenId::Entry);
+    EntryScreen *one = guitest::openPageOne(s.main, false, {"1:0", "2:0", "-3:0", "4:0"});
     QVERIFY(one);
-    guitest::typeRows(one, {"1:0", "2:0", "-3:0", "4:0"});
-    guitest::click(one->button("Command1"));
-    guitest::settle();
+    EntryScreen *two = guitest::continueToPageTwo(one);
     QCOMPARE(s.messageTexts(), QStringList{kBadMinutes});
-    EntryScreen *two = guitest::screen(ScreenId::Page2);
     QVERIFY(two);
     QCOMPARE(two->minuteText(2), QStringLiteral("-3"));
     guitest::typeRows(two, {"5:0"});
@@ -637,11 +591,9 @@ void Test_remaining::correctionScreenCountsFirstPageOnly()
     Session s;
     guitest::acceptCapacity(s.main, QStringLiteral("46"));
     // An earlier total enables 合計の訂正, which this calculation disables.
-    guitest::click(s.main->goukei);
-    EntryScreen *total = guitest::screen(ScreenId::TotalEntry);
+    EntryScreen *total = guitest::openPageOne(s.main, true);
     QVERIFY(total);
-    guitest::click(total->button("Command2"));
-    guitest::settle();
+    press(total);
     QVERIFY(s.main->goteisei->isEnabled());
 
     EntryScreen *screen = tavelo::windows::showScreen(ScreenId::Correction);
@@ -649,14 +601,13 @@ void Test_remaining::correctionScreenCountsFirstPageOnly()
     for (int slot = 15; slot < 20; ++slot)
         screen->setSlot(slot, QStringLiteral("3"), QStringLiteral("0"));
 
-    guitest::click(screen->button("Command2"));
-    guitest::settle();
+    press(screen);
 
     QCOMPARE(s.messageTexts(), QStringList{});
     QVERIFY(!guitest::screen(ScreenId::Correction));
     // 録音時間入力 stays disabled: only a new capacity enables it again.
     expectMainState(s, {false, true, false, true, true, "46",
-                        QStringList{"10:00", "5:00"} + zeros(13), "31", "0"});
+                        QStringList{"10:00", "5:00"} + zeroLines(13), "31", "0"});
     for (int slot = 15; slot < tavelo::kSlotCount; ++slot)
         QCOMPARE(slotText(s.main, slot), QStringLiteral("0|0"));
 }
@@ -668,29 +619,22 @@ void Test_remaining::afterTotalModeTheCaptionsReturn()
 {
     Session s;
     guitest::acceptCapacity(s.main, QStringLiteral("46"));
-    guitest::click(s.main->nyuryoku);
-    EntryScreen *screen = guitest::screen(ScreenId::Entry);
+    EntryScreen *screen = guitest::openPageOne(s.main, false, {"-1:0"});
     QVERIFY(screen);
-    guitest::typeRows(screen, {"-1:0"});
 
-    guitest::click(s.main->goukei);
-    EntryScreen *total = guitest::screen(ScreenId::TotalEntry);
+    EntryScreen *total = guitest::openPageOne(s.main, true, {"1:0"});
     QVERIFY(total);
-    guitest::typeRows(total, {"1:0"});
-    guitest::click(total->button("Command2"));
-    guitest::settle();
-    expectMainState(s, {false, false, true, false, false, "46", QStringList{"1:00"} + zeros(14),
+    press(total);
+    expectMainState(s, {false, false, true, false, false, "46", QStringList{"1:00"} + zeroLines(14),
                         "1", "0"});
 
-    guitest::click(screen->button("Command2"));
-    guitest::settle();
+    press(screen);
     QCOMPARE(s.messageTexts(), QStringList{kBadMinutes});
     expectMainState(s, {false, true, true, true, true, "46", {}, "", ""});
 
     guitest::type(screen->minuteBox(0), QStringLiteral("1"));
-    guitest::click(screen->button("Command2"));
-    guitest::settle();
-    expectMainState(s, {false, true, true, true, true, "46", QStringList{"1:00"} + zeros(14),
+    press(screen);
+    expectMainState(s, {false, true, true, true, true, "46", QStringList{"1:00"} + zeroLines(14),
                         "45", "0"});
 }
 
@@ -704,28 +648,22 @@ void Test_remaining::typicalSequence()
     guitest::acceptCapacity(s.main, QStringLiteral("46"));
     expectMainState(s, {true, false, false, true, true, "46", {}, "", ""});
 
-    guitest::click(s.main->nyuryoku);
-    EntryScreen *screen = guitest::screen(ScreenId::Entry);
+    EntryScreen *screen = guitest::openPageOne(s.main, false, {"4:30", "3:45"});
     QVERIFY(screen);
-    guitest::typeRows(screen, {"4:30", "3:45"});
-    guitest::click(screen->button("Command2"));
-    guitest::settle();
+    press(screen);
     QVERIFY(!guitest::screen(ScreenId::Entry));
     expectMainState(s, {true, true, false, true, true, "46",
-                        QStringList{"4:30", "3:45"} + zeros(13), "37", "45"});
+                        QStringList{"4:30", "3:45"} + zeroLines(13), "37", "45"});
 
-    guitest::click(s.main->nyuryoku);
-    screen = guitest::screen(ScreenId::Entry);
+    screen = guitest::openPageOne(s.main, false, {"40:0", "", "10:0"});
     QVERIFY(screen);
-    guitest::typeRows(screen, {"40:0", "", "10:0"});
-    guitest::click(screen->button("Command2"));
-    guitest::settle();
+    press(screen);
     QCOMPARE(guitest::screen(ScreenId::Entry), screen);
     QCOMPARE(s.messageTexts(), QStringList{kOverCapacity});
     QCOMPARE(s.messages.front().text3, QStringLiteral("-4"));
     QCOMPARE(s.messages.front().text4, QStringLiteral("0"));
     expectMainState(s, {true, true, false, true, true, "46",
-                        QStringList{"40:00", "0:00", "10:00"} + zeros(12), "0", "0"});
+                        QStringList{"40:00", "0:00", "10:00"} + zeroLines(12), "0", "0"});
 }
 
 GUITEST_MAIN(Test_remaining)

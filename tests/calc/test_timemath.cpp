@@ -1,24 +1,21 @@
 #include "calc/timemath.h"
 #include "entry/conversion.h"
+#include "support/valuetest.h"
 
 #include <QStringList>
 #include <QTest>
 
 #include <algorithm>
 #include <limits>
-#include <string>
 
 using namespace tavelo;
+using valuetest::compareOptional;
+using valuetest::text;
 
 namespace {
 
 constexpr qint64 kMax32 = std::numeric_limits<std::int32_t>::max();
 constexpr qint64 kMin32 = std::numeric_limits<std::int32_t>::min();
-
-std::string text(const QByteArray &bytes)
-{
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
 
 // "4:30 3:45" -> the rows 4:30 and 3:45; "15*3:0" repeats a row.
 QList<QPair<QByteArray, QByteArray>> parseRows(const QByteArray &rows)
@@ -146,9 +143,7 @@ void TestTimeMath::checkedArithmetic()
     else
         QFAIL("unknown operation");
 
-    QCOMPARE(actual.has_value(), fits);
-    if (fits)
-        QCOMPARE(*actual, result);
+    compareOptional(actual, fits, result);
 }
 
 void TestTimeMath::sumsOfRows_data()
@@ -213,10 +208,7 @@ void TestTimeMath::totalSeconds()
     QVERIFY(fill(sum, minutes, seconds));
     QCOMPARE(qint64(sum.minutes()), minutes);
     QCOMPARE(qint64(sum.seconds()), seconds);
-    const auto actual = sum.totalSeconds();
-    QCOMPARE(actual.has_value(), fits);
-    if (fits)
-        QCOMPARE(qint64(*actual), total);
+    compareOptional(sum.totalSeconds(), fits, total);
 }
 
 void TestTimeMath::refusedAddLeavesSumsAlone()
@@ -273,10 +265,7 @@ void TestTimeMath::capacitySeconds()
     QFETCH(double, minutes);
     QFETCH(bool, fits);
     QFETCH(qint64, seconds);
-    const auto actual = tavelo::capacitySeconds(minutes);
-    QCOMPARE(actual.has_value(), fits);
-    if (fits)
-        QCOMPARE(qint64(*actual), seconds);
+    compareOptional(tavelo::capacitySeconds(minutes), fits, seconds);
 }
 
 void TestTimeMath::splitSeconds_data()

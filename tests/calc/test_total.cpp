@@ -7,52 +7,37 @@
 #include <QRegularExpression>
 
 using guitest::click;
+using guitest::kBadMinutes;
+using guitest::kBadSeconds;
+using guitest::kMinutesTooLarge;
+using guitest::kOverCapacity;
+using guitest::kTotalTooLarge;
+using guitest::press;
+using guitest::repeated;
 using guitest::screen;
 using guitest::Session;
 using guitest::settle;
+using guitest::songTable;
+using guitest::verifyFixedControls;
+using guitest::zeroLines;
 using tavelo::EntryScreen;
 using tavelo::ScreenId;
 using tavelo::TaveloForm;
 
 namespace {
 
-const QString kBadMinutes = QStringLiteral("分の入力が間違ってます。");
-const QString kBadSeconds = QStringLiteral("秒の入力が間違ってます。");
-const QString kMinutesTooLarge = QStringLiteral("分の入力が大きすぎます。");
-const QString kTotalTooLarge = QStringLiteral("合計時間が546分59秒を超えるため表示できません。");
-const QString kOverCapacity = QStringLiteral("録音時間の合計が録音可能時間を超えました");
-
-QStringList repeated(const QString &line, int count)
-{
-    QStringList lines;
-    for (int i = 0; i < count; ++i)
-        lines << line;
-    return lines;
-}
-
-QStringList zeroLines(int count) { return repeated(QStringLiteral("0:00"), count); }
-
-// The song table as thirty "minutes/seconds" texts.
-QStringList songTable(const TaveloForm *main)
-{
-    QStringList pairs;
-    for (int i = 0; i < tavelo::SongTable::kSlots; ++i)
-        pairs << main->songTable().minutes(i) + QLatin1Char('/') + main->songTable().seconds(i);
-    return pairs;
-}
-
 // What a successful run leaves in the song table for rows typed "m:s" on
-// page 1 (pairs 0..14) and page 2 (pairs 15..29): the texts as typed, and
+// page 1 (slots 0..14) and page 2 (slots 15..29): the texts as typed, and
 // "0" for every row left empty.
 QStringList storedRows(const QStringList &pageOne, const QStringList &pageTwo)
 {
-    QStringList pairs;
+    QStringList texts;
     for (int i = 0; i < tavelo::SongTable::kSlots; ++i) {
         const QStringList &page = i < 15 ? pageOne : pageTwo;
         const QString row = page.value(i % 15);
-        pairs << (row.isEmpty() ? QStringLiteral("0/0") : QString(row).replace(QLatin1Char(':'), QLatin1Char('/')));
+        texts << (row.isEmpty() ? QStringLiteral("0|0") : QString(row).replace(QLatin1Char(':'), QLatin1Char('|')));
     }
-    return pairs;
+    return texts;
 }
 
 // The mode of the main window in one line, so a whole state compares at once.
@@ -78,49 +63,25 @@ QString modeLine(const TaveloForm *main)
              main->text4->text());
 }
 
-// The controls that stay enabled and visible whatever happens.
-void verifyFixedControls(const TaveloForm *main)
+// NyuryokuForm4 with `rows` typed.
+EntryScreen *openTotalEntry(Session &s, const QStringList &rows = {})
 {
-    QVERIFY(main->total->isEnabled());
-    QVERIFY(main->goukei->isEnabled());
-    QVERIFY(main->command3->isEnabled());
-    for (const QWidget *w : std::initializer_list<const QWidget *>{
-             main->label3, main->label5, main->label6, main->list1, main->text3, main->text4})
-        QVERIFY2(w->isVisible(), qPrintable(w->objectName()));
+    return guitest::openPageOne(s.main, true, rows);
 }
 
-EntryScreen *openTotalEntry(Session &s)
+// A successful calculation of rows typed on the page-1 screen of a mode.
+void pageOneRun(Session &s, bool total, const QStringList &rows)
 {
-    click(s.main->goukei);
-    return screen(ScreenId::TotalEntry);
-}
-
-void press(EntryScreen *entry, const char *button = "Command2")
-{
-    click(entry->button(button));
-    settle();
-}
-
-// A successful remaining-time calculation from NyuryokuForm.
-void remainingRun(Session &s, const QStringList &rows)
-{
-    click(s.main->nyuryoku);
-    EntryScreen *entry = screen(ScreenId::Entry);
+    const ScreenId pageOne = guitest::modeOf(s.main, total).pageOne;
+    EntryScreen *entry = guitest::openPageOne(s.main, total, rows);
     QVERIFY(entry);
-    guitest::typeRows(entry, rows);
     press(entry);
-    QVERIFY(!screen(ScreenId::Entry));
+    QVERIFY(!screen(pageOne));
 }
 
-// A successful total from NyuryokuForm4.
-void totalRun(Session &s, const QStringList &rows)
-{
-    EntryScreen *entry = openTotalEntry(s);
-    QVERIFY(entry);
-    guitest::typeRows(entry, rows);
-    press(entry);
-    QVERIFY(!screen(ScreenId::TotalEntry));
-}
+// A successful remaining time from NyuryokuForm, or total from NyuryokuForm4.
+void remainingRun(Session &s, const QStringList &rows) { pageOneRun(s, false, rows); }
+void totalRun(Session &s, const QStringList &rows) { pageOneRun(s, true, rows); }
 
 }  // namespace
 
@@ -179,13 +140,11 @@ void Test_total::workedExamples()
     QFETCH(QString, text4);
 
     Session s;
-    EntryScreen *entry = openTotalEntry(s);
+    EntryScreen *entry = openTotalEntry(s, pageOne);
     QVERIFY(entry);
-    guitest::typeRows(entry, pageOne);
     if (throughPageTwo) {
-        press(entry, "Command1");
+        entry = guitest::continueToPageTwo(entry);
         QVERIFY(!screen(ScreenId::TotalEntry));
-        entry = screen(ScreenId::TotalPage2);
         QVERIFY(entry);
         guitest::typeRows(entry, pageTwo);
     }
@@ -268,9 +227,8 @@ void Test_total::rowCases()
     QFETCH(QString, text4);
 
     Session s;
-    EntryScreen *entry = openTotalEntry(s);
+    EntryScreen *entry = openTotalEntry(s, rows);
     QVERIFY(entry);
-    guitest::typeRows(entry, rows);
     press(entry);
 
     QCOMPARE(s.messageTexts(), message.isEmpty() ? QStringList{} : QStringList{message});
@@ -289,19 +247,18 @@ void Test_total::rowCases()
         QCOMPARE(entry->focusWidget(), box);
         // The failing row is stored as typed; its partner slot on page 2 is "0".
         const QString typed = rows.at(failSlot);
-        QCOMPARE(songTable(s.main).at(failSlot), QString(typed).replace(QLatin1Char(':'), QLatin1Char('/')));
-        QCOMPARE(songTable(s.main).at(failSlot + 15), QStringLiteral("0/0"));
+        QCOMPARE(songTable(s.main).at(failSlot), QString(typed).replace(QLatin1Char(':'), QLatin1Char('|')));
+        QCOMPARE(songTable(s.main).at(failSlot + 15), QStringLiteral("0|0"));
     }
 }
 
 void Test_total::blankRowsBecomeZeroUpToTheFailingRow()
 {
     Session s;
-    EntryScreen *entry = openTotalEntry(s);
-    QVERIFY(entry);
     // Row 2 empty, row 3 without seconds, row 4 without minutes, row 5 fails,
     // row 6 empty and never reached.
-    guitest::typeRows(entry, {"4:30", "", "5:", ":20", "1:75"});
+    EntryScreen *entry = openTotalEntry(s, {"4:30", "", "5:", ":20", "1:75"});
+    QVERIFY(entry);
     press(entry);
 
     QCOMPARE(s.messageTexts(), QStringList{kBadSeconds});
@@ -313,8 +270,8 @@ void Test_total::blankRowsBecomeZeroUpToTheFailingRow()
     }
     QCOMPARE(entry->minuteBox(5)->text(), QString());
     const QStringList songs = songTable(s.main);
-    QCOMPARE(songs.mid(0, 6), (QStringList{"4/30", "0/0", "0/0", "0/0", "1/75", "/"}));
-    QCOMPARE(songs.mid(15, 6), (QStringList{"0/0", "0/0", "0/0", "0/0", "0/0", "/"}));
+    QCOMPARE(songs.mid(0, 6), (QStringList{"4|30", "0|0", "0|0", "0|0", "1|75", "|"}));
+    QCOMPARE(songs.mid(15, 6), (QStringList{"0|0", "0|0", "0|0", "0|0", "0|0", "|"}));
 
     // Corrected, the same screen totals: the blank rows now count as 0:00.
     guitest::type(entry->secondBox(4), QStringLiteral("15"));
@@ -357,9 +314,8 @@ void Test_total::secondRowFailureKeepsWhatWasDone()
         QCOMPARE(s.main->text3->text(), QStringLiteral("1"));
     }
 
-    EntryScreen *entry = openTotalEntry(s);
+    EntryScreen *entry = openTotalEntry(s, {"4:30", "3:75"});
     QVERIFY(entry);
-    guitest::typeRows(entry, {"4:30", "3:75"});
     press(entry);
 
     QCOMPARE(s.messageTexts(), QStringList{kBadSeconds});
@@ -367,10 +323,10 @@ void Test_total::secondRowFailureKeepsWhatWasDone()
     QCOMPARE(screen(ScreenId::TotalEntry), entry);
     QCOMPARE(s.listLines(), QStringList{"4:30"});
     const QStringList songs = songTable(s.main);
-    QCOMPARE(songs.at(0), QStringLiteral("4/30"));
-    QCOMPARE(songs.at(1), QStringLiteral("3/75"));
-    QCOMPARE(songs.at(15), QStringLiteral("0/0"));
-    QCOMPARE(songs.at(16), QStringLiteral("0/0"));
+    QCOMPARE(songs.at(0), QStringLiteral("4|30"));
+    QCOMPARE(songs.at(1), QStringLiteral("3|75"));
+    QCOMPARE(songs.at(15), QStringLiteral("0|0"));
+    QCOMPARE(songs.at(16), QStringLiteral("0|0"));
     QCOMPARE(s.main->text3->text(), text3);
     QCOMPARE(s.main->text4->text(), text4);
     QVERIFY(s.main->gokei->isVisible());
@@ -388,11 +344,9 @@ void Test_total::correctionScreenCountsItsOwnRowsOnly()
 {
     Session s;
     // Thirty songs through both pages: 1:10 on page 1, 2:20 on page 2.
-    EntryScreen *entry = openTotalEntry(s);
+    EntryScreen *entry = openTotalEntry(s, repeated("1:10", 15));
     QVERIFY(entry);
-    guitest::typeRows(entry, repeated("1:10", 15));
-    press(entry, "Command1");
-    EntryScreen *page2 = screen(ScreenId::TotalPage2);
+    EntryScreen *page2 = guitest::continueToPageTwo(entry);
     QVERIFY(page2);
     guitest::typeRows(page2, repeated("2:20", 15));
     press(page2);
@@ -412,27 +366,23 @@ void Test_total::correctionScreenCountsItsOwnRowsOnly()
     QCOMPARE(s.listLines(), repeated("1:10", 15));
     QCOMPARE(s.main->text3->text(), QStringLiteral("17"));
     QCOMPARE(s.main->text4->text(), QStringLiteral("30"));
-    QCOMPARE(songTable(s.main), repeated("1/10", 15) + repeated("0/0", 15));
+    QCOMPARE(songTable(s.main), repeated("1|10", 15) + repeated("0|0", 15));
 }
 
 void Test_total::failingCarrySlotOnPageTwo_data()
 {
-    QTest::addColumn<bool>("byEnter");
-    QTest::newRow("合計時間を出す clicked") << false;
-    QTest::newRow("Enter in a row of page 2") << true;
+    guitest::addFlagRows("byEnter", "合計時間を出す clicked", "Enter in a row of page 2");
 }
 
 void Test_total::failingCarrySlotOnPageTwo()
 {
     QFETCH(bool, byEnter);
     Session s;
-    EntryScreen *entry = openTotalEntry(s);
+    EntryScreen *entry = openTotalEntry(s, {"1:00", "2:00", "3:00", "4:75"});
     QVERIFY(entry);
-    guitest::typeRows(entry, {"1:00", "2:00", "3:00", "4:75"});
-    press(entry, "Command1");
+    EntryScreen *page2 = guitest::continueToPageTwo(entry);
     QCOMPARE(s.messageTexts(), QStringList{kBadSeconds});
     QCOMPARE(screen(ScreenId::TotalEntry), entry);
-    EntryScreen *page2 = screen(ScreenId::TotalPage2);
     QVERIFY(page2);
     QCOMPARE(page2->secondText(3), QStringLiteral("75"));
 
@@ -453,7 +403,7 @@ void Test_total::failingCarrySlotOnPageTwo()
     // left on the button that started the total.
     QCOMPARE(page2->focusWidget(), calculate);
     QCOMPARE(s.listLines(), (QStringList{"1:00", "2:00", "3:00"}));
-    QCOMPARE(songTable(s.main).at(3), QStringLiteral("4/75"));
+    QCOMPARE(songTable(s.main).at(3), QStringLiteral("4|75"));
     QCOMPARE(s.main->text3->text(), QString());
     QVERIFY(s.main->gokei->isVisible());
 }
@@ -483,10 +433,8 @@ void Test_total::typicalSequence()
     verifyFixedControls(main);
 
     // Songs that exceed the tape: -240 seconds behind the message, then 0 and 0.
-    click(main->nyuryoku);
-    EntryScreen *entry = screen(ScreenId::Entry);
+    EntryScreen *entry = guitest::openPageOne(main, false, {"40:00", "10:00"});
     QVERIFY(entry);
-    guitest::typeRows(entry, {"40:00", "10:00"});
     press(entry);
     QCOMPARE(s.messageTexts(), QStringList{kOverCapacity});
     QCOMPARE(s.messages.at(0).text3, QStringLiteral("-4"));
@@ -512,7 +460,7 @@ void Test_total::typicalSequence()
     QCOMPARE(modeLine(main), QStringLiteral("Nyuryoku=on Teisei=off Goteisei=off tape=shown Totaltxt=50 "
                                             "caption=テープの残り時間は List1=[] result=/"));
     verifyFixedControls(main);
-    QCOMPARE(songTable(main).mid(0, 3), (QStringList{"4/30", "3/45", "10/50"}));
+    QCOMPARE(songTable(main).mid(0, 3), (QStringList{"4|30", "3|45", "10|50"}));
 
     // Once more in remaining mode: a new capacity leaves an enabled 訂正 enabled.
     remainingRun(s, {"1:00"});
@@ -529,24 +477,23 @@ void Test_total::remainingFromScreenLeftOpenDuringTotal_data()
     QTest::addColumn<bool>("failing");  // the screen's first row has seconds 75
     QTest::addColumn<QString>("expected");
 
+    // The main window afterwards, back in remaining mode with the capacity of
+    // 46 minutes; List1 is left out.
+    const auto remainingMode = [](const char *goteisei, const char *result) {
+        return QStringLiteral("Nyuryoku=off Teisei=on Goteisei=%1 tape=shown Totaltxt=46 "
+                              "caption=テープの残り時間は result=%2")
+            .arg(QLatin1String(goteisei), QLatin1String(result));
+    };
+
     // 2760 seconds of tape; 4:30 leaves 41:30, 4:30 and 1:00 leave 40:30.
     // A failing calculation still switches the mode: the total is not left
     // standing under the remaining time's caption.
-    QTest::newRow("NyuryokuForm, failing row")
-        << int(ScreenId::Entry) << true << "Nyuryoku=off Teisei=on Goteisei=on tape=shown Totaltxt=46 "
-                                           "caption=テープの残り時間は result=/";
-    QTest::newRow("NyuryokuForm3, failing row")
-        << int(ScreenId::Correction) << true << "Nyuryoku=off Teisei=on Goteisei=off tape=shown Totaltxt=46 "
-                                                "caption=テープの残り時間は result=/";
-    QTest::newRow("NyuryokuForm keeps 合計の訂正")
-        << int(ScreenId::Entry) << false << "Nyuryoku=off Teisei=on Goteisei=on tape=shown Totaltxt=46 "
-                                   "caption=テープの残り時間は result=41/30";
-    QTest::newRow("NyuryokuForm2 keeps 合計の訂正")
-        << int(ScreenId::Page2) << false << "Nyuryoku=off Teisei=on Goteisei=on tape=shown Totaltxt=46 "
-                                   "caption=テープの残り時間は result=40/30";
+    QTest::newRow("NyuryokuForm, failing row") << int(ScreenId::Entry) << true << remainingMode("on", "/");
+    QTest::newRow("NyuryokuForm3, failing row") << int(ScreenId::Correction) << true << remainingMode("off", "/");
+    QTest::newRow("NyuryokuForm keeps 合計の訂正") << int(ScreenId::Entry) << false << remainingMode("on", "41/30");
+    QTest::newRow("NyuryokuForm2 keeps 合計の訂正") << int(ScreenId::Page2) << false << remainingMode("on", "40/30");
     QTest::newRow("NyuryokuForm3 disables 合計の訂正")
-        << int(ScreenId::Correction) << false << "Nyuryoku=off Teisei=on Goteisei=off tape=shown Totaltxt=46 "
-                                        "caption=テープの残り時間は result=41/30";
+        << int(ScreenId::Correction) << false << remainingMode("off", "41/30");
 }
 
 void Test_total::remainingFromScreenLeftOpenDuringTotal()
@@ -563,12 +510,9 @@ void Test_total::remainingFromScreenLeftOpenDuringTotal()
         remainingRun(s, {"4:30"});
         click(s.main->teisei);
     } else {
-        click(s.main->nyuryoku);
-        guitest::typeRows(screen(ScreenId::Entry), {"4:30"});
-        if (id == ScreenId::Page2) {
-            press(screen(ScreenId::Entry), "Command1");
-            guitest::typeRows(screen(ScreenId::Page2), {"1:00"});
-        }
+        EntryScreen *entry = guitest::openPageOne(s.main, false, {"4:30"});
+        if (id == ScreenId::Page2)
+            guitest::typeRows(guitest::continueToPageTwo(entry), {"1:00"});
     }
     open = screen(id);
     QVERIFY(open);
@@ -624,10 +568,8 @@ void Test_total::remainingFailingAtFirstRow()
     const QString text3 = s.main->text3->text();
     const QString text4 = s.main->text4->text();
 
-    click(s.main->nyuryoku);
-    EntryScreen *entry = screen(ScreenId::Entry);
+    EntryScreen *entry = guitest::openPageOne(s.main, false, {row, "2:00"});
     QVERIFY(entry);
-    guitest::typeRows(entry, {row, "2:00"});
     press(entry);
 
     QCOMPARE(s.messageTexts(), QStringList{message});

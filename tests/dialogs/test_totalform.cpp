@@ -8,27 +8,42 @@
 
 using guitest::click;
 using guitest::EntryScreen;
+using guitest::kBadMinutes;
+using guitest::mainSnapshot;
 using guitest::Session;
+using guitest::songTable;
 using guitest::TotalForm;
+using guitest::twips;
 
 namespace {
 
-const QString kBadMinutes = QStringLiteral("分の入力が間違ってます。");
+TotalForm *openDialog(Session &s) { return guitest::openTotalForm(s.main); }
 
-QRect twips(int left, int top, int width, int height)
+// Opens the dialog and types `typed` into its box.
+TotalForm *openDialogWith(Session &s, const QString &typed)
 {
-    return QRect(left / 15, top / 15, width / 15, height / 15);
+    TotalForm *d = openDialog(s);
+    if (d)
+        guitest::type(d->text1, typed);
+    return d;
 }
 
-TotalForm *openDialog(Session &s)
+// Sends what is typed, by Enter in the box or by a click on OK.
+void submit(TotalForm *d, bool byEnter)
 {
-    click(s.main->total);
-    return guitest::totalForm();
+    if (byEnter) {
+        QTest::keyClick(d->text1, Qt::Key_Return);
+    } else {
+        d->command1->setFocus();
+        click(d->command1);
+    }
+    guitest::settle();
 }
 
 // Puts a list, a result and a stored song into the main window, as an earlier
 // calculation leaves them, so that accepting a capacity has something to clear.
-void fillMainWindow(Session &s)
+// Returns the main window's snapshot afterwards.
+QStringList fillMainWindow(Session &s)
 {
     s.main->appendListLine(QStringLiteral("4:30"));
     s.main->appendListLine(QStringLiteral("3:45"));
@@ -36,6 +51,7 @@ void fillMainWindow(Session &s)
     s.main->songTable().set(0, QStringLiteral("4"), QStringLiteral("30"));
     s.main->songTable().set(1, QStringLiteral("3"), QStringLiteral("45"));
     s.main->teisei->setEnabled(true);
+    return mainSnapshot(s.main);
 }
 
 }  // namespace
@@ -155,16 +171,11 @@ void Test_totalform::accepted()
     QFETCH(bool, byEnter);
     Session s;
     fillMainWindow(s);
-    const QStringList songs = guitest::songTableSnapshot(s.main);
-    TotalForm *d = openDialog(s);
+    const QStringList songs = songTable(s.main);
+    TotalForm *d = openDialogWith(s, typed);
     QVERIFY(d);
     QPointer<TotalForm> alive(d);
-    guitest::type(d->text1, typed);
-    if (byEnter)
-        QTest::keyClick(d->text1, Qt::Key_Return);
-    else
-        click(d->command1);
-    guitest::settle();
+    submit(d, byEnter);
 
     QVERIFY(s.messages.empty());
     QVERIFY(alive.isNull());
@@ -186,7 +197,7 @@ void Test_totalform::accepted()
     QVERIFY(m->label1->isVisible());
     QVERIFY(m->label2->isVisible());
     QVERIFY(m->totaltxt->isVisible());
-    QCOMPARE(guitest::songTableSnapshot(m), songs);
+    QCOMPARE(songTable(m), songs);
 }
 
 void Test_totalform::refused_data()
@@ -211,20 +222,11 @@ void Test_totalform::refused()
     QFETCH(QString, typed);
     QFETCH(bool, byEnter);
     Session s;
-    fillMainWindow(s);
-    const QStringList before = guitest::controlSnapshot(s.main);
-    const QStringList songs = guitest::songTableSnapshot(s.main);
-    TotalForm *d = openDialog(s);
+    const QStringList before = fillMainWindow(s);
+    TotalForm *d = openDialogWith(s, typed);
     QVERIFY(d);
     QPointer<TotalForm> alive(d);
-    guitest::type(d->text1, typed);
-    if (byEnter) {
-        QTest::keyClick(d->text1, Qt::Key_Return);
-    } else {
-        d->command1->setFocus();
-        click(d->command1);
-    }
-    guitest::settle();
+    submit(d, byEnter);
 
     QCOMPARE(s.messageTexts(), QStringList{kBadMinutes});
     QVERIFY(!alive.isNull());
@@ -232,8 +234,7 @@ void Test_totalform::refused()
     QVERIFY(d->isVisible());
     QCOMPARE(d->text1->text(), typed);
     QCOMPARE(d->focusWidget(), d->text1);
-    QCOMPARE(guitest::controlSnapshot(s.main), before);
-    QCOMPARE(guitest::songTableSnapshot(s.main), songs);
+    QCOMPARE(mainSnapshot(s.main), before);
 
     // The dialog stays usable: a corrected value is accepted.
     guitest::type(d->text1, QStringLiteral("46"));
@@ -248,9 +249,8 @@ void Test_totalform::realErrorBox()
 {
     Session s;
     tavelo::setErrorBoxHandler({});
-    TotalForm *d = openDialog(s);
+    TotalForm *d = openDialogWith(s, QStringLiteral("-5"));
     QVERIFY(d);
-    guitest::type(d->text1, QStringLiteral("-5"));
 
     struct Seen {
         bool shown = false;
@@ -319,13 +319,10 @@ void Test_totalform::closesWithoutChange()
     QFETCH(QString, how);
     QFETCH(QString, typed);
     Session s;
-    fillMainWindow(s);
-    const QStringList before = guitest::controlSnapshot(s.main);
-    const QStringList songs = guitest::songTableSnapshot(s.main);
-    TotalForm *d = openDialog(s);
+    const QStringList before = fillMainWindow(s);
+    TotalForm *d = openDialogWith(s, typed);
     QVERIFY(d);
     QPointer<TotalForm> alive(d);
-    guitest::type(d->text1, typed);
 
     if (how == QStringLiteral("キャンセル"))
         click(d->command2);
@@ -339,8 +336,7 @@ void Test_totalform::closesWithoutChange()
     QVERIFY(!tavelo::windows::find(TotalForm::kName));
     QVERIFY(s.messages.empty());
     QCOMPARE(s.endRequests, 0);
-    QCOMPARE(guitest::controlSnapshot(s.main), before);
-    QCOMPARE(guitest::songTableSnapshot(s.main), songs);
+    QCOMPARE(mainSnapshot(s.main), before);
 
     // The next opening starts afresh.
     TotalForm *again = openDialog(s);
@@ -367,18 +363,15 @@ void Test_totalform::totalModeBackToRemainingMode()
     Session s;
     auto *m = s.main;
     // A total-time calculation puts the main window into total mode.
-    click(m->goukei);
-    EntryScreen *entry = guitest::screen(tavelo::ScreenId::TotalEntry);
+    EntryScreen *entry = guitest::openPageOne(m, true, {QStringLiteral("4:30"), QStringLiteral("3:45")});
     QVERIFY(entry);
-    guitest::typeRows(entry, {QStringLiteral("4:30"), QStringLiteral("3:45")});
-    click(entry->button("Command2"));
-    guitest::settle();
+    guitest::press(entry);
     QVERIFY(s.messages.empty());
     QVERIFY(m->gokei->isVisible());
     QVERIFY(!m->totaltxt->isVisible());
     QVERIFY(m->goteisei->isEnabled());
     QVERIFY(!m->teisei->isEnabled());
-    const QStringList songs = guitest::songTableSnapshot(m);
+    const QStringList songs = songTable(m);
 
     guitest::acceptCapacity(m, QStringLiteral("46"));
     QVERIFY(m->label1->isVisible());
@@ -393,7 +386,7 @@ void Test_totalform::totalModeBackToRemainingMode()
     QCOMPARE(m->list1->count(), 0);
     QCOMPARE(m->text3->text(), QString());
     QCOMPARE(m->text4->text(), QString());
-    QCOMPARE(guitest::songTableSnapshot(m), songs);
+    QCOMPARE(songTable(m), songs);
     QCOMPARE(m->songTable().minutes(0), QStringLiteral("4"));
     QCOMPARE(m->songTable().seconds(1), QStringLiteral("45"));
 }

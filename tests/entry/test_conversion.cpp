@@ -1,4 +1,5 @@
 #include "entry/conversion.h"
+#include "support/valuetest.h"
 
 #include <QTest>
 
@@ -7,13 +8,10 @@
 #include <string>
 
 using namespace tavelo;
+using valuetest::compareOptional;
+using valuetest::text;
 
 namespace {
-
-std::string text(const QByteArray &bytes)
-{
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
 
 // Exact comparison of doubles: the readings must give the nearest double, not
 // something close to it.
@@ -349,10 +347,7 @@ void TestConversion::lenientInt16()
     QFETCH(QByteArray, input);
     QFETCH(bool, fits);
     QFETCH(int, value);
-    const auto actual = tavelo::lenientInt16(text(input));
-    QCOMPARE(actual.has_value(), fits);
-    if (fits)
-        QCOMPARE(int(*actual), value);
+    compareOptional(tavelo::lenientInt16(text(input)), fits, value);
 }
 
 void TestConversion::roundToInt16_data()
@@ -385,10 +380,7 @@ void TestConversion::roundToInt16()
     QFETCH(double, input);
     QFETCH(bool, fits);
     QFETCH(int, value);
-    const auto actual = tavelo::roundToInt16(input);
-    QCOMPARE(actual.has_value(), fits);
-    if (fits)
-        QCOMPARE(int(*actual), value);
+    compareOptional(tavelo::roundToInt16(input), fits, value);
 }
 
 void TestConversion::roundToInt32_data()
@@ -420,10 +412,7 @@ void TestConversion::roundToInt32()
     QFETCH(double, input);
     QFETCH(bool, fits);
     QFETCH(qint64, value);
-    const auto actual = tavelo::roundToInt32(input);
-    QCOMPARE(actual.has_value(), fits);
-    if (fits)
-        QCOMPARE(qint64(*actual), value);
+    compareOptional(tavelo::roundToInt32(input), fits, value);
 }
 
 QTEST_APPLESS_MAIN(TestConversion)

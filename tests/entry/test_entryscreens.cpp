@@ -14,17 +14,16 @@
 
 using guitest::click;
 using guitest::EntryScreen;
+using guitest::mainSnapshot;
 using guitest::ScreenId;
 using guitest::Session;
+using guitest::slotTexts;
 
 Q_DECLARE_METATYPE(guitest::ScreenId)
 
 namespace {
 
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
+using guitest::twips;
 
 const QColor kLightGreen(0x80, 0xFF, 0x80);
 const QColor kCyan(0x00, 0xFF, 0xFF);
@@ -60,6 +59,11 @@ struct Button {
     int left, width;  // twips
 };
 
+// The buttons by their left edge; 合計時間を出す is wider than 残り時間を出す.
+Button remainingButton(int left) { return {"Command2", "残り時間を出す", left, 1335}; }
+Button totalButton(int left) { return {"Command2", "合計時間を出す", left, 1455}; }
+Button cancelButton(int left) { return {"Command3", "キャンセル", left, 1335}; }
+
 struct Screen {
     QString name;
     QColor background;
@@ -74,58 +78,50 @@ struct Screen {
     QString defaultButton, cancelButton;  // empty: none
 };
 
+// Each page-1, page-2 and correction screen of remaining mode (light green)
+// next to its twin of total mode (cyan).
 const Screen &expected(ScreenId id)
 {
-    static const QString pageOneHeading = QStringLiteral("それぞれの曲の収録時間を入力してください");
     static const QString pageTwoHeading = QStringLiteral("16番目以降の曲の収録時間を入力してください");
     static const QString correctionHeading = QStringLiteral("訂正したい曲の収録時間を入力してください");
+    static const Label pageOneHeading{"Label1", "それぞれの曲の収録時間を入力してください",
+                                      twips(600, 120, 3375, 255), kBlack};
     static const Label secondLine{"Label4", "30曲まで入力できます。", twips(600, 360, 3495, 255), kDarkBlue};
+    static const Label pageOneNote{"Label5(1)", kPageOneNote, twips(600, 600, 3615, 615), kRed};
+    static const Button continueButton{"Command1", "続けて入力", 120, 1335};
+    static const Button correctNextButton{"Command4", "次画面を訂正", 120, 1335};
     static const std::map<ScreenId, Screen> screens{
         {ScreenId::Entry,
          {"NyuryokuForm", kLightGreen, QSize(4590 / 15, 7455 / 15), 1320, 960, 1440, 2520, 6840, false,
-          {"Label1", pageOneHeading, twips(600, 120, 3375, 255), kBlack},
-          secondLine,
-          {"Label5(1)", kPageOneNote, twips(600, 600, 3615, 615), kRed},
-          {{"Command1", "続けて入力", 120, 1335}, {"Command2", "残り時間を出す", 1560, 1335},
-           {"Command3", "キャンセル", 3000, 1335}},
+          pageOneHeading, secondLine, pageOneNote,
+          {continueButton, remainingButton(1560), cancelButton(3000)},
           {"Command1", "Command2", "Command3"}, "Command2", "Command3"}},
-        {ScreenId::Page2,
-         {"NyuryokuForm2", kLightGreen, QSize(4170 / 15, 7080 / 15), 960, 720, 1320, 2400, 6480, true,
-          {"Label1", pageTwoHeading, twips(600, 120, 3735, 255), QColor()},
-          {},
-          {"Label4", kPageTwoNote, twips(600, 480, 3615, 375), kRed},
-          {{"Command2", "残り時間を出す", 600, 1335}, {"Command3", "キャンセル", 2520, 1335}},
-          {"Command2", "Command3"}, "", ""}},
-        {ScreenId::Correction,
-         {"NyuryokuForm3", kLightGreen, QSize(4455 / 15, 7920 / 15), 1800, 840, 1320, 2400, 7320, false,
-          {"Label1", correctionHeading, twips(480, 240, 3375, 255), kBlack},
-          {},
-          {"Label5(1)", correctionNote("残り"), twips(480, 480, 3615, 1215), kRed},
-          {{"Command4", "次画面を訂正", 120, 1335}, {"Command2", "残り時間を出す", 1560, 1335},
-           {"Command3", "キャンセル", 3000, 1335}},
-          {"Command4", "Command2", "Command3"}, "Command2", "Command3"}},
         {ScreenId::TotalEntry,
          {"NyuryokuForm4", kCyan, QSize(4650 / 15, 7380 / 15), 1320, 960, 1440, 2520, 6840, false,
-          {"Label1", pageOneHeading, twips(600, 120, 3375, 255), kBlack},
-          secondLine,
-          {"Label5(1)", kPageOneNote, twips(600, 600, 3615, 615), kRed},
-          {{"Command1", "続けて入力", 120, 1335}, {"Command2", "合計時間を出す", 1560, 1455},
-           {"Command3", "キャンセル", 3120, 1335}},
+          pageOneHeading, secondLine, pageOneNote,
+          {continueButton, totalButton(1560), cancelButton(3120)},
           {"Command1", "Command3", "Command2"}, "Command2", "Command3"}},
+        {ScreenId::Page2,
+         {"NyuryokuForm2", kLightGreen, QSize(4170 / 15, 7080 / 15), 960, 720, 1320, 2400, 6480, true,
+          {"Label1", pageTwoHeading, twips(600, 120, 3735, 255), QColor()}, {},
+          {"Label4", kPageTwoNote, twips(600, 480, 3615, 375), kRed},
+          {remainingButton(600), cancelButton(2520)}, {"Command2", "Command3"}, "", ""}},
         {ScreenId::TotalPage2,
          {"NyuryokuForm5", kCyan, QSize(4170 / 15, 7065 / 15), 960, 600, 1200, 2280, 6480, true,
-          {"Label1", pageTwoHeading, twips(480, 120, 3735, 255), QColor()},
-          {},
+          {"Label1", pageTwoHeading, twips(480, 120, 3735, 255), QColor()}, {},
           {"Label4", kPageTwoNote, twips(480, 480, 3615, 375), kRed},
-          {{"Command2", "合計時間を出す", 480, 1455}, {"Command3", "キャンセル", 2400, 1335}},
-          {"Command2", "Command3"}, "Command2", "Command3"}},
+          {totalButton(480), cancelButton(2400)}, {"Command2", "Command3"}, "Command2", "Command3"}},
+        {ScreenId::Correction,
+         {"NyuryokuForm3", kLightGreen, QSize(4455 / 15, 7920 / 15), 1800, 840, 1320, 2400, 7320, false,
+          {"Label1", correctionHeading, twips(480, 240, 3375, 255), kBlack}, {},
+          {"Label5(1)", correctionNote("残り"), twips(480, 480, 3615, 1215), kRed},
+          {correctNextButton, remainingButton(1560), cancelButton(3000)},
+          {"Command4", "Command2", "Command3"}, "Command2", "Command3"}},
         {ScreenId::TotalCorrection,
          {"NyuryokuForm6", kCyan, QSize(4590 / 15, 7785 / 15), 1680, 840, 1320, 2400, 7200, false,
-          {"Label1", correctionHeading, twips(480, 120, 3375, 255), kBlack},
-          {},
+          {"Label1", correctionHeading, twips(480, 120, 3375, 255), kBlack}, {},
           {"Label5(1)", correctionNote("合計"), twips(480, 360, 3615, 1215), kRed},
-          {{"Command4", "次画面を訂正", 120, 1335}, {"Command2", "合計時間を出す", 1560, 1455},
-           {"Command3", "キャンセル", 3120, 1335}},
+          {correctNextButton, totalButton(1560), cancelButton(3120)},
           {"Command4", "Command2", "Command3"}, "Command2", "Command3"}},
     };
     return screens.at(id);
@@ -154,16 +150,6 @@ QLabel *label(QWidget *w, const QString &name)
 }
 
 QColor textColour(const QWidget *w) { return w->palette().color(QPalette::WindowText); }
-
-// What an open screen holds: every slot's texts.
-QStringList slotTexts(const EntryScreen *screen)
-{
-    QStringList texts;
-    for (int slot = 0; slot < tavelo::kSlotCount; ++slot)
-        if (tavelo::hasSlot(screen->spec(), slot))
-            texts << screen->minuteText(slot) + QLatin1Char('|') + screen->secondText(slot);
-    return texts;
-}
 
 }  // namespace
 
@@ -439,8 +425,7 @@ void Test_entryscreens::keys()
     QVERIFY(target);
     target->setFocus();
     QCOMPARE(screen->focusWidget(), target);
-    const Qt::KeyboardModifiers mods = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
-    QTest::keyClick(target, Qt::Key(key), mods);
+    guitest::pressKey(target, Qt::Key(key));
     guitest::settle();
 
     for (const auto &[name, spy] : spies)
@@ -471,13 +456,11 @@ void Test_entryscreens::pageTwoKeysStartNothing()
     QVERIFY(screen);
     guitest::typeRows(screen, {QStringLiteral("4:30"), QStringLiteral("-1:99")});
     const QStringList texts = slotTexts(screen);
-    const QStringList before = guitest::controlSnapshot(s.main);
-    const QStringList songs = guitest::songTableSnapshot(s.main);
+    const QStringList before = mainSnapshot(s.main);
 
     QLineEdit *box = screen->secondBox(15 + row);
     box->setFocus();
-    const Qt::KeyboardModifiers mods = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
-    QTest::keyClick(box, Qt::Key(key), mods);
+    guitest::pressKey(box, Qt::Key(key));
     guitest::settle();
 
     QVERIFY(!screen.isNull());
@@ -486,8 +469,7 @@ void Test_entryscreens::pageTwoKeysStartNothing()
     QVERIFY(s.messages.empty());
     QCOMPARE(slotTexts(screen), texts);
     QCOMPARE(screen->focusWidget(), box);
-    QCOMPARE(guitest::controlSnapshot(s.main), before);
-    QCOMPARE(guitest::songTableSnapshot(s.main), songs);
+    QCOMPARE(mainSnapshot(s.main), before);
     QCOMPARE(s.endRequests, 0);
 }
 
@@ -508,16 +490,14 @@ void Test_entryscreens::escDiscardsTexts()
     QPointer<EntryScreen> screen = guitest::openAsUser(s.main, id);
     QVERIFY(screen);
     guitest::typeRows(screen, {QStringLiteral("-1:75"), QStringLiteral("3:45")});
-    const QStringList before = guitest::controlSnapshot(s.main);
-    const QStringList songs = guitest::songTableSnapshot(s.main);
+    const QStringList before = mainSnapshot(s.main);
     QTest::keyClick(screen->secondBox(firstSlot(id) + 1), Qt::Key_Escape);
     guitest::settle();
 
     QVERIFY(screen.isNull());
     QVERIFY(!guitest::screen(id));
     QVERIFY(s.messages.empty());
-    QCOMPARE(guitest::controlSnapshot(s.main), before);
-    QCOMPARE(guitest::songTableSnapshot(s.main), songs);
+    QCOMPARE(mainSnapshot(s.main), before);
 }
 
 GUITEST_MAIN(Test_entryscreens)

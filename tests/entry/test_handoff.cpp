@@ -5,84 +5,41 @@
 
 #include "support/guitest.h"
 
+using guitest::kBadMinutes;
+using guitest::kBadSeconds;
+using guitest::mainSnapshot;
+using guitest::Mode;
+using guitest::press;
+using guitest::repeated;
 using guitest::Session;
+using guitest::slotText;
+using guitest::slotTexts;
+using guitest::typeRow;
 using tavelo::EntryScreen;
 using tavelo::ScreenId;
-using tavelo::TaveloForm;
 using tavelo::kRowsPerPage;
 using tavelo::kSlotCount;
 
 namespace {
 
-const QString kBadMinutes = QStringLiteral("分の入力が間違ってます。");
-const QString kBadSeconds = QStringLiteral("秒の入力が間違ってます。");
-
-struct Mode {
-    ScreenId pageOne;
-    ScreenId pageTwo;
-    ScreenId correction;
-};
-
-Mode modeOf(bool totalMode)
-{
-    if (totalMode)
-        return {ScreenId::TotalEntry, ScreenId::TotalPage2, ScreenId::TotalCorrection};
-    return {ScreenId::Entry, ScreenId::Page2, ScreenId::Correction};
-}
-
-QStringList repeated(const QString &line, int count)
-{
-    QStringList lines;
-    for (int i = 0; i < count; ++i)
-        lines << line;
-    return lines;
-}
-
-QString slotText(const TaveloForm *main, int slot)
-{
-    return main->songTable().minutes(slot) + QLatin1Char('|') + main->songTable().seconds(slot);
-}
-
-// A screen slot as "minutes|seconds", carry slots included.
-QString slotText(const EntryScreen *screen, int slot)
-{
-    return screen->minuteText(slot) + QLatin1Char('|') + screen->secondText(slot);
-}
-
-QStringList slotTexts(const EntryScreen *screen)
-{
-    QStringList texts;
-    for (int slot = 0; slot < kSlotCount; ++slot)
-        texts << slotText(screen, slot);
-    return texts;
-}
-
-// Everything of the main window that a hand-off must leave alone.
-QStringList mainSnapshot(const TaveloForm *main)
-{
-    return guitest::controlSnapshot(main) + guitest::songTableSnapshot(main);
-}
-
 // Remaining mode needs a tape capacity before 録音時間入力 can be pressed.
-void startMode(Session &s, bool totalMode)
+// Returns the screens of the mode.
+Mode startMode(Session &s, bool totalMode)
 {
     if (!totalMode)
         guitest::acceptCapacity(s.main, QStringLiteral("46"));
+    return guitest::modeOf(s.main, totalMode);
 }
 
-EntryScreen *openPageOne(Session &s, bool totalMode, const QStringList &rows = {})
+// A column "totalMode" with a row for page 2 of each mode and what the main
+// window's result fields show at the end there.
+void addPageTwoRows(const char *remaining3, const char *remaining4, const char *total3, const char *total4)
 {
-    guitest::click(totalMode ? s.main->goukei : s.main->nyuryoku);
-    EntryScreen *screen = guitest::screen(modeOf(totalMode).pageOne);
-    if (screen)
-        guitest::typeRows(screen, rows);
-    return screen;
-}
-
-void typeRow(EntryScreen *screen, int slot, const QString &minutes, const QString &seconds)
-{
-    guitest::type(screen->minuteBox(slot), minutes);
-    guitest::type(screen->secondBox(slot), seconds);
+    QTest::addColumn<bool>("totalMode");
+    QTest::addColumn<QString>("text3");
+    QTest::addColumn<QString>("text4");
+    QTest::newRow("NyuryokuForm2") << false << remaining3 << remaining4;
+    QTest::newRow("NyuryokuForm5") << true << total3 << total4;
 }
 
 }  // namespace
@@ -115,9 +72,7 @@ private slots:
 
 void Test_handoff::continueCarriesRowsAsTyped_data()
 {
-    QTest::addColumn<bool>("totalMode");
-    QTest::newRow("NyuryokuForm to NyuryokuForm2") << false;
-    QTest::newRow("NyuryokuForm4 to NyuryokuForm5") << true;
+    guitest::addFlagRows("totalMode", "NyuryokuForm to NyuryokuForm2", "NyuryokuForm4 to NyuryokuForm5");
 }
 
 void Test_handoff::continueCarriesRowsAsTyped()
@@ -127,17 +82,15 @@ void Test_handoff::continueCarriesRowsAsTyped()
                            " 3 :4", "5:5", "6:06", "7:7", "8:8", "9:9", "10:10"};
 
     Session s;
-    startMode(s, totalMode);
-    EntryScreen *one = openPageOne(s, totalMode, rows);
+    const Mode mode = startMode(s, totalMode);
+    EntryScreen *one = guitest::openPageOne(s.main, totalMode, rows);
     QVERIFY(one);
     const QStringList before = mainSnapshot(s.main);
 
-    guitest::click(one->button("Command1"));
-    guitest::settle();
+    EntryScreen *two = guitest::continueToPageTwo(one);
 
     QCOMPARE(s.messageTexts(), QStringList{});
-    QVERIFY(!guitest::screen(modeOf(totalMode).pageOne));
-    EntryScreen *two = guitest::screen(modeOf(totalMode).pageTwo);
+    QVERIFY(!guitest::screen(mode.pageOne));
     QVERIFY(two);
     QVERIFY(two->isVisible());
     QStringList expected;
@@ -175,25 +128,21 @@ void Test_handoff::continueStopsAtFailingRow()
     QFETCH(QString, seconds);
     QFETCH(QString, message);
     QFETCH(bool, minuteBox);
-    const Mode mode = modeOf(totalMode);
 
     Session s;
-    startMode(s, totalMode);
-    EntryScreen *first = openPageOne(s, totalMode, repeated("1:0", kRowsPerPage));
+    const Mode mode = startMode(s, totalMode);
+    EntryScreen *first = guitest::openPageOne(s.main, totalMode, repeated("1:0", kRowsPerPage));
     QVERIFY(first);
-    guitest::click(first->button("Command1"));
-    guitest::settle();
-    EntryScreen *two = guitest::screen(mode.pageTwo);
+    EntryScreen *two = guitest::continueToPageTwo(first);
     QVERIFY(two);
     QCOMPARE(slotText(two, 14), QStringLiteral("1|0"));
 
-    EntryScreen *one = openPageOne(s, totalMode, repeated("2:0", kRowsPerPage));
+    EntryScreen *one = guitest::openPageOne(s.main, totalMode, repeated("2:0", kRowsPerPage));
     QVERIFY(one);
     typeRow(one, slot, minutes, seconds);
     const QStringList before = mainSnapshot(s.main);
 
-    guitest::click(one->button("Command1"));
-    guitest::settle();
+    press(one, "Command1");
 
     QCOMPARE(s.messageTexts(), QStringList{message});
     QCOMPARE(guitest::screen(mode.pageOne), one);
@@ -210,8 +159,7 @@ void Test_handoff::continueStopsAtFailingRow()
 
     // Corrected, the second click carries all fifteen rows and closes page 1.
     typeRow(one, slot, QStringLiteral("2"), QStringLiteral("15"));
-    guitest::click(one->button("Command1"));
-    guitest::settle();
+    press(one, "Command1");
     QCOMPARE(s.messageTexts(), QStringList{message});
     QVERIFY(!guitest::screen(mode.pageOne));
     QCOMPARE(guitest::screen(mode.pageTwo), two);
@@ -225,24 +173,19 @@ void Test_handoff::continueStopsAtFailingRow()
 // button that was pressed.
 void Test_handoff::pageTwoMeetsFailingCarrySlot_data()
 {
-    QTest::addColumn<bool>("totalMode");
-    QTest::newRow("残り時間を出す on NyuryokuForm2") << false;
-    QTest::newRow("合計時間を出す on NyuryokuForm5") << true;
+    guitest::addFlagRows("totalMode", "残り時間を出す on NyuryokuForm2", "合計時間を出す on NyuryokuForm5");
 }
 
 void Test_handoff::pageTwoMeetsFailingCarrySlot()
 {
     QFETCH(bool, totalMode);
-    const Mode mode = modeOf(totalMode);
 
     Session s;
-    startMode(s, totalMode);
-    EntryScreen *one = openPageOne(s, totalMode, {"4:30", "3:45", "2:0", "3:75", "1:0"});
+    const Mode mode = startMode(s, totalMode);
+    EntryScreen *one = guitest::openPageOne(s.main, totalMode, {"4:30", "3:45", "2:0", "3:75", "1:0"});
     QVERIFY(one);
-    guitest::click(one->button("Command1"));
-    guitest::settle();
+    EntryScreen *two = guitest::continueToPageTwo(one);
     QCOMPARE(s.messageTexts(), QStringList{kBadSeconds});
-    EntryScreen *two = guitest::screen(mode.pageTwo);
     QVERIFY(two);
     QCOMPARE(slotText(two, 3), QStringLiteral("3|75"));
 
@@ -264,13 +207,8 @@ void Test_handoff::pageTwoMeetsFailingCarrySlot()
 // the carry slots, and the calculation there counts all thirty songs.
 void Test_handoff::continueKeepsTypedPageTwoRows_data()
 {
-    QTest::addColumn<bool>("totalMode");
-    QTest::addColumn<QString>("text3");
-    QTest::addColumn<QString>("text4");
-
     // 15 x 2:00 + 15 x 1:01 = 45:15; the tape holds 46:00.
-    QTest::newRow("remaining mode") << false << "0" << "45";
-    QTest::newRow("total mode") << true << "45" << "15";
+    addPageTwoRows("0", "45", "45", "15");
 }
 
 void Test_handoff::continueKeepsTypedPageTwoRows()
@@ -278,30 +216,25 @@ void Test_handoff::continueKeepsTypedPageTwoRows()
     QFETCH(bool, totalMode);
     QFETCH(QString, text3);
     QFETCH(QString, text4);
-    const Mode mode = modeOf(totalMode);
 
     Session s;
-    startMode(s, totalMode);
-    EntryScreen *first = openPageOne(s, totalMode);
+    const Mode mode = startMode(s, totalMode);
+    EntryScreen *first = guitest::openPageOne(s.main, totalMode);
     QVERIFY(first);
-    guitest::click(first->button("Command1"));
-    guitest::settle();
-    EntryScreen *two = guitest::screen(mode.pageTwo);
+    EntryScreen *two = guitest::continueToPageTwo(first);
     QVERIFY(two);
     guitest::typeRows(two, repeated("1:01", kRowsPerPage));
 
-    EntryScreen *one = openPageOne(s, totalMode, repeated("2:0", kRowsPerPage));
+    EntryScreen *one = guitest::openPageOne(s.main, totalMode, repeated("2:0", kRowsPerPage));
     QVERIFY(one);
-    guitest::click(one->button("Command1"));
-    guitest::settle();
+    press(one, "Command1");
 
     QCOMPARE(s.messageTexts(), QStringList{});
     QVERIFY(!guitest::screen(mode.pageOne));
     QCOMPARE(guitest::screen(mode.pageTwo), two);
     QCOMPARE(slotTexts(two), repeated("2|0", kRowsPerPage) + repeated("1|01", kRowsPerPage));
 
-    guitest::click(two->button("Command2"));
-    guitest::settle();
+    press(two);
     QCOMPARE(s.messageTexts(), QStringList{});
     QCOMPARE(s.listLines(), repeated("2:00", kRowsPerPage) + repeated("1:01", kRowsPerPage));
     QCOMPARE(s.main->text3->text(), text3);
@@ -334,17 +267,14 @@ void Test_handoff::continueWithHalfEmptyRow()
 
     Session s;
     startMode(s, false);
-    EntryScreen *one = openPageOne(s, false, {"4:30"});
+    EntryScreen *one = guitest::openPageOne(s.main, false, {"4:30"});
     QVERIFY(one);
     typeRow(one, 1, minutes, seconds);
     typeRow(one, 2, QStringLiteral("3"), QStringLiteral("45"));
     if (laterFailure)
         typeRow(one, 3, QStringLiteral("-1"), QStringLiteral("0"));
 
-    guitest::click(one->button("Command1"));
-    guitest::settle();
-
-    EntryScreen *two = guitest::screen(ScreenId::Page2);
+    EntryScreen *two = guitest::continueToPageTwo(one);
     QVERIFY(two);
     QCOMPARE(slotText(two, 0), QStringLiteral("4|30"));
     QCOMPARE(slotText(two, 1), QStringLiteral("0|0"));
@@ -385,10 +315,9 @@ void Test_handoff::correctNextWithEmptySecond()
 {
     QFETCH(bool, totalMode);
     QFETCH(bool, laterFailure);
-    const Mode mode = modeOf(totalMode);
 
     Session s;
-    startMode(s, totalMode);
+    const Mode mode = startMode(s, totalMode);
     const QStringList before = mainSnapshot(s.main);
     EntryScreen *source = tavelo::windows::showScreen(mode.correction);
     guitest::typeRows(source, {"4:30", "", "2:15"});
@@ -397,8 +326,7 @@ void Test_handoff::correctNextWithEmptySecond()
         typeRow(source, 4, QStringLiteral("1"), QStringLiteral("60"));
     source->setSlot(15, QStringLiteral("5"), QStringLiteral("0"));
 
-    guitest::click(source->button("Command4"));
-    guitest::settle();
+    press(source, "Command4");
 
     EntryScreen *two = guitest::screen(mode.pageTwo);
     QVERIFY(two);
@@ -430,23 +358,18 @@ void Test_handoff::correctNextWithEmptySecond()
 // thirty with the correction screen's texts as they stood, empty ones too.
 void Test_handoff::correctNextOverwritesAllSlots_data()
 {
-    QTest::addColumn<bool>("totalMode");
-    QTest::newRow("NyuryokuForm3 to NyuryokuForm2") << false;
-    QTest::newRow("NyuryokuForm6 to NyuryokuForm5") << true;
+    guitest::addFlagRows("totalMode", "NyuryokuForm3 to NyuryokuForm2", "NyuryokuForm6 to NyuryokuForm5");
 }
 
 void Test_handoff::correctNextOverwritesAllSlots()
 {
     QFETCH(bool, totalMode);
-    const Mode mode = modeOf(totalMode);
 
     Session s;
-    startMode(s, totalMode);
-    EntryScreen *one = openPageOne(s, totalMode, repeated("9:9", kRowsPerPage));
+    const Mode mode = startMode(s, totalMode);
+    EntryScreen *one = guitest::openPageOne(s.main, totalMode, repeated("9:9", kRowsPerPage));
     QVERIFY(one);
-    guitest::click(one->button("Command1"));
-    guitest::settle();
-    EntryScreen *two = guitest::screen(mode.pageTwo);
+    EntryScreen *two = guitest::continueToPageTwo(one);
     QVERIFY(two);
     guitest::typeRows(two, repeated("8:8", kRowsPerPage));
 
@@ -464,8 +387,7 @@ void Test_handoff::correctNextOverwritesAllSlots()
     const QStringList expected = slotTexts(source);
     QCOMPARE(expected.at(20), QStringLiteral("|"));
 
-    guitest::click(source->button("Command4"));
-    guitest::settle();
+    press(source, "Command4");
 
     QCOMPARE(s.messageTexts(), QStringList{});
     QVERIFY(!guitest::screen(mode.correction));
@@ -494,7 +416,7 @@ void Test_handoff::laterHandOffWins()
 
     Session s;
     startMode(s, false);
-    EntryScreen *entry = openPageOne(s, false, repeated("1:0", kRowsPerPage));
+    EntryScreen *entry = guitest::openPageOne(s.main, false, repeated("1:0", kRowsPerPage));
     QVERIFY(entry);
     EntryScreen *correction = tavelo::windows::showScreen(ScreenId::Correction);
     guitest::typeRows(correction, repeated("2:0", kRowsPerPage));
@@ -524,15 +446,12 @@ void Test_handoff::correctNextMeetsNegativeCarrySlot()
 {
     Session s;
     startMode(s, false);
-    EntryScreen *one = openPageOne(s, false, repeated("1:0", kRowsPerPage));
+    EntryScreen *one = guitest::openPageOne(s.main, false, repeated("1:0", kRowsPerPage));
     QVERIFY(one);
-    guitest::click(one->button("Command1"));
-    guitest::settle();
-    EntryScreen *two = guitest::screen(ScreenId::Page2);
+    EntryScreen *two = guitest::continueToPageTwo(one);
     QVERIFY(two);
     guitest::typeRows(two, {"2:0", "2:0", "-2:30", "7:7"});
-    guitest::click(two->button("Command2"));
-    guitest::settle();
+    press(two);
     QCOMPARE(s.messageTexts(), QStringList{kBadMinutes});
     QCOMPARE(slotText(s.main, 17), QStringLiteral("-2|30"));
 
@@ -582,10 +501,9 @@ void Test_handoff::handOffLeavesSongTable()
 
     Session s;
     startMode(s, false);
-    EntryScreen *earlier = openPageOne(s, false, {"4:30", "3:45"});
+    EntryScreen *earlier = guitest::openPageOne(s.main, false, {"4:30", "3:45"});
     QVERIFY(earlier);
-    guitest::click(earlier->button("Command2"));
-    guitest::settle();
+    press(earlier);
     QCOMPARE(slotText(s.main, 1), QStringLiteral("3|45"));
 
     EntryScreen *source = nullptr;
@@ -595,13 +513,12 @@ void Test_handoff::handOffLeavesSongTable()
         QVERIFY(source);
         guitest::typeRows(source, rows);
     } else {
-        source = openPageOne(s, false, rows);
+        source = guitest::openPageOne(s.main, false, rows);
         QVERIFY(source);
     }
     const QStringList before = mainSnapshot(s.main);
 
-    guitest::click(source->button(correct ? "Command4" : "Command1"));
-    guitest::settle();
+    press(source, correct ? "Command4" : "Command1");
 
     QCOMPARE(int(s.messages.size()), messages);
     QVERIFY(guitest::screen(ScreenId::Page2));
@@ -612,12 +529,7 @@ void Test_handoff::handOffLeavesSongTable()
 // screen, and nothing reaches the song table or the main window.
 void Test_handoff::cancelOnPageTwoDiscardsCarriedSongs_data()
 {
-    QTest::addColumn<bool>("totalMode");
-    QTest::addColumn<QString>("text3");
-    QTest::addColumn<QString>("text4");
-
-    QTest::newRow("NyuryokuForm2") << false << "46" << "0";
-    QTest::newRow("NyuryokuForm5") << true << "0" << "0";
+    addPageTwoRows("46", "0", "0", "0");
 }
 
 void Test_handoff::cancelOnPageTwoDiscardsCarriedSongs()
@@ -625,34 +537,27 @@ void Test_handoff::cancelOnPageTwoDiscardsCarriedSongs()
     QFETCH(bool, totalMode);
     QFETCH(QString, text3);
     QFETCH(QString, text4);
-    const Mode mode = modeOf(totalMode);
 
     Session s;
-    startMode(s, totalMode);
-    EntryScreen *one = openPageOne(s, totalMode, repeated("3:0", kRowsPerPage));
+    const Mode mode = startMode(s, totalMode);
+    EntryScreen *one = guitest::openPageOne(s.main, totalMode, repeated("3:0", kRowsPerPage));
     QVERIFY(one);
     const QStringList before = mainSnapshot(s.main);
-    guitest::click(one->button("Command1"));
-    guitest::settle();
-    EntryScreen *two = guitest::screen(mode.pageTwo);
+    EntryScreen *two = guitest::continueToPageTwo(one);
     QVERIFY(two);
     guitest::typeRows(two, {"5:0"});
 
-    guitest::click(two->button("Command3"));
-    guitest::settle();
+    press(two, "Command3");
     QVERIFY(!guitest::screen(mode.pageTwo));
     QCOMPARE(mainSnapshot(s.main), before);
 
     // A new page 2 reached from an empty page 1 counts nothing of the above.
-    EntryScreen *empty = openPageOne(s, totalMode);
+    EntryScreen *empty = guitest::openPageOne(s.main, totalMode);
     QVERIFY(empty);
-    guitest::click(empty->button("Command1"));
-    guitest::settle();
-    EntryScreen *fresh = guitest::screen(mode.pageTwo);
+    EntryScreen *fresh = guitest::continueToPageTwo(empty);
     QVERIFY(fresh);
     QCOMPARE(fresh->minuteBox(15)->text(), QString());
-    guitest::click(fresh->button("Command2"));
-    guitest::settle();
+    press(fresh);
     QCOMPARE(s.messageTexts(), QStringList{});
     QCOMPARE(s.listLines(), repeated("0:00", kSlotCount));
     QCOMPARE(s.main->text3->text(), text3);

@@ -1,17 +1,12 @@
 #include "entry/rowcheck.h"
+#include "support/valuetest.h"
 
 #include <QTest>
 
-#include <string>
-
 using tavelo::RowFault;
+using valuetest::text;
 
 namespace {
-
-std::string text(const QByteArray &bytes)
-{
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
 
 QByteArray faultName(RowFault fault)
 {
