@@ -5,14 +5,10 @@
 #include <QApplication>
 #include <QFont>
 
-// Resources live in a static library; make sure they are registered.
-static void registerResources() { Q_INIT_RESOURCE(resources); }
-
 namespace tavelo {
 
 void setUpApplication()
 {
-    registerResources();
     // The screens are laid out for this proportional Japanese face; IPA P
     // Gothic has nearly the same metrics, so it stands in where it is missing.
     const QString face = QStringLiteral("ＭＳ Ｐゴシック");
