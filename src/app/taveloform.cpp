@@ -3,7 +3,7 @@
 #include "app/appicon.h"
 #include "app/correction.h"
 #include "app/windows.h"
-#include "entry/screenspecs.h"
+#include "entry/screentable.h"
 
 #include <QCloseEvent>
 #include <QLabel>

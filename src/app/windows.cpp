@@ -3,7 +3,7 @@
 #include "app/taveloform.h"
 #include "dialogs/totalform.h"
 #include "entry/entryscreen.h"
-#include "entry/screenspecs.h"
+#include "entry/screentable.h"
 
 #include <QApplication>
 #include <QHash>
@@ -71,14 +71,14 @@ TotalForm *showTotalForm()
 
 EntryScreen *showScreen(ScreenId id)
 {
-    const ScreenSpec &spec = screenSpec(id);
+    const ScreenDescription &desc = screenDescription(id);
     return static_cast<EntryScreen *>(
-        show(spec.name, [&spec] { return new EntryScreen(spec, mainWindow()); }));
+        show(desc.name, [&desc] { return new EntryScreen(desc, mainWindow()); }));
 }
 
 EntryScreen *findScreen(ScreenId id)
 {
-    return qobject_cast<EntryScreen *>(find(screenSpec(id).name));
+    return qobject_cast<EntryScreen *>(find(screenDescription(id).name));
 }
 
 void endProgram()

@@ -40,7 +40,7 @@ std::optional<std::int32_t> readCapacity(EntryScreen &screen, TaveloForm &main)
 std::optional<TimeSum> sumRows(EntryScreen &screen, TaveloForm &main, QPushButton *pressed)
 {
     SongTable &songs = main.songTable();
-    const bool pageTwo = screen.spec().role == ScreenRole::PageTwo;
+    const bool pageTwo = screen.description().role == ScreenRole::PageTwo;
     const int rows = pageTwo ? kSlotCount : kRowsPerPage;
     TimeSum sum;
     for (int i = 0; i < rows; ++i) {
@@ -110,16 +110,16 @@ void finishTotal(EntryScreen &screen, TaveloForm &main, const TimeSum &sum)
 
 void calculate(EntryScreen &screen, QPushButton *pressed)
 {
-    const ScreenSpec &spec = screen.spec();
+    const ScreenDescription &desc = screen.description();
     TaveloForm &main = *windows::mainWindow();
     main.clearList();
-    if (spec.totalMode)
+    if (desc.totalMode)
         main.enterTotalMode();
     else
-        main.enterRemainingMode(spec.role == ScreenRole::Correction);
+        main.enterRemainingMode(desc.role == ScreenRole::Correction);
 
     std::int32_t capacity = 0;
-    if (!spec.totalMode) {
+    if (!desc.totalMode) {
         const auto seconds = readCapacity(screen, main);
         if (!seconds)
             return;
@@ -128,7 +128,7 @@ void calculate(EntryScreen &screen, QPushButton *pressed)
     const auto sum = sumRows(screen, main, pressed);
     if (!sum)
         return;
-    if (spec.totalMode)
+    if (desc.totalMode)
         finishTotal(screen, main, *sum);
     else
         finishRemaining(screen, main, capacity, *sum);

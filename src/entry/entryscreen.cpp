@@ -36,22 +36,23 @@ QString indexed(const char *name, int index)
 
 }  // namespace
 
-EntryScreen::EntryScreen(const ScreenSpec &spec, QWidget *owner)
-    : FormWindow(QString::fromLatin1(spec.name), kCaption,
-                 QSize(fromTwips(spec.width), fromTwips(spec.height)), Frame::Owned, owner),
-      spec_(spec)
+EntryScreen::EntryScreen(const ScreenDescription &desc, QWidget *owner)
+    : FormWindow(QString::fromLatin1(desc.name), kCaption,
+                 QSize(fromTwips(desc.width), fromTwips(desc.height)), Frame::Owned, owner),
+      description_(desc)
 {
-    setBackgroundColour(QColor(spec.background));
+    setBackgroundColour(QColor(desc.background));
     buildLabels();
     buildRows();
     buildButtons();
-    if (QLineEdit *first = minuteBoxes_.at(firstVisibleSlot(spec)))
+    if (QLineEdit *first = minuteBoxes_.at(firstVisibleSlot(desc)))
         first->setFocus();
 }
 
 void EntryScreen::buildLabels()
 {
-    for (const LabelSpec *label : {&spec_.heading, &spec_.secondLine, &spec_.note}) {
+    const auto &d = description_;
+    for (const LabelDescription *label : {&d.heading, &d.secondLine, &d.note}) {
         if (!label->name)
             continue;
         QLabel *widget = addLabel(QString::fromLatin1(label->name), QString::fromUtf8(label->text),
@@ -71,24 +72,24 @@ void EntryScreen::buildLabels()
 
 void EntryScreen::buildRows()
 {
-    const int first = firstVisibleSlot(spec_);
+    const int first = firstVisibleSlot(description_);
     QWidget *previous = nullptr;
     for (int row = 0; row < kRowsPerPage; ++row) {
         const int slot = first + row;
-        const int top = spec_.firstRowTop + row * kRowPitch;
+        const int top = description_.firstRowTop + row * kRowPitch;
         const int song = slot + 1;
         // On page-1 and correction screens index 1 of Label5 is the note, so
         // rows 2 to 15 use the indices 2 to 15; page-2 rows use 0 to 14.
-        const int labelIndex = spec_.role == ScreenRole::PageTwo ? row : (row == 0 ? 0 : row + 1);
+        const int labelIndex = description_.role == ScreenRole::PageTwo ? row : (row == 0 ? 0 : row + 1);
         QLabel *label = addLabel(indexed("Label5", labelIndex), QString::number(song),
-                                 twipsRect(spec_.rowLabelLeft, top, kLabelSize, kLabelSize));
+                                 twipsRect(description_.rowLabelLeft, top, kLabelSize, kLabelSize));
         label->setFont(rowLabelFont());
         setTextColour(label, kRowLabelBlue);
 
         QLineEdit *minutes = addLineEdit(indexed("Text1", slot),
-                                         twipsRect(spec_.minuteLeft, top, kBoxWidth, kBoxHeight));
+                                         twipsRect(description_.minuteLeft, top, kBoxWidth, kBoxHeight));
         QLineEdit *seconds = addLineEdit(indexed("Text2", slot),
-                                         twipsRect(spec_.secondLeft, top, kBoxWidth, kBoxHeight));
+                                         twipsRect(description_.secondLeft, top, kBoxWidth, kBoxHeight));
         minutes->setAccessibleName(QStringLiteral("%1曲目の分").arg(song));
         seconds->setAccessibleName(QStringLiteral("%1曲目の秒").arg(song));
         label->setBuddy(minutes);
@@ -99,31 +100,31 @@ void EntryScreen::buildRows()
         setTabOrder(minutes, seconds);
         previous = seconds;
     }
-    const int top = spec_.firstRowTop;
+    const int top = description_.firstRowTop;
     addLabel(QStringLiteral("Label2"), QStringLiteral("分"),
-             twipsRect(spec_.minuteLeft + kBoxWidth + kUnitGap, top, kLabelSize, kLabelSize));
+             twipsRect(description_.minuteLeft + kBoxWidth + kUnitGap, top, kLabelSize, kLabelSize));
     addLabel(QStringLiteral("Label3"), QStringLiteral("秒"),
-             twipsRect(spec_.secondLeft + kBoxWidth + kUnitGap, top, kLabelSize, kLabelSize));
+             twipsRect(description_.secondLeft + kBoxWidth + kUnitGap, top, kLabelSize, kLabelSize));
 }
 
 void EntryScreen::buildButtons()
 {
-    for (const ButtonSpec &b : spec_.buttons) {
+    for (const ButtonDescription &b : description_.buttons) {
         QPushButton *widget = addButton(QString::fromLatin1(b.name), QString::fromUtf8(b.caption),
-                                        twipsRect(b.left, spec_.buttonTop, b.width, kButtonHeight));
+                                        twipsRect(b.left, description_.buttonTop, b.width, kButtonHeight));
         const char *name = b.name;
         connect(widget, &QPushButton::clicked, this, [this, name] { onButton(name); });
     }
-    QWidget *previous = secondBoxes_.at(firstVisibleSlot(spec_) + kRowsPerPage - 1);
-    for (const char *name : spec_.buttonTabOrder) {
+    QWidget *previous = secondBoxes_.at(firstVisibleSlot(description_) + kRowsPerPage - 1);
+    for (const char *name : description_.buttonTabOrder) {
         QPushButton *next = button(name);
         setTabOrder(previous, next);
         previous = next;
     }
-    if (spec_.defaultButton)
-        setDefaultButton(button(spec_.defaultButton));
-    if (spec_.cancelButton)
-        setCancelButton(button(spec_.cancelButton));
+    if (description_.defaultButton)
+        setDefaultButton(button(description_.defaultButton));
+    if (description_.cancelButton)
+        setCancelButton(button(description_.cancelButton));
 }
 
 void EntryScreen::onButton(const char *name)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/formwindow.h"
-#include "entry/screenspecs.h"
+#include "entry/screentable.h"
 
 #include <array>
 
@@ -10,16 +10,16 @@ class QPushButton;
 
 namespace tavelo {
 
-// One song-time entry screen, laid out from its ScreenSpec. It holds thirty
+// One song-time entry screen, laid out from its ScreenDescription. It holds thirty
 // slots of minute and second texts; fifteen are shown as rows of boxes, and on
 // page-2 and correction screens the other fifteen are carry slots that hold
 // the other page's songs as plain texts, never shown.
 class EntryScreen : public FormWindow {
     Q_OBJECT
 public:
-    explicit EntryScreen(const ScreenSpec &spec, QWidget *owner);
+    explicit EntryScreen(const ScreenDescription &desc, QWidget *owner);
 
-    const ScreenSpec &spec() const { return spec_; }
+    const ScreenDescription &description() const { return description_; }
 
     QString minuteText(int slot) const;
     QString secondText(int slot) const;
@@ -39,7 +39,7 @@ private:
     void buildButtons();
     void onButton(const char *name);
 
-    const ScreenSpec &spec_;
+    const ScreenDescription &description_;
     std::array<QLineEdit *, kSlotCount> minuteBoxes_{};
     std::array<QLineEdit *, kSlotCount> secondBoxes_{};
     std::array<QString, kSlotCount> carryMinutes_;

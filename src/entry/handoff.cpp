@@ -21,7 +21,7 @@ bool isBlank(const EntryScreen &screen, int slot)
 
 void continueOnPageTwo(EntryScreen &source, QPushButton *pressed)
 {
-    EntryScreen *target = windows::showScreen(pageTwoOf(source.spec()));
+    EntryScreen *target = windows::showScreen(pageTwoOf(source.description()));
     SongTable &songs = windows::mainWindow()->songTable();
     for (int slot = 0; slot < kRowsPerPage; ++slot) {
         target->setSlot(slot, source.minuteText(slot), source.secondText(slot));
@@ -40,7 +40,7 @@ void continueOnPageTwo(EntryScreen &source, QPushButton *pressed)
 
 void correctOnPageTwo(EntryScreen &source, QPushButton *pressed)
 {
-    EntryScreen *target = windows::showScreen(pageTwoOf(source.spec()));
+    EntryScreen *target = windows::showScreen(pageTwoOf(source.description()));
     for (int slot = 0; slot < kSlotCount; ++slot) {
         target->setSlot(slot, source.minuteText(slot), source.secondText(slot));
         // Blank rows show "0" on the correction screen; page 2 keeps the copy.

@@ -52,7 +52,7 @@ void calculate(Session &s, bool total, const QStringList &pageOne, const QString
         QVERIFY(entry);
         guitest::typeRows(entry, pageTwo);
     }
-    const ScreenId id = entry->spec().id;
+    const ScreenId id = entry->description().id;
     press(entry);
     QCOMPARE(s.messageTexts(), QStringList{});
     QVERIFY(!screen(id));

@@ -215,7 +215,7 @@ private:
         if (screens.empty())
             return QStringLiteral("no screen to fill");
         EntryScreen *screen = pick(screens);
-        const int first = tavelo::firstVisibleSlot(screen->spec());
+        const int first = tavelo::firstVisibleSlot(screen->description());
         for (int slot = first; slot < first + tavelo::kRowsPerPage; ++slot) {
             const bool song = rng.bounded(3) == 0;
             guitest::type(screen->minuteBox(slot), song ? QString::number(rng.bounded(10)) : QString());

@@ -46,7 +46,7 @@ QString nameOf(Win w)
 {
     if (w == Win::TotalForm)
         return TotalForm::kName;
-    return QString::fromLatin1(tavelo::screenSpec(screenOf(w)).name);
+    return QString::fromLatin1(tavelo::screenDescription(screenOf(w)).name);
 }
 
 // Opens the window as a user does from the main window.
@@ -94,7 +94,7 @@ QLineEdit *firstBox(QWidget *window)
     if (auto *d = qobject_cast<TotalForm *>(window))
         return d->text1;
     auto *screen = qobject_cast<EntryScreen *>(window);
-    return screen->minuteBox(tavelo::firstVisibleSlot(screen->spec()));
+    return screen->minuteBox(tavelo::firstVisibleSlot(screen->description()));
 }
 
 int visibleWindowsNamed(const QString &name)
@@ -237,7 +237,7 @@ void Test_windows::closedWindowComesBackFresh()
     // Type into the first and the last visible row (or the dialog's box).
     guitest::type(firstBox(window), QStringLiteral("7"));
     if (screen) {
-        const int last = tavelo::firstVisibleSlot(screen->spec()) + tavelo::kRowsPerPage - 1;
+        const int last = tavelo::firstVisibleSlot(screen->description()) + tavelo::kRowsPerPage - 1;
         guitest::typeRow(screen, last, QStringLiteral("8"), QStringLiteral("9"));
     }
     const QStringList before = mainSnapshot(s.main);

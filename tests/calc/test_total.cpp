@@ -148,7 +148,7 @@ void Test_total::workedExamples()
         QVERIFY(entry);
         guitest::typeRows(entry, pageTwo);
     }
-    const ScreenId id = entry->spec().id;
+    const ScreenId id = entry->description().id;
     press(entry);
 
     QCOMPARE(s.messageTexts(), QStringList{});
@@ -516,7 +516,7 @@ void Test_total::remainingFromScreenLeftOpenDuringTotal()
     }
     open = screen(id);
     QVERIFY(open);
-    QLineEdit *failingBox = open->secondBox(tavelo::firstVisibleSlot(open->spec()));
+    QLineEdit *failingBox = open->secondBox(tavelo::firstVisibleSlot(open->description()));
     if (failing)
         guitest::type(failingBox, QStringLiteral("75"));
 

@@ -12,7 +12,7 @@
 #include "dialogs/totalform.h"
 #include "entry/entryscreen.h"
 #include "entry/errorbox.h"
-#include "entry/screenspecs.h"
+#include "entry/screentable.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -201,7 +201,7 @@ inline void typeRow(EntryScreen *s, int slot, const QString &minutes, const QStr
 // the visible rows of a screen, starting at its first row.
 inline void typeRows(EntryScreen *s, const QStringList &rows)
 {
-    const int first = tavelo::firstVisibleSlot(s->spec());
+    const int first = tavelo::firstVisibleSlot(s->description());
     for (int i = 0; i < rows.size(); ++i) {
         if (rows[i].isEmpty())
             continue;
@@ -240,7 +240,7 @@ inline EntryScreen *openPageOne(TaveloForm *main, bool total, const QStringList 
 // 続けて入力 on a page-1 screen; returns the page-2 screen of its mode.
 inline EntryScreen *continueToPageTwo(EntryScreen *pageOne)
 {
-    const ScreenId pageTwo = tavelo::pageTwoOf(pageOne->spec());
+    const ScreenId pageTwo = tavelo::pageTwoOf(pageOne->description());
     press(pageOne, "Command1");
     return screen(pageTwo);
 }
@@ -339,16 +339,16 @@ inline void verifyFixedControls(const TaveloForm *main)
 // single song 4:30.
 inline EntryScreen *openAsUser(TaveloForm *main, ScreenId id)
 {
-    const tavelo::ScreenSpec &spec = tavelo::screenSpec(id);
-    if (!spec.totalMode)
+    const tavelo::ScreenDescription &desc = tavelo::screenDescription(id);
+    if (!desc.totalMode)
         acceptCapacity(main, QStringLiteral("46"));
-    EntryScreen *pageOne = openPageOne(main, spec.totalMode);
-    if (spec.role == tavelo::ScreenRole::PageTwo) {
+    EntryScreen *pageOne = openPageOne(main, desc.totalMode);
+    if (desc.role == tavelo::ScreenRole::PageTwo) {
         continueToPageTwo(pageOne);
-    } else if (spec.role == tavelo::ScreenRole::Correction) {
+    } else if (desc.role == tavelo::ScreenRole::Correction) {
         typeRows(pageOne, {QStringLiteral("4:30")});
         press(pageOne);
-        click(modeOf(main, spec.totalMode).correct);
+        click(modeOf(main, desc.totalMode).correct);
     }
     settle();
     return screen(id);

@@ -1,4 +1,4 @@
-#include "entry/screenspecs.h"
+#include "entry/screentable.h"
 
 namespace tavelo {
 namespace {
@@ -27,20 +27,20 @@ constexpr const char *kTotal = "合計時間を出す";
 constexpr const char *kCancel = "キャンセル";
 constexpr const char *kNextPage = "次画面を訂正";
 
-LabelSpec heading(int left, int top, int width, bool defaultColour, const char *text)
+LabelDescription heading(int left, int top, int width, bool defaultColour, const char *text)
 {
     return {"Label1", text, left, top, width, 255, kBlack, defaultColour, false};
 }
 
-LabelSpec note(const char *name, int left, int top, int height, const char *text)
+LabelDescription note(const char *name, int left, int top, int height, const char *text)
 {
     return {name, text, left, top, 3615, height, kRed, false, true};
 }
 
-const LabelSpec kSecondLine{"Label4", kPageOneSecondLine, 600, 360, 3495, 255, kDarkBlue, false, false};
-const LabelSpec kNone{};
+const LabelDescription kSecondLine{"Label4", kPageOneSecondLine, 600, 360, 3495, 255, kDarkBlue, false, false};
+const LabelDescription kNone{};
 
-std::vector<ScreenSpec> makeSpecs()
+std::vector<ScreenDescription> makeDescriptions()
 {
     return {
         {ScreenId::Entry, "NyuryokuForm", ScreenRole::PageOne, false, kLightGreen, 4590, 7455,
@@ -88,10 +88,10 @@ std::vector<ScreenSpec> makeSpecs()
 
 }  // namespace
 
-const ScreenSpec &screenSpec(ScreenId id)
+const ScreenDescription &screenDescription(ScreenId id)
 {
-    static const std::vector<ScreenSpec> specs = makeSpecs();
-    return specs.at(static_cast<std::size_t>(id));
+    static const std::vector<ScreenDescription> descriptions = makeDescriptions();
+    return descriptions.at(static_cast<std::size_t>(id));
 }
 
 const std::vector<ScreenId> &allScreens()
@@ -102,26 +102,26 @@ const std::vector<ScreenId> &allScreens()
     return ids;
 }
 
-int firstVisibleSlot(const ScreenSpec &spec)
+int firstVisibleSlot(const ScreenDescription &desc)
 {
-    return spec.role == ScreenRole::PageTwo ? kRowsPerPage : 0;
+    return desc.role == ScreenRole::PageTwo ? kRowsPerPage : 0;
 }
 
-bool hasSlot(const ScreenSpec &spec, int slot)
+bool hasSlot(const ScreenDescription &desc, int slot)
 {
-    const int count = spec.role == ScreenRole::PageOne ? kRowsPerPage : kSlotCount;
+    const int count = desc.role == ScreenRole::PageOne ? kRowsPerPage : kSlotCount;
     return slot >= 0 && slot < count;
 }
 
-bool isVisibleSlot(const ScreenSpec &spec, int slot)
+bool isVisibleSlot(const ScreenDescription &desc, int slot)
 {
-    const int first = firstVisibleSlot(spec);
+    const int first = firstVisibleSlot(desc);
     return slot >= first && slot < first + kRowsPerPage;
 }
 
-ScreenId pageTwoOf(const ScreenSpec &spec)
+ScreenId pageTwoOf(const ScreenDescription &desc)
 {
-    return spec.totalMode ? ScreenId::TotalPage2 : ScreenId::Page2;
+    return desc.totalMode ? ScreenId::TotalPage2 : ScreenId::Page2;
 }
 
 }  // namespace tavelo

@@ -19,7 +19,7 @@ enum class ScreenId {
 enum class ScreenRole { PageOne, PageTwo, Correction };
 
 // A label placed in twips.
-struct LabelSpec {
+struct LabelDescription {
     const char *name = nullptr;  // nullptr: the screen has no such label
     const char *text = "";
     int left = 0, top = 0, width = 0, height = 0;
@@ -28,7 +28,7 @@ struct LabelSpec {
     bool rowLabelFont = false;
 };
 
-struct ButtonSpec {
+struct ButtonDescription {
     const char *name;
     const char *caption;
     int left;
@@ -36,7 +36,7 @@ struct ButtonSpec {
 };
 
 // Everything that sets one entry screen apart from the others.
-struct ScreenSpec {
+struct ScreenDescription {
     ScreenId id;
     const char *name;
     ScreenRole role;
@@ -44,10 +44,10 @@ struct ScreenSpec {
     QRgb background;
     int width, height;  // client area, twips
     int firstRowTop, rowLabelLeft, minuteLeft, secondLeft, buttonTop;
-    LabelSpec heading;
-    LabelSpec secondLine;
-    LabelSpec note;
-    std::vector<ButtonSpec> buttons;          // left to right
+    LabelDescription heading;
+    LabelDescription secondLine;
+    LabelDescription note;
+    std::vector<ButtonDescription> buttons;          // left to right
     std::vector<const char *> buttonTabOrder;  // after the boxes
     const char *defaultButton;                 // nullptr: none
     const char *cancelButton;                  // nullptr: none
@@ -58,15 +58,15 @@ inline constexpr int kSlotCount = 30;
 inline constexpr int kRowsPerPage = 15;
 inline constexpr int kRowPitch = 360;  // twips between rows
 
-const ScreenSpec &screenSpec(ScreenId id);
+const ScreenDescription &screenDescription(ScreenId id);
 const std::vector<ScreenId> &allScreens();
 
 // The first slot shown as a row (0 or 15) and whether a screen has the slot.
-int firstVisibleSlot(const ScreenSpec &spec);
-bool hasSlot(const ScreenSpec &spec, int slot);
-bool isVisibleSlot(const ScreenSpec &spec, int slot);
+int firstVisibleSlot(const ScreenDescription &desc);
+bool hasSlot(const ScreenDescription &desc, int slot);
+bool isVisibleSlot(const ScreenDescription &desc, int slot);
 
 // The screen of the other page in the same mode, and the screens by role.
-ScreenId pageTwoOf(const ScreenSpec &spec);
+ScreenId pageTwoOf(const ScreenDescription &desc);
 
 }  // namespace tavelo
