@@ -8,4 +8,9 @@ void SongTable::set(int slot, const QString &minutes, const QString &seconds)
     seconds_.at(slot) = seconds;
 }
 
+void SongTable::setZero(int slot)
+{
+    set(slot, QStringLiteral("0"), QStringLiteral("0"));
+}
+
 }  // namespace tavelo

@@ -15,6 +15,8 @@ public:
     const QString &minutes(int slot) const { return minutes_.at(slot); }
     const QString &seconds(int slot) const { return seconds_.at(slot); }
     void set(int slot, const QString &minutes, const QString &seconds);
+    // Stores 0:00, as a blank row and an unused slot are stored.
+    void setZero(int slot);
 
 private:
     std::array<QString, kSlots> minutes_;

@@ -46,10 +46,10 @@ std::optional<TimeSum> sumRows(EntryScreen &screen, TaveloForm &main, QPushButto
     for (int i = 0; i < rows; ++i) {
         songs.set(i, screen.minuteText(i), screen.secondText(i));
         if (!pageTwo)
-            songs.set(i + kRowsPerPage, kZero, kZero);
-        if (isBlankRow(screen.minuteText(i).toStdString(), screen.secondText(i).toStdString())) {
-            screen.setSlot(i, kZero, kZero);
-            songs.set(i, kZero, kZero);
+            songs.setZero(i + kRowsPerPage);
+        if (screen.isBlankRow(i)) {
+            screen.setZeroRow(i);
+            songs.setZero(i);
         }
         if (!checkScreenRow(screen, i, pressed))
             return std::nullopt;

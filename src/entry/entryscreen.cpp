@@ -3,6 +3,7 @@
 #include "calc/calculation.h"
 #include "entry/handoff.h"
 #include "entry/labelfit.h"
+#include "entry/rowcheck.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -179,6 +180,16 @@ void EntryScreen::setSlot(int slot, const QString &minutes, const QString &secon
 {
     setMinuteText(slot, minutes);
     setSecondText(slot, seconds);
+}
+
+bool EntryScreen::isBlankRow(int slot) const
+{
+    return tavelo::isBlankRow(minuteText(slot).toStdString(), secondText(slot).toStdString());
+}
+
+void EntryScreen::setZeroRow(int slot)
+{
+    setSlot(slot, QStringLiteral("0"), QStringLiteral("0"));
 }
 
 }  // namespace tavelo

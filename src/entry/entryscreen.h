@@ -26,6 +26,10 @@ public:
     void setMinuteText(int slot, const QString &text);
     void setSecondText(int slot, const QString &text);
     void setSlot(int slot, const QString &minutes, const QString &seconds);
+    // A row is blank when either of its texts is empty; the blank rule then
+    // writes "0" as both texts.
+    bool isBlankRow(int slot) const;
+    void setZeroRow(int slot);
 
     // The boxes of a visible row; nullptr for a carry slot.
     QLineEdit *minuteBox(int slot) const { return minuteBoxes_.at(slot); }

@@ -4,32 +4,20 @@
 #include "app/taveloform.h"
 #include "app/windows.h"
 #include "entry/entryscreen.h"
-#include "entry/rowcheck.h"
 #include "entry/rowreport.h"
 
 namespace tavelo {
-namespace {
-
-const QString kZero = QStringLiteral("0");
-
-bool isBlank(const EntryScreen &screen, int slot)
-{
-    return isBlankRow(screen.minuteText(slot).toStdString(), screen.secondText(slot).toStdString());
-}
-
-}  // namespace
-
 void continueOnPageTwo(EntryScreen &source, QPushButton *pressed)
 {
     EntryScreen *target = windows::showScreen(pageTwoOf(source.description()));
     SongTable &songs = windows::mainWindow()->songTable();
     for (int slot = 0; slot < kRowsPerPage; ++slot) {
         target->setSlot(slot, source.minuteText(slot), source.secondText(slot));
-        if (isBlank(source, slot)) {
+        if (source.isBlankRow(slot)) {
             // A half-empty row goes on as 0:00; the page-1 boxes keep what
             // the user typed, and the row passes.
-            target->setSlot(slot, kZero, kZero);
-            songs.set(slot, kZero, kZero);
+            target->setZeroRow(slot);
+            songs.setZero(slot);
             continue;
         }
         if (!checkScreenRow(source, slot, pressed))
@@ -44,8 +32,8 @@ void correctOnPageTwo(EntryScreen &source, QPushButton *pressed)
     for (int slot = 0; slot < kSlotCount; ++slot) {
         target->setSlot(slot, source.minuteText(slot), source.secondText(slot));
         // Blank rows show "0" on the correction screen; page 2 keeps the copy.
-        if (isBlank(source, slot))
-            source.setSlot(slot, kZero, kZero);
+        if (source.isBlankRow(slot))
+            source.setZeroRow(slot);
         if (!checkScreenRow(source, slot, pressed))
             return;
     }
