@@ -2,6 +2,7 @@
 
 #include "app/appicon.h"
 #include "app/windows.h"
+#include "app/x11hints.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -25,17 +26,17 @@ namespace {
 
 Qt::WindowFlags flagsFor(FormWindow::Frame frame)
 {
-    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    Qt::WindowFlags flags =
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     if (frame == FormWindow::Frame::Main)
-        return flags | Qt::Window | Qt::WindowMinimizeButtonHint;
-    return flags | Qt::Dialog;
+        flags |= Qt::WindowMinimizeButtonHint;
+    return flags;
 }
 
 }  // namespace
 
-FormWindow::FormWindow(const QString &name, const QString &caption, QSize clientSize, Frame frame,
-                       QWidget *owner)
-    : QWidget(owner, flagsFor(frame))
+FormWindow::FormWindow(const QString &name, const QString &caption, QSize clientSize, Frame frame)
+    : QWidget(nullptr, flagsFor(frame)), frame_(frame)
 {
     setObjectName(name);
     setWindowTitle(caption);
@@ -110,6 +111,10 @@ void FormWindow::showEvent(QShowEvent *event)
 {
     if (!placed_) {
         placed_ = true;
+        // The window exists natively now but is not mapped yet: the moment to
+        // ask the window manager to keep it off the taskbar.
+        if (frame_ == Frame::Tool)
+            keepOffTaskbar(this);
         if (const QScreen *screen = QGuiApplication::primaryScreen()) {
             const QRect area = screen->availableGeometry();
             QRect frame = frameGeometry();

@@ -27,13 +27,14 @@ QFont rowLabelFont();
 class FormWindow : public QWidget {
     Q_OBJECT
 public:
+    // Every window is a top-level window of its own that no other window
+    // owns, so a click on any of them brings it to the front.
     enum class Frame {
-        Main,    // close and minimise boxes, own taskbar entry
-        Owned,   // close box only, owned by the main window (no taskbar entry)
+        Main,   // close and minimise boxes, its own taskbar entry
+        Tool,   // close box only, kept off the taskbar
     };
 
-    FormWindow(const QString &name, const QString &caption, QSize clientSize, Frame frame,
-               QWidget *owner = nullptr);
+    FormWindow(const QString &name, const QString &caption, QSize clientSize, Frame frame);
 
     void setDefaultButton(QPushButton *button);
     void setCancelButton(QPushButton *button);
@@ -55,6 +56,7 @@ protected:
 private:
     QPushButton *defaultButton_ = nullptr;
     QPushButton *cancelButton_ = nullptr;
+    Frame frame_;
     bool placed_ = false;
 };
 

@@ -66,14 +66,14 @@ TaveloForm *mainWindow()
 TotalForm *showTotalForm()
 {
     return static_cast<TotalForm *>(
-        show(TotalForm::kName, [] { return new TotalForm(mainWindow()); }));
+        show(TotalForm::kName, [] { return new TotalForm; }));
 }
 
 EntryScreen *showScreen(ScreenId id)
 {
     const ScreenDescription &desc = screenDescription(id);
     return static_cast<EntryScreen *>(
-        show(desc.name, [&desc] { return new EntryScreen(desc, mainWindow()); }));
+        show(desc.name, [&desc] { return new EntryScreen(desc); }));
 }
 
 EntryScreen *findScreen(ScreenId id)

@@ -12,8 +12,8 @@
 
 namespace tavelo {
 
-TotalForm::TotalForm(QWidget *owner)
-    : FormWindow(kName, QStringLiteral("片面タベロ可能時間"), QSize(339, 106), Frame::Owned, owner)
+TotalForm::TotalForm()
+    : FormWindow(kName, QStringLiteral("片面タベロ可能時間"), QSize(339, 106), Frame::Tool)
 {
     setBackgroundColour(QColor(0xFF, 0xFF, 0x00));
     label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("録音可能時間を入力してください"),

@@ -14,7 +14,7 @@ class TotalForm : public FormWindow {
 public:
     static inline const QString kName = QStringLiteral("TotalForm");
 
-    explicit TotalForm(QWidget *owner);
+    TotalForm();
 
     QLabel *label1, *label2;
     QLineEdit *text1;

@@ -37,9 +37,9 @@ QString indexed(const char *name, int index)
 
 }  // namespace
 
-EntryScreen::EntryScreen(const ScreenDescription &desc, QWidget *owner)
+EntryScreen::EntryScreen(const ScreenDescription &desc)
     : FormWindow(QString::fromLatin1(desc.name), kCaption,
-                 QSize(fromTwips(desc.width), fromTwips(desc.height)), Frame::Owned, owner),
+                 QSize(fromTwips(desc.width), fromTwips(desc.height)), Frame::Tool),
       description_(desc)
 {
     setBackgroundColour(QColor(desc.background));

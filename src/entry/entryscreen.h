@@ -17,7 +17,7 @@ namespace tavelo {
 class EntryScreen : public FormWindow {
     Q_OBJECT
 public:
-    explicit EntryScreen(const ScreenDescription &desc, QWidget *owner);
+    explicit EntryScreen(const ScreenDescription &desc);
 
     const ScreenDescription &description() const { return description_; }
 

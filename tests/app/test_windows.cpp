@@ -1,7 +1,7 @@
 // Window handling: each window exists at most once, a second opening brings
 // the same window back with what was typed, a closed window is gone and comes
-// back in its design-time state, and every window but the main one is an
-// owned dialog.
+// back in its design-time state, and every window but the main one is a
+// window of its own with a close box only.
 
 #include "support/guitest.h"
 
@@ -132,8 +132,8 @@ private slots:
     void atMostOnce();
     void closedWindowComesBackFresh_data();
     void closedWindowComesBackFresh();
-    void ownedFrame_data();
-    void ownedFrame();
+    void ownFrame_data();
+    void ownFrame();
     void windowsStayUsableSideBySide();
 };
 
@@ -276,14 +276,14 @@ void Test_windows::closedWindowComesBackFresh()
     }
 }
 
-void Test_windows::ownedFrame_data()
+void Test_windows::ownFrame_data()
 {
     QTest::addColumn<Win>("win");
     QTest::addColumn<QString>("how");
     addWindowRows(false, {QStringLiteral("opened")});
 }
 
-void Test_windows::ownedFrame()
+void Test_windows::ownFrame()
 {
     QFETCH(Win, win);
     Session s;
@@ -291,9 +291,9 @@ void Test_windows::ownedFrame()
     QVERIFY(w);
     QVERIFY(QTest::qWaitForWindowExposed(w));
 
-    // An owned dialog: no taskbar entry of its own, only a close box.
-    QCOMPARE(w->windowType(), Qt::Dialog);
-    QCOMPARE(w->parentWidget(), static_cast<QWidget *>(s.main));
+    // A window of its own beside the main window, with only a close box.
+    QCOMPARE(w->windowType(), Qt::Window);
+    QVERIFY(w->isWindow());
     const Qt::WindowFlags flags = w->windowFlags();
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
