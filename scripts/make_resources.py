@@ -1,19 +1,17 @@
 #!/usr/bin/env python3
-"""Draws the program's background picture and its window icon.
+"""Draws the program's background picture.
 
 Run from the repository root:
 
     python3 scripts/make_resources.py
 
-It (re)writes resources/background.bmp, resources/icon16.png and
-resources/icon32.png. Only the Python standard library is used; both file
-formats are written byte by byte, so the output is the same on every machine.
+It (re)writes resources/background.bmp. Only the Python standard library is
+used; the file is written byte by byte, so the output is the same on every
+machine. The application icon is drawn by scripts/make_icons.py.
 """
 
 import os
 import struct
-import sys
-import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUT_DIR = os.path.join(os.path.dirname(HERE), "resources")
@@ -151,129 +149,9 @@ def make_background(path):
     )
 
 
-# ---------------------------------------------------------------------------
-# Window icon: two beamed eighth notes and a sharp on a five-line staff,
-# drawn pixel by pixel on a small white card.
-# ---------------------------------------------------------------------------
-
-# Symbol -> RGBA. '.' is see-through.
-ICON_COLOURS = {
-    ".": (0, 0, 0, 0),
-    "K": (0x00, 0x00, 0x00, 0xFF),  # notes and sharp
-    "D": (0x48, 0x48, 0x48, 0xFF),  # soft edge of black shapes
-    "M": (0x90, 0x90, 0x90, 0xFF),  # lighter soft edge
-    "S": (0x6C, 0x6C, 0x78, 0xFF),  # staff lines
-    "W": (0xFF, 0xFF, 0xFF, 0xFF),  # card
-    "B": (0x8A, 0x8A, 0x96, 0xFF),  # card border
-    "b": (0xB8, 0xB8, 0xC4, 0xFF),  # rounded corner of the border
-    "s": (0x00, 0x00, 0x00, 0x48),  # drop shadow
-}
-
-ICON_32 = [
-    # 0         1         2         3
-    # 01234567890123456789012345678901
-    "................................",  # 0
-    ".bBBBBBBBBBBBBBBBBBBBBBBBBBBBBb.",  # 1
-    ".BWWWWWWWWWWWWWWWWWWWWWWWWWWWWBs",  # 2
-    ".BWWWWWWWWWWWWWWWWWWWWWWWWWWWWBs",  # 3
-    ".BWWWWWWWWWWWWWWWWWWWWWMKKKWWWBs",  # 4
-    ".BWWWWWWWWWWWWWWWWWMKKKKKKKWWWBs",  # 5
-    ".BWWWWWWWWWWWWWWWKKKKKKKKKKWWWBs",  # 6
-    ".BWWWWWWWWWWWWWWWKKKKKKKMWKWWWBs",  # 7
-    ".BWWWWWWWWWWWWWWWKKKMWWWWWKWWWBs",  # 8
-    ".BWWWWWWWWWWWWWWWKWWWWWWWWKWWWBs",  # 9
-    ".BWSSSSSSSSSSSSSSKSSSSSSSSKSSWBs",  # 10
-    ".BWWWWWWWWWWWWWWWKWWWWWWWWKWWWBs",  # 11
-    ".BWWWWWWWWWWWWWWWKWWWWWDKKKWWWBs",  # 12
-    ".BWWWWWWWWWWWWWWWKWWWWKKKKKWWWBs",  # 13
-    ".BWSSSSSSKSSSSSSSKSSSKKKKKKSSWBs",  # 14
-    ".BWWWWKWWKWWWWWWWKWWWKKKKKWWWWBs",  # 15
-    ".BWWWWKWWKWWWWWWWKWWWMKKDWWWWWBs",  # 16
-    ".BWWWWKWKKKWWWWWWKWWWWWWWWWWWWBs",  # 17
-    ".BWSKKKKKKKSSSDKKKSSSSSSSSSSSWBs",  # 18
-    ".BWWKKKWWKWWWKKKKKWWWWWWWWWWWWBs",  # 19
-    ".BWWWWKWWKWWKKKKKKWWWWWWWWWWWWBs",  # 20
-    ".BWWWWKWWKWWKKKKKWWWWWWWWWWWWWBs",  # 21
-    ".BWSSSKSKKKSMKKDSSSSSSSSSSSSSWBs",  # 22
-    ".BWWKKKKKKKWWWWWWWWWWWWWWWWWWWBs",  # 23
-    ".BWWKKKWWKWWWWWWWWWWWWWWWWWWWWBs",  # 24
-    ".BWWWWKWWKWWWWWWWWWWWWWWWWWWWWBs",  # 25
-    ".BWSSSKSSSSSSSSSSSSSSSSSSSSSSWBs",  # 26
-    ".BWWWWWWWWWWWWWWWWWWWWWWWWWWWWBs",  # 27
-    ".BWWWWWWWWWWWWWWWWWWWWWWWWWWWWBs",  # 28
-    ".bBBBBBBBBBBBBBBBBBBBBBBBBBBBBbs",  # 29
-    "..ssssssssssssssssssssssssssssss",  # 30
-    "................................",  # 31
-]
-
-ICON_16 = [
-    #          1
-    # 0123456789012345
-    "bBBBBBBBBBBBBBBb",  # 0
-    "BWWWWWWWWWWWWWWB",  # 1
-    "BWWWWWWWWKKKKKWB",  # 2
-    "BWWWWWWWWKKKKKWB",  # 3
-    "BWWWWWWWWKWWWKWB",  # 4
-    "BSSSSSSSSKSSSKSB",  # 5
-    "BWWWWWWWWKWWKKWB",  # 6
-    "BSSKSKSSSKSKKKSB",  # 7
-    "BWKKKKWWKKWKKWWB",  # 8
-    "BSSKSKSKKKSSSSSB",  # 9
-    "BWKKKKWKKWWWWWWB",  # 10
-    "BSSKSKSSSSSSSSSB",  # 11
-    "BWWWWWWWWWWWWWWB",  # 12
-    "BSSSSSSSSSSSSSSB",  # 13
-    "BWWWWWWWWWWWWWWB",  # 14
-    "bBBBBBBBBBBBBBBb",  # 15
-]
-
-
-def check_grid(name, grid, size):
-    if len(grid) != size or any(len(row) != size for row in grid):
-        sys.exit(f"{name}: the drawing must be {size} x {size} characters")
-    unknown = {c for row in grid for c in row} - ICON_COLOURS.keys()
-    if unknown:
-        sys.exit(f"{name}: unknown symbols {sorted(unknown)}")
-
-
-def png_chunk(kind, data):
-    body = kind + data
-    return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
-
-
-def write_indexed_png(path, grid):
-    """4-bit palette PNG; the palette's alpha values go in a tRNS chunk."""
-    height, width = len(grid), len(grid[0])
-    symbols = ["."] + sorted({c for row in grid for c in row} - {"."})
-    if len(symbols) > 16:
-        sys.exit(f"{path}: more than 16 colours")
-    index = {c: i for i, c in enumerate(symbols)}
-    raw = bytearray()
-    for row in grid:
-        raw.append(0)  # no filter
-        values = [index[c] for c in row]
-        if len(values) % 2:
-            values.append(0)
-        for hi, lo in zip(values[0::2], values[1::2]):
-            raw.append((hi << 4) | lo)
-    plte = b"".join(bytes(ICON_COLOURS[c][:3]) for c in symbols)
-    trns = bytes(ICON_COLOURS[c][3] for c in symbols)
-    png = b"\x89PNG\r\n\x1a\n"
-    png += png_chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 4, 3, 0, 0, 0))
-    png += png_chunk(b"PLTE", plte)
-    png += png_chunk(b"tRNS", trns)
-    png += png_chunk(b"IDAT", zlib.compress(bytes(raw), 9))
-    png += png_chunk(b"IEND", b"")
-    with open(path, "wb") as f:
-        f.write(png)
-
-
 def main():
     os.makedirs(OUT_DIR, exist_ok=True)
     make_background(os.path.join(OUT_DIR, "background.bmp"))
-    for name, grid, size in (("icon16.png", ICON_16, 16), ("icon32.png", ICON_32, 32)):
-        check_grid(name, grid, size)
-        write_indexed_png(os.path.join(OUT_DIR, name), grid)
 
 
 if __name__ == "__main__":
