@@ -12,7 +12,9 @@ namespace tavelo {
 // 128 and 256 pixels. Built on the first call; later calls return the same icon.
 QIcon appIcon();
 
-// The 797 x 400 diamond lattice drawn behind the main window's labels.
-QPixmap backgroundPicture();
+// The lattice of pink and pale green diamonds outlined in thin orange-red
+// lines that fills the main window behind its labels, drawn for a screen of
+// the given device pixel ratio so that its lines stay sharp at any ratio.
+QPixmap latticePicture(QSize size, qreal ratio);
 
 } // namespace tavelo

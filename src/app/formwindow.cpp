@@ -14,11 +14,11 @@
 
 namespace tavelo {
 
-QFont rowLabelFont()
+QFont screenFont(bool bold)
 {
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPointSize(9);
-    font.setBold(true);
+    QFont font(kScreenFace, 9, bold ? QFont::Bold : QFont::Normal);
+    // Where no stand-in face has a character, take a sans face, never serif.
+    font.setStyleHint(QFont::SansSerif);
     return font;
 }
 
@@ -61,9 +61,12 @@ void FormWindow::setBackgroundColour(const QColor &colour)
     setAutoFillBackground(true);
 }
 
-QLabel *FormWindow::addLabel(const QString &name, const QString &text, const QRect &geometry)
+QLabel *FormWindow::addLabel(const QString &name, const QString &text, const QRect &geometry,
+                             QLabel *label)
 {
-    auto *label = new QLabel(text, this);
+    if (!label)
+        label = new QLabel(this);
+    label->setText(text);
     label->setObjectName(name);
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -18,8 +18,12 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
     return QRect(fromTwips(left), fromTwips(top), fromTwips(width), fromTwips(height));
 }
 
-// The font of row labels and notes on the entry screens.
-QFont rowLabelFont();
+// The face every window is laid out for; the program maps it to the closest
+// installed Japanese face at start.
+inline const QString kScreenFace = QStringLiteral("ＭＳ Ｐゴシック");
+
+// That face at 9 points: bold for row labels and notes, plain elsewhere.
+QFont screenFont(bool bold);
 
 // Base of all eight windows: a fixed-size frame centred on the screen when it
 // first shows, Enter for the default (or the focused) button, Esc for the
@@ -36,6 +40,8 @@ public:
 
     FormWindow(const QString &name, const QString &caption, QSize clientSize, Frame frame);
 
+    bool isMainWindow() const { return frame_ == Frame::Main; }
+
     void setDefaultButton(QPushButton *button);
     void setCancelButton(QPushButton *button);
     QPushButton *defaultButton() const { return defaultButton_; }
@@ -44,7 +50,10 @@ public:
     // Solid background colour for the client area.
     void setBackgroundColour(const QColor &colour);
 
-    QLabel *addLabel(const QString &name, const QString &text, const QRect &geometry);
+    // Places a label; `label` is a ready-made one of a special kind, or null
+    // for a plain QLabel.
+    QLabel *addLabel(const QString &name, const QString &text, const QRect &geometry,
+                     QLabel *label = nullptr);
     QLineEdit *addLineEdit(const QString &name, const QRect &geometry);
     QPushButton *addButton(const QString &name, const QString &caption, const QRect &geometry);
 

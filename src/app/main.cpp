@@ -1,14 +1,21 @@
 #include "app/appsetup.h"
+#include "app/commandline.h"
 #include "app/taveloform.h"
 #include "app/windows.h"
 
 #include <QApplication>
-
 #include <QPointer>
+
+#include <iostream>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    if (const auto status = tavelo::handleCommandLine(argc, argv, std::cout, std::cerr))
+        return *status;
+    // Qt sees no argument but the program's name: nothing on the command line
+    // changes what the program does.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     tavelo::setUpApplication();
     QPointer<tavelo::TaveloForm> main = tavelo::windows::mainWindow();
     const int code = QApplication::exec();

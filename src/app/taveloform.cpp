@@ -15,8 +15,7 @@
 namespace tavelo {
 
 TaveloForm::TaveloForm()
-    : FormWindow(kName, QStringLiteral("タベロサポータVer2.85"), QSize(479, 282), Frame::Main),
-      background_(backgroundPicture())
+    : FormWindow(kName, QStringLiteral("タベロサポータVer2.85"), QSize(479, 282), Frame::Main)
 {
     buildControls();
     connectButtons();
@@ -151,8 +150,11 @@ void TaveloForm::setResult(const QString &minutes, const QString &seconds)
 
 void TaveloForm::paintEvent(QPaintEvent *event)
 {
-    // The picture is drawn at its natural size from the top-left corner and
-    // clipped by the window; it is never stretched.
+    // The lattice is drawn anew when the window moves to a screen of another
+    // pixel ratio, never stretched from a picture made for another ratio.
+    const qreal ratio = devicePixelRatioF();
+    if (background_.isNull() || background_.devicePixelRatio() != ratio)
+        background_ = latticePicture(size(), ratio);
     QPainter painter(this);
     painter.drawPixmap(0, 0, background_);
     FormWindow::paintEvent(event);

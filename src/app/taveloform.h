@@ -55,7 +55,7 @@ private:
     void connectButtons();
 
     SongTable songs_;
-    QPixmap background_;
+    QPixmap background_;  // drawn for the screen the window is on
 };
 
 }  // namespace tavelo

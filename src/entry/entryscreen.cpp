@@ -56,13 +56,18 @@ void EntryScreen::buildLabels()
     for (const LabelDescription *label : {&d.heading, &d.secondLine, &d.note}) {
         if (!label->name)
             continue;
+        const bool isNote = label->height > kLabelSize;
         QLabel *widget = addLabel(QString::fromLatin1(label->name), QString::fromUtf8(label->text),
-                                  twipsRect(label->left, label->top, label->width, label->height));
+                                  twipsRect(label->left, label->top, label->width, label->height),
+                                  isNote ? new NoteLabel(this) : nullptr);
         if (!label->useDefaultColour)
             setTextColour(widget, label->colour);
         if (label->rowLabelFont)
-            widget->setFont(rowLabelFont());
-        if (label->height > kLabelSize) {
+            widget->setFont(screenFont(true));
+        if (isNote) {
+            // The ideographic spaces only pad the lines; a screen reader
+            // reads the note as the sentences it is.
+            widget->setAccessibleName(widget->text().remove(QChar(0x3000)));
             widget->setWordWrap(true);
             breakAtPadding(widget);
         } else {
@@ -84,7 +89,7 @@ void EntryScreen::buildRows()
         const int labelIndex = description_.role == ScreenRole::PageTwo ? row : (row == 0 ? 0 : row + 1);
         QLabel *label = addLabel(indexed("Label5", labelIndex), QString::number(song),
                                  twipsRect(description_.rowLabelLeft, top, kLabelSize, kLabelSize));
-        label->setFont(rowLabelFont());
+        label->setFont(screenFont(true));
         setTextColour(label, kRowLabelBlue);
 
         QLineEdit *minutes = addLineEdit(indexed("Text1", slot),

@@ -1,11 +1,32 @@
 #include "entry/labelfit.h"
 
-#include <QLabel>
+#include <QPainter>
 #include <QRegularExpression>
+#include <QTextLayout>
 
 #include <algorithm>
 
 namespace tavelo {
+
+void NoteLabel::paintEvent(QPaintEvent *)
+{
+    const QRect area = contentsRect();
+    QTextLayout layout(text(), font());
+    QTextOption option(alignment());
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    const int pitch = QFontInfo(font()).pixelSize();
+    layout.beginLayout();
+    int y = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine(), y += pitch) {
+        line.setLineWidth(area.width());
+        line.setPosition(QPointF(0, y));
+    }
+    layout.endLayout();
+    QPainter painter(this);
+    painter.setPen(palette().color(foregroundRole()));
+    layout.draw(&painter, area.topLeft());
+}
 
 void breakAtPadding(QLabel *note)
 {

@@ -1,8 +1,19 @@
 #pragma once
 
-class QLabel;
+#include <QLabel>
 
 namespace tavelo {
+
+// A word-wrapped note whose lines stand one em apart, as the face the screens
+// were laid out for sets them. The stand-in faces put a pixel more between
+// lines, which would push the last line of a tight note out of its box.
+class NoteLabel : public QLabel {
+public:
+    explicit NoteLabel(QWidget *parent) : QLabel(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
 
 // The notes pad each of their lines with ideographic spaces, so that the text
 // after a run of spaces starts a new line. This narrows the label's text area
