@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and running tavelo needs, when
 # they are missing. Sourced by run.sh and test.sh.
-tavelo_packages=(cmake g++ make qt6-base-dev fonts-ipafont-gothic desktop-file-utils appstream dpkg-dev)
+tavelo_packages=(cmake g++ make qt6-base-dev fonts-ipafont-gothic desktop-file-utils appstream dpkg-dev xvfb openbox xdotool x11-utils)
 
 tavelo_ensure_packages() {
     local missing=()
