@@ -1,7 +1,7 @@
 #include "app/appsetup.h"
 
-#include "app/appicon.h"
-#include "app/formwindow.h"
+#include "gui/pictures.h"
+#include "gui/formwindow.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,7 +1,7 @@
 #include "app/appsetup.h"
 #include "app/commandline.h"
-#include "app/taveloform.h"
 #include "app/windows.h"
+#include "mainwindow/taveloform.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     tavelo::setUpApplication();
-    QPointer<tavelo::TaveloForm> main = tavelo::windows::mainWindow();
+    QPointer<tavelo::TaveloForm> main = tavelo::windows::openMainWindow();
     const int code = QApplication::exec();
     delete main.data();
     return code;

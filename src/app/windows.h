@@ -1,38 +1,41 @@
 #pragma once
 
+#include "core/model.h"
+
 #include <QString>
-#include <QWidget>
 
 #include <functional>
+
+class QWidget;
 
 namespace tavelo {
 
 class EntryScreen;
 class TaveloForm;
 class TotalForm;
-enum class ScreenId;
 
-// Every window of the program exists at most once. The registry creates a
-// window the first time it is shown, brings it to the front while it is open,
-// and forgets it when it closes (closing destroys it).
+// The running program: every window exists at most once; the registry
+// creates a window the first time it is shown, wires its buttons to their
+// operations, brings it to the front while it is open, and forgets it when it
+// closes (closing destroys it). The main window shows the one main state.
 namespace windows {
+
+// Starts the program: the start state and the main window, shown. Closing
+// the main window ends the program.
+TaveloForm *openMainWindow();
 
 // The open window of that name, or nullptr.
 QWidget *find(const QString &name);
-
-// Shows the named window: creates it with `create` when it is not open,
-// otherwise brings it to the front unchanged.
-QWidget *show(const QString &name, const std::function<QWidget *()> &create);
-
-// Called by a window that is closing.
-void forget(QWidget *window);
-
-// The main window; created and shown on first use.
 TaveloForm *mainWindow();
+EntryScreen *findScreen(ScreenId id);
 
+// Shows a window: creates it when it is not open, otherwise brings it to the
+// front unchanged.
 TotalForm *showTotalForm();
 EntryScreen *showScreen(ScreenId id);
-EntryScreen *findScreen(ScreenId id);
+
+// What the main window shows, its capacity box as the user left it.
+const MainState &mainState();
 
 // Ends the program at once, whatever is open. Tests replace it to observe it.
 void endProgram();

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "app/formwindow.h"
+#include "gui/formwindow.h"
 
-class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace tavelo {
 
 // The tape capacity dialog: asks for the recordable minutes of one tape side.
+// OK hands the typed text on; キャンセル, Esc and the close box close it.
 class TotalForm : public FormWindow {
     Q_OBJECT
 public:
@@ -16,12 +15,14 @@ public:
 
     TotalForm();
 
-    QLabel *label1, *label2;
-    QLineEdit *text1;
-    QPushButton *command1, *command2;
+    QString minutesText() const;
+    void focusMinutes();
+
+signals:
+    void okPressed();
 
 private:
-    void accept();
+    QLineEdit *text1_;
 };
 
 }  // namespace tavelo

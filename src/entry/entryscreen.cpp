@@ -1,15 +1,10 @@
 #include "entry/entryscreen.h"
 
-#include "calc/calculation.h"
-#include "entry/handoff.h"
-#include "entry/labelfit.h"
-#include "entry/rowcheck.h"
+#include "gui/labelfit.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-#include <cstring>
 
 namespace tavelo {
 namespace {
@@ -20,9 +15,9 @@ constexpr int kBoxWidth = 495;
 constexpr int kBoxHeight = 270;
 constexpr int kUnitGap = 225;
 constexpr int kButtonHeight = 375;
-constexpr QRgb kRowLabelBlue = 0x0000FF;
+constexpr Rgb kRowLabelBlue = 0x0000FF;
 
-void setTextColour(QWidget *widget, QRgb colour)
+void setTextColour(QWidget *widget, Rgb colour)
 {
     QPalette pal = widget->palette();
     pal.setColor(QPalette::WindowText, QColor(colour));
@@ -37,17 +32,17 @@ QString indexed(const char *name, int index)
 
 }  // namespace
 
-EntryScreen::EntryScreen(const ScreenDescription &desc)
-    : FormWindow(QString::fromLatin1(desc.name), kCaption,
-                 QSize(fromTwips(desc.width), fromTwips(desc.height)), Frame::Tool),
-      description_(desc)
+EntryScreen::EntryScreen(ScreenId id)
+    : FormWindow(QString::fromLatin1(screenDescription(id).name), kCaption,
+                 QSize(fromTwips(screenDescription(id).width), fromTwips(screenDescription(id).height)),
+                 Frame::Tool),
+      description_(screenDescription(id))
 {
-    setBackgroundColour(QColor(desc.background));
+    setBackgroundColour(QColor(description_.background));
     buildLabels();
     buildRows();
     buildButtons();
-    if (QLineEdit *first = minuteBoxes_.at(firstVisibleSlot(desc)))
-        first->setFocus();
+    minuteBoxes_.at(firstVisibleSlot(id))->setFocus();
 }
 
 void EntryScreen::buildLabels()
@@ -60,9 +55,9 @@ void EntryScreen::buildLabels()
         QLabel *widget = addLabel(QString::fromLatin1(label->name), QString::fromUtf8(label->text),
                                   twipsRect(label->left, label->top, label->width, label->height),
                                   isNote ? new NoteLabel(this) : nullptr);
-        if (!label->useDefaultColour)
+        if (!label->defaultColour)
             setTextColour(widget, label->colour);
-        if (label->rowLabelFont)
+        if (label->bold)
             widget->setFont(screenFont(true));
         if (isNote) {
             // The ideographic spaces only pad the lines; a screen reader
@@ -78,7 +73,7 @@ void EntryScreen::buildLabels()
 
 void EntryScreen::buildRows()
 {
-    const int first = firstVisibleSlot(description_);
+    const int first = firstVisibleSlot(description_.id);
     QWidget *previous = nullptr;
     for (int row = 0; row < kRowsPerPage; ++row) {
         const int slot = first + row;
@@ -86,7 +81,7 @@ void EntryScreen::buildRows()
         const int song = slot + 1;
         // On page-1 and correction screens index 1 of Label5 is the note, so
         // rows 2 to 15 use the indices 2 to 15; page-2 rows use 0 to 14.
-        const int labelIndex = description_.role == ScreenRole::PageTwo ? row : (row == 0 ? 0 : row + 1);
+        const int labelIndex = first > 0 ? row : (row == 0 ? 0 : row + 1);
         QLabel *label = addLabel(indexed("Label5", labelIndex), QString::number(song),
                                  twipsRect(description_.rowLabelLeft, top, kLabelSize, kLabelSize));
         label->setFont(screenFont(true));
@@ -118,14 +113,21 @@ void EntryScreen::buildButtons()
     for (const ButtonDescription &b : description_.buttons) {
         QPushButton *widget = addButton(QString::fromLatin1(b.name), QString::fromUtf8(b.caption),
                                         twipsRect(b.left, description_.buttonTop, b.width, kButtonHeight));
-        const char *name = b.name;
-        connect(widget, &QPushButton::clicked, this, [this, name] { onButton(name); });
+        connect(widget, &QPushButton::clicked, this, [this, widget, action = b.action] {
+            lastPressed_ = widget;
+            if (action == Action::Cancel)
+                close();
+            else
+                emit actionRequested(action);
+        });
     }
-    QWidget *previous = secondBoxes_.at(firstVisibleSlot(description_) + kRowsPerPage - 1);
+    const auto button = [this](const char *name) {
+        return findChild<QPushButton *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    };
+    QWidget *previous = secondBoxes_.at(firstVisibleSlot(description_.id) + kRowsPerPage - 1);
     for (const char *name : description_.buttonTabOrder) {
-        QPushButton *next = button(name);
-        setTabOrder(previous, next);
-        previous = next;
+        setTabOrder(previous, button(name));
+        previous = button(name);
     }
     if (description_.defaultButton)
         setDefaultButton(button(description_.defaultButton));
@@ -133,68 +135,31 @@ void EntryScreen::buildButtons()
         setCancelButton(button(description_.cancelButton));
 }
 
-void EntryScreen::onButton(const char *name)
+Slots EntryScreen::texts() const
 {
-    QPushButton *pressed = button(name);
-    if (std::strcmp(name, "Command1") == 0)
-        continueOnPageTwo(*this, pressed);
-    else if (std::strcmp(name, "Command4") == 0)
-        correctOnPageTwo(*this, pressed);
-    else if (std::strcmp(name, "Command2") == 0)
-        calculate(*this, pressed);
-    else
-        close();
+    Slots texts = carry_;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        if (minuteBoxes_.at(slot))
+            texts.at(slot) = {minuteBoxes_.at(slot)->text(), secondBoxes_.at(slot)->text()};
+    }
+    return texts;
 }
 
-QPushButton *EntryScreen::button(const char *name) const
+void EntryScreen::setSlot(int slot, const SongTime &time)
 {
-    return findChild<QPushButton *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    if (minuteBoxes_.at(slot)) {
+        minuteBoxes_.at(slot)->setText(time.minutes);
+        secondBoxes_.at(slot)->setText(time.seconds);
+    } else {
+        carry_.at(slot) = time;
+    }
 }
 
-QString EntryScreen::minuteText(int slot) const
+void EntryScreen::focusSlot(int slot, Field field)
 {
-    if (const QLineEdit *box = minuteBoxes_.at(slot))
-        return box->text();
-    return carryMinutes_.at(slot);
-}
-
-QString EntryScreen::secondText(int slot) const
-{
-    if (const QLineEdit *box = secondBoxes_.at(slot))
-        return box->text();
-    return carrySeconds_.at(slot);
-}
-
-void EntryScreen::setMinuteText(int slot, const QString &text)
-{
-    if (QLineEdit *box = minuteBoxes_.at(slot))
-        box->setText(text);
-    else
-        carryMinutes_.at(slot) = text;
-}
-
-void EntryScreen::setSecondText(int slot, const QString &text)
-{
-    if (QLineEdit *box = secondBoxes_.at(slot))
-        box->setText(text);
-    else
-        carrySeconds_.at(slot) = text;
-}
-
-void EntryScreen::setSlot(int slot, const QString &minutes, const QString &seconds)
-{
-    setMinuteText(slot, minutes);
-    setSecondText(slot, seconds);
-}
-
-bool EntryScreen::isBlankRow(int slot) const
-{
-    return tavelo::isBlankRow(minuteText(slot).toStdString(), secondText(slot).toStdString());
-}
-
-void EntryScreen::setZeroRow(int slot)
-{
-    setSlot(slot, QStringLiteral("0"), QStringLiteral("0"));
+    QWidget *box = field == Field::Minutes ? minuteBoxes_.at(slot) : secondBoxes_.at(slot);
+    if (QWidget *target = box ? box : lastPressed_)
+        focusBox(target);
 }
 
 }  // namespace tavelo

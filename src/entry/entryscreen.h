@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/formwindow.h"
+#include "core/model.h"
 #include "entry/screentable.h"
+#include "gui/formwindow.h"
 
 #include <array>
 
@@ -10,44 +11,39 @@ class QPushButton;
 
 namespace tavelo {
 
-// One song-time entry screen, laid out from its ScreenDescription. It holds thirty
-// slots of minute and second texts; fifteen are shown as rows of boxes, and on
-// page-2 and correction screens the other fifteen are carry slots that hold
-// the other page's songs as plain texts, never shown.
+// One song-time entry screen, laid out from its ScreenDescription. It holds
+// thirty texts of minute and second texts: fifteen are shown as rows of
+// boxes, and on page-2 and correction screens the other fifteen are carry
+// texts that hold the other page's songs, never shown. It checks and counts
+// nothing itself: its buttons ask for their action, and キャンセル closes it.
 class EntryScreen : public FormWindow {
     Q_OBJECT
 public:
-    explicit EntryScreen(const ScreenDescription &desc);
+    explicit EntryScreen(ScreenId id);
 
-    const ScreenDescription &description() const { return description_; }
+    ScreenId id() const { return description_.id; }
 
-    QString minuteText(int slot) const;
-    QString secondText(int slot) const;
-    void setMinuteText(int slot, const QString &text);
-    void setSecondText(int slot, const QString &text);
-    void setSlot(int slot, const QString &minutes, const QString &seconds);
-    // A row is blank when either of its texts is empty; the blank rule then
-    // writes "0" as both texts.
-    bool isBlankRow(int slot) const;
-    void setZeroRow(int slot);
+    // What is typed on the screen and held in its carry texts.
+    Slots texts() const;
+    void setSlot(int slot, const SongTime &time);
 
-    // The boxes of a visible row; nullptr for a carry slot.
-    QLineEdit *minuteBox(int slot) const { return minuteBoxes_.at(slot); }
-    QLineEdit *secondBox(int slot) const { return secondBoxes_.at(slot); }
+    // The focus into a box of a slot; for a carry slot, which has no box,
+    // onto the button last pressed.
+    void focusSlot(int slot, Field field);
 
-    QPushButton *button(const char *name) const;
+signals:
+    void actionRequested(tavelo::Action action);
 
 private:
     void buildRows();
     void buildLabels();
     void buildButtons();
-    void onButton(const char *name);
 
     const ScreenDescription &description_;
     std::array<QLineEdit *, kSlotCount> minuteBoxes_{};
     std::array<QLineEdit *, kSlotCount> secondBoxes_{};
-    std::array<QString, kSlotCount> carryMinutes_;
-    std::array<QString, kSlotCount> carrySeconds_;
+    Slots carry_;
+    QPushButton *lastPressed_ = nullptr;
 };
 
 }  // namespace tavelo

@@ -7,7 +7,7 @@
 
 #include "app/appsetup.h"
 #include "app/windows.h"
-#include "entry/screentable.h"
+#include "core/model.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -383,7 +383,7 @@ void DesktopTest::initTestCase()
 // Every test starts with the main window alone, new, placed and focused.
 void DesktopTest::init()
 {
-    tavelo::windows::mainWindow();
+    tavelo::windows::openMainWindow();
     main_ = window(kMain);
     QVERIFY2(main_, "the main window did not open");
     WAIT_PLACED(main_);

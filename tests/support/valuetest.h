@@ -3,6 +3,7 @@
 // Shared helpers for the tests of plain functions, which need no windows.
 
 #include <QByteArray>
+#include <QString>
 #include <QTest>
 
 #include <optional>
@@ -10,10 +11,10 @@
 
 namespace valuetest {
 
-// The bytes of a data row as the std::string the functions take.
-inline std::string text(const QByteArray &bytes)
+// The UTF-8 bytes of a data row as the text a box holds.
+inline QString text(const QByteArray &bytes)
 {
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return QString::fromUtf8(bytes);
 }
 
 // A result that may not fit: whether it fits, and then its value.

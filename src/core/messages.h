@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+// Every text the program shows in its error box.
+namespace tavelo {
+
+enum class Message {
+    BadMinutes,         // a row's minutes, or the capacity dialog's minutes
+    BadSeconds,         // a row's seconds
+    OverCapacity,       // the songs do not fit on the tape side
+    // Refusals for what the arithmetic cannot hold.
+    MinutesTooLarge,
+    BadCapacity,
+    CapacityTooLarge,
+    RemainingTooLarge,
+    TotalTooLarge,
+};
+
+inline constexpr Message kAllMessages[] = {
+    Message::BadMinutes,  Message::BadSeconds,       Message::OverCapacity,
+    Message::MinutesTooLarge, Message::BadCapacity, Message::CapacityTooLarge,
+    Message::RemainingTooLarge, Message::TotalTooLarge,
+};
+
+// The title of the error box.
+inline QString errorTitle() { return QStringLiteral("エラー"); }
+
+inline QString messageText(Message message)
+{
+    switch (message) {
+    case Message::BadMinutes: return QStringLiteral("分の入力が間違ってます。");
+    case Message::BadSeconds: return QStringLiteral("秒の入力が間違ってます。");
+    case Message::OverCapacity: return QStringLiteral("録音時間の合計が録音可能時間を超えました");
+    case Message::MinutesTooLarge: return QStringLiteral("分の入力が大きすぎます。");
+    case Message::BadCapacity: return QStringLiteral("録音可能時間の入力が間違ってます。");
+    case Message::CapacityTooLarge: return QStringLiteral("録音可能時間が大きすぎます。");
+    case Message::RemainingTooLarge:
+        return QStringLiteral("残り時間が546分59秒を超えるため表示できません。");
+    case Message::TotalTooLarge:
+        return QStringLiteral("合計時間が546分59秒を超えるため表示できません。");
+    }
+    return {};
+}
+
+}  // namespace tavelo

@@ -1,0 +1,144 @@
+#include "gui/formwindow.h"
+
+#include "gui/pictures.h"
+#include "gui/x11hints.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace tavelo {
+
+QFont screenFont(bool bold)
+{
+    QFont font(kScreenFace, 9, bold ? QFont::Bold : QFont::Normal);
+    // Where no stand-in face has a character, take a sans face, never serif.
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+namespace {
+
+Qt::WindowFlags flagsFor(FormWindow::Frame frame)
+{
+    Qt::WindowFlags flags =
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    if (frame == FormWindow::Frame::Main)
+        flags |= Qt::WindowMinimizeButtonHint;
+    return flags;
+}
+
+}  // namespace
+
+FormWindow::FormWindow(const QString &name, const QString &caption, QSize clientSize, Frame frame)
+    : QWidget(nullptr, flagsFor(frame)), frame_(frame)
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    setWindowIcon(appIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(clientSize);
+}
+
+void FormWindow::setDefaultButton(QPushButton *button)
+{
+    defaultButton_ = button;
+    button->setDefault(true);
+}
+
+void FormWindow::setCancelButton(QPushButton *button) { cancelButton_ = button; }
+
+void FormWindow::setBackgroundColour(const QColor &colour)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colour);
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+QLabel *FormWindow::addLabel(const QString &name, const QString &text, const QRect &geometry,
+                             QLabel *label)
+{
+    if (!label)
+        label = new QLabel(this);
+    label->setText(text);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLineEdit *FormWindow::addLineEdit(const QString &name, const QRect &geometry)
+{
+    auto *edit = new QLineEdit(this);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    edit->setTextMargins(0, 0, 0, 0);
+    return edit;
+}
+
+QPushButton *FormWindow::addButton(const QString &name, const QString &caption, const QRect &geometry)
+{
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void FormWindow::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        // Enter clicks the button that has the focus, otherwise the default one.
+        if (auto *focused = qobject_cast<QPushButton *>(focusWidget()); focused && focused->isEnabled())
+            focused->click();
+        else if (defaultButton_ && defaultButton_->isEnabled() && defaultButton_->isVisible())
+            defaultButton_->click();
+        return;
+    }
+    if (plain && event->key() == Qt::Key_Escape) {
+        if (cancelButton_ && cancelButton_->isEnabled())
+            cancelButton_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void FormWindow::showEvent(QShowEvent *event)
+{
+    if (!placed_) {
+        placed_ = true;
+        // The window exists natively now but is not mapped yet: the moment to
+        // ask the window manager to keep it off the taskbar.
+        if (frame_ == Frame::Tool)
+            keepOffTaskbar(this);
+        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            QRect frame = frameGeometry();
+            frame.moveCenter(area.center());
+            move(frame.topLeft());
+        }
+    }
+    QWidget::showEvent(event);
+}
+
+void FormWindow::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        emit closed();
+}
+
+void FormWindow::focusBox(QWidget *box)
+{
+    raise();
+    activateWindow();
+    box->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace tavelo

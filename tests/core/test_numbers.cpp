@@ -1,0 +1,410 @@
+#include "core/numbers.h"
+#include "support/valuetest.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+using namespace tavelo;
+using valuetest::compareOptional;
+using valuetest::text;
+
+namespace {
+
+// Exact comparison of doubles: the readings must give the nearest double, not
+// something close to it.
+bool sameValue(double actual, double expected)
+{
+    return actual == expected;
+}
+
+QByteArray repeated(char c, int count)
+{
+    return QByteArray(count, c);
+}
+
+const double kInf = std::numeric_limits<double>::infinity();
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+}  // namespace
+
+class TestConversion : public QObject {
+    Q_OBJECT
+private slots:
+    void asciiForm_data();
+    void asciiForm();
+    void strictNumber_data();
+    void strictNumber();
+    void strictAndLenientAgree_data();
+    void strictAndLenientAgree();
+    void leadingNumber_data();
+    void leadingNumber();
+    void lenientInt16_data();
+    void lenientInt16();
+    void roundToInt16_data();
+    void roundToInt16();
+    void roundToInt32_data();
+    void roundToInt32();
+};
+
+void TestConversion::asciiForm_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("expected");
+
+    // Everything beyond ASCII that is not a full-width part of a number
+    // becomes DEL, one for each UTF-16 unit, so it can never pass for a digit.
+    QTest::addRow("ascii unchanged") << QByteArray("12.5e-3 abc") << QByteArray("12.5e-3 abc");
+    QTest::addRow("full-width digits") << QByteArray("０１２３４５６７８９") << QByteArray("0123456789");
+    QTest::addRow("full-width signs and point") << QByteArray("＋－．") << QByteArray("+-.");
+    QTest::addRow("minus sign U+2212") << QByteArray("\u2212" "5") << QByteArray("-5");
+    QTest::addRow("full-width exponent letters") << QByteArray("１ｅ２１Ｅ２") << QByteArray("1e21E2");
+    QTest::addRow("ideographic space") << QByteArray("\u3000５\u3000") << QByteArray(" 5 ");
+    QTest::addRow("other full-width letters") << QByteArray("ａｂｃ") << QByteArray("\x7f\x7f\x7f");
+    QTest::addRow("kana") << QByteArray("ごふん") << QByteArray("\x7f\x7f\x7f");
+    QTest::addRow("emoji, two units") << QByteArray("5\U0001F3B5") << QByteArray("5\x7f\x7f");
+    QTest::addRow("arabic-indic digit") << QByteArray("\u0665") << QByteArray("\x7f");
+    QTest::addRow("empty") << QByteArray() << QByteArray();
+}
+
+void TestConversion::asciiForm()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(QByteArray::fromStdString(tavelo::asciiForm(text(input))), expected);
+}
+
+void TestConversion::strictNumber_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<bool>("converts");
+    QTest::addColumn<double>("value");
+
+    // Plain numbers.
+    QTest::addRow("59") << QByteArray("59") << true << 59.0;
+    QTest::addRow("0") << QByteArray("0") << true << 0.0;
+    QTest::addRow("-1") << QByteArray("-1") << true << -1.0;
+    QTest::addRow("-0.5") << QByteArray("-0.5") << true << -0.5;
+    QTest::addRow("200") << QByteArray("200") << true << 200.0;
+    QTest::addRow("+5") << QByteArray("+5") << true << 5.0;
+    QTest::addRow("-0") << QByteArray("-0") << true << 0.0;
+    QTest::addRow("05") << QByteArray("05") << true << 5.0;
+    QTest::addRow("5.") << QByteArray("5.") << true << 5.0;
+    QTest::addRow(".5") << QByteArray(".5") << true << 0.5;
+    QTest::addRow("-.5") << QByteArray("-.5") << true << -0.5;
+    QTest::addRow("30.5") << QByteArray("30.5") << true << 30.5;
+    QTest::addRow("1e2") << QByteArray("1e2") << true << 100.0;
+    QTest::addRow("1E-1") << QByteArray("1E-1") << true << 0.1;
+    QTest::addRow("2.5e+1") << QByteArray("2.5e+1") << true << 25.0;
+    QTest::addRow("1e-400 underflows to 0") << QByteArray("1e-400") << true << 0.0;
+    QTest::addRow("0e99999 is 0") << QByteArray("0e99999") << true << 0.0;
+
+    // Blanks around the number.
+    QTest::addRow("spaces around") << QByteArray(" 5 ") << true << 5.0;
+    QTest::addRow("leading tab") << QByteArray("\t5") << true << 5.0;
+    QTest::addRow("ideographic spaces around") << QByteArray("\u3000５\u3000") << true << 5.0;
+
+    // Full-width forms count as their ASCII twins.
+    QTest::addRow("full-width 59") << QByteArray("５９") << true << 59.0;
+    QTest::addRow("full-width -1") << QByteArray("－１") << true << -1.0;
+    QTest::addRow("full-width +5") << QByteArray("＋５") << true << 5.0;
+    QTest::addRow("full-width 4.5") << QByteArray("４．５") << true << 4.5;
+    QTest::addRow("full-width 1e2") << QByteArray("１ｅ２") << true << 100.0;
+    QTest::addRow("mixed widths 6０") << QByteArray("6０") << true << 60.0;
+
+    // Long texts.
+    QTest::addRow("400 leading zeros") << (repeated('0', 400) + "5") << true << 5.0;
+    QTest::addRow("long fraction 1e-31") << ("0." + repeated('0', 30) + "1") << true << 1e-31;
+    QTest::addRow("long fraction below double")
+        << ("0." + repeated('0', 400) + "1") << true << 0.0;
+    QTest::addRow("long fraction with large exponent")
+        << ("0." + repeated('0', 399) + "1e400") << true << 1.0;
+    QTest::addRow("400 digits with negative exponent")
+        << ("1" + repeated('0', 400) + "e-399") << true << 10.0;
+    QTest::addRow("400 digits with exponent below double")
+        << ("1" + repeated('0', 400) + "e-800") << true << 0.0;
+    QTest::addRow("400 nines after 59. reach 60")
+        << ("59." + repeated('9', 400)) << true << 60.0;
+
+    // Not one number.
+    QTest::addRow("empty") << QByteArray("") << false << 0.0;
+    QTest::addRow("blanks only") << QByteArray("   ") << false << 0.0;
+    QTest::addRow("ideographic space only") << QByteArray("\u3000") << false << 0.0;
+    QTest::addRow("abc") << QByteArray("abc") << false << 0.0;
+    QTest::addRow("1:30") << QByteArray("1:30") << false << 0.0;
+    QTest::addRow("5a") << QByteArray("5a") << false << 0.0;
+    QTest::addRow("a5") << QByteArray("a5") << false << 0.0;
+    QTest::addRow("1,000") << QByteArray("1,000") << false << 0.0;
+    QTest::addRow("1 2") << QByteArray("1 2") << false << 0.0;
+    QTest::addRow("- 5") << QByteArray("- 5") << false << 0.0;
+    QTest::addRow("5 .") << QByteArray("5 .") << false << 0.0;
+    QTest::addRow("--5") << QByteArray("--5") << false << 0.0;
+    QTest::addRow("lone point") << QByteArray(".") << false << 0.0;
+    QTest::addRow("lone sign") << QByteArray("-") << false << 0.0;
+    QTest::addRow("1.2.3") << QByteArray("1.2.3") << false << 0.0;
+    QTest::addRow("5e without digits") << QByteArray("5e") << false << 0.0;
+    QTest::addRow("5e+ without digits") << QByteArray("5e+") << false << 0.0;
+    QTest::addRow("1 e2") << QByteArray("1 e2") << false << 0.0;
+    QTest::addRow("0x10") << QByteArray("0x10") << false << 0.0;
+    QTest::addRow("inf") << QByteArray("inf") << false << 0.0;
+    QTest::addRow("nan") << QByteArray("nan") << false << 0.0;
+    QTest::addRow("Infinity") << QByteArray("Infinity") << false << 0.0;
+    QTest::addRow("line feed after") << QByteArray("5\n") << false << 0.0;
+    QTest::addRow("NUL after") << QByteArray("5\0", 2) << false << 0.0;
+    QTest::addRow("emoji") << QByteArray("\U0001F3B5") << false << 0.0;
+    QTest::addRow("digit and emoji") << QByteArray("5\U0001F3B5") << false << 0.0;
+    QTest::addRow("arabic-indic 5") << QByteArray("\u0665") << false << 0.0;
+    QTest::addRow("full-width letters") << QByteArray("ａｂｃ") << false << 0.0;
+
+    // Beyond a double.
+    QTest::addRow("1e400") << QByteArray("1e400") << false << 0.0;
+    QTest::addRow("-1e400") << QByteArray("-1e400") << false << 0.0;
+    QTest::addRow("400 digits") << ("1" + repeated('0', 399)) << false << 0.0;
+    QTest::addRow("0.001e400") << QByteArray("0.001e400") << false << 0.0;
+    QTest::addRow("long fraction with exponent beyond double")
+        << ("0." + repeated('0', 399) + "1e709") << false << 0.0;
+    QTest::addRow("huge exponent") << QByteArray("1e99999999999999999999") << false << 0.0;
+}
+
+void TestConversion::strictNumber()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(bool, converts);
+    QFETCH(double, value);
+
+    const auto actual = tavelo::strictNumber(text(input));
+    QCOMPARE(actual.has_value(), converts);
+    if (converts)
+        QVERIFY2(sameValue(*actual, value),
+                 qPrintable(QString("got %1, expected %2").arg(*actual, 0, 'g', 17).arg(value, 0, 'g', 17)));
+}
+
+// Whatever the row check accepts must add up as the same number, rounded:
+// the strict and the lenient reading may not drift apart.
+void TestConversion::strictAndLenientAgree_data()
+{
+    strictNumber_data();
+}
+
+void TestConversion::strictAndLenientAgree()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(bool, converts);
+    if (!converts)
+        return;  // the row check stops such a row before it is added up
+    const auto strict = tavelo::strictNumber(text(input));
+    QVERIFY(strict);
+    QCOMPARE(tavelo::leadingNumber(text(input)), *strict);
+    const auto rounded = tavelo::roundToInt16(*strict);
+    const auto lenient = tavelo::lenientInt16(text(input));
+    QCOMPARE(lenient.has_value(), rounded.has_value());
+    if (rounded)
+        QCOMPARE(*lenient, *rounded);
+}
+
+void TestConversion::leadingNumber_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<double>("value");
+
+    QTest::addRow("empty") << QByteArray("") << 0.0;
+    QTest::addRow("abc") << QByteArray("abc") << 0.0;
+    QTest::addRow("a5") << QByteArray("a5") << 0.0;
+    QTest::addRow("1:30") << QByteArray("1:30") << 1.0;
+    QTest::addRow("12abc") << QByteArray("12abc") << 12.0;
+    QTest::addRow("2.5") << QByteArray("2.5") << 2.5;
+    QTest::addRow("-2.5") << QByteArray("-2.5") << -2.5;
+    QTest::addRow(".5") << QByteArray(".5") << 0.5;
+    QTest::addRow("-.5") << QByteArray("-.5") << -0.5;
+    QTest::addRow("5.") << QByteArray("5.") << 5.0;
+    QTest::addRow("1.2.3") << QByteArray("1.2.3") << 1.2;
+    QTest::addRow("1,000") << QByteArray("1,000") << 1.0;
+
+    // Blanks, tabs and line feeds anywhere are passed over.
+    QTest::addRow("spaces inside") << QByteArray(" 1 2 ") << 12.0;
+    QTest::addRow("line feed inside") << QByteArray("1\n2") << 12.0;
+    QTest::addRow("tab inside") << QByteArray("\t1\t2") << 12.0;
+    QTest::addRow("space after sign") << QByteArray("- 5") << -5.0;
+    QTest::addRow("spaces around point") << QByteArray("1 . 5") << 1.5;
+    QTest::addRow("point, space, digit") << QByteArray(". 5") << 0.5;
+    QTest::addRow("spaces in exponent") << QByteArray("1 e - 2") << 0.01;
+    QTest::addRow("ideographic space inside") << QByteArray("１\u3000２") << 12.0;
+    // A carriage return is not one of them: it ends the number.
+    QTest::addRow("carriage return stops") << QByteArray("1\r2") << 1.0;
+    QTest::addRow("CR LF stops") << QByteArray("1\r\n2") << 1.0;
+
+    // Signs and points without digits.
+    QTest::addRow("lone minus") << QByteArray("-") << 0.0;
+    QTest::addRow("lone plus") << QByteArray("+") << 0.0;
+    QTest::addRow("lone point") << QByteArray(".") << 0.0;
+    QTest::addRow("double sign") << QByteArray("--5") << 0.0;
+    QTest::addRow("point then letter") << QByteArray(".e5") << 0.0;
+    QTest::addRow("exponent only") << QByteArray("e5") << 0.0;
+
+    // The exponent belongs to the number only with digits after it.
+    QTest::addRow("1e2") << QByteArray("1e2") << 100.0;
+    QTest::addRow("1E-1") << QByteArray("1E-1") << 0.1;
+    QTest::addRow("5e") << QByteArray("5e") << 5.0;
+    QTest::addRow("5e+") << QByteArray("5e+") << 5.0;
+    QTest::addRow("5ex") << QByteArray("5ex") << 5.0;
+    QTest::addRow("1e2e3") << QByteArray("1e2e3") << 100.0;
+    QTest::addRow("1.5e1x") << QByteArray("1.5e1x") << 15.0;
+
+    QTest::addRow("0x10") << QByteArray("0x10") << 0.0;
+    QTest::addRow("inf") << QByteArray("inf") << 0.0;
+    QTest::addRow("nan") << QByteArray("nan") << 0.0;
+    QTest::addRow("emoji") << QByteArray("\U0001F3B5" "5") << 0.0;
+    QTest::addRow("digit then emoji") << QByteArray("5\U0001F3B5" "5") << 5.0;
+    QTest::addRow("arabic-indic 5") << QByteArray("\u0665") << 0.0;
+    QTest::addRow("NUL inside") << QByteArray("5\0" "6", 3) << 5.0;
+
+    QTest::addRow("full-width 59") << QByteArray("５９") << 59.0;
+    QTest::addRow("full-width -2.5") << QByteArray("－２．５") << -2.5;
+    QTest::addRow("full-width 1e2") << QByteArray("１Ｅ２") << 100.0;
+    QTest::addRow("full-width then letters") << QByteArray("４分") << 4.0;
+
+    QTest::addRow("1e-400") << QByteArray("1e-400") << 0.0;
+    QTest::addRow("1e400") << QByteArray("1e400") << kInf;
+    QTest::addRow("-1e400") << QByteArray("-1e400") << -kInf;
+    QTest::addRow("400 digits") << ("1" + repeated('0', 399)) << kInf;
+}
+
+void TestConversion::leadingNumber()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(double, value);
+    const double actual = tavelo::leadingNumber(text(input));
+    QVERIFY2(sameValue(actual, value),
+             qPrintable(QString("got %1, expected %2").arg(actual, 0, 'g', 17).arg(value, 0, 'g', 17)));
+}
+
+void TestConversion::lenientInt16_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<bool>("fits");
+    QTest::addColumn<int>("value");
+
+    // Nearest whole number, ties to the even neighbour.
+    QTest::addRow("2.5") << QByteArray("2.5") << true << 2;
+    QTest::addRow("3.5") << QByteArray("3.5") << true << 4;
+    QTest::addRow("4.4") << QByteArray("4.4") << true << 4;
+    QTest::addRow("4.6") << QByteArray("4.6") << true << 5;
+    QTest::addRow("0.5") << QByteArray("0.5") << true << 0;
+    QTest::addRow("1.5") << QByteArray("1.5") << true << 2;
+    QTest::addRow("58.5") << QByteArray("58.5") << true << 58;
+    QTest::addRow("59.4") << QByteArray("59.4") << true << 59;
+    QTest::addRow("-2.5") << QByteArray("-2.5") << true << -2;
+    QTest::addRow("-0.5") << QByteArray("-0.5") << true << 0;
+    QTest::addRow(".5") << QByteArray(".5") << true << 0;
+
+    QTest::addRow("empty") << QByteArray("") << true << 0;
+    QTest::addRow("abc") << QByteArray("abc") << true << 0;
+    QTest::addRow("1:30") << QByteArray("1:30") << true << 1;
+    QTest::addRow("12abc") << QByteArray("12abc") << true << 12;
+    QTest::addRow("spaces inside") << QByteArray(" 1 2 ") << true << 12;
+    QTest::addRow("line feed inside") << QByteArray("1\n2") << true << 12;
+    QTest::addRow("lone minus") << QByteArray("-") << true << 0;
+    QTest::addRow("5e") << QByteArray("5e") << true << 5;
+    QTest::addRow("1e2") << QByteArray("1e2") << true << 100;
+    QTest::addRow("1e-400") << QByteArray("1e-400") << true << 0;
+
+    QTest::addRow("full-width 59") << QByteArray("５９") << true << 59;
+    QTest::addRow("full-width 2.5") << QByteArray("２．５") << true << 2;
+    QTest::addRow("full-width 3.5") << QByteArray("３．５") << true << 4;
+    QTest::addRow("full-width -1") << QByteArray("－１") << true << -1;
+    QTest::addRow("full-width with ideographic spaces") << QByteArray("\u3000１\u3000２") << true << 12;
+
+    // The edges of 16 bits.
+    QTest::addRow("32767") << QByteArray("32767") << true << 32767;
+    QTest::addRow("32767.4") << QByteArray("32767.4") << true << 32767;
+    QTest::addRow("32767.5 rounds to 32768") << QByteArray("32767.5") << false << 0;
+    QTest::addRow("32766.5") << QByteArray("32766.5") << true << 32766;
+    QTest::addRow("32768") << QByteArray("32768") << false << 0;
+    QTest::addRow("65536 does not wrap") << QByteArray("65536") << false << 0;
+    QTest::addRow("-32768") << QByteArray("-32768") << true << -32768;
+    QTest::addRow("-32768.5 ties to even") << QByteArray("-32768.5") << true << -32768;
+    QTest::addRow("-32768.6") << QByteArray("-32768.6") << false << 0;
+    QTest::addRow("-32769") << QByteArray("-32769") << false << 0;
+    QTest::addRow("1e400") << QByteArray("1e400") << false << 0;
+    QTest::addRow("-1e400") << QByteArray("-1e400") << false << 0;
+    QTest::addRow("400 digits") << ("1" + repeated('0', 399)) << false << 0;
+    QTest::addRow("full-width 40000") << QByteArray("４００００") << false << 0;
+}
+
+void TestConversion::lenientInt16()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(bool, fits);
+    QFETCH(int, value);
+    compareOptional(tavelo::lenientInt16(text(input)), fits, value);
+}
+
+void TestConversion::roundToInt16_data()
+{
+    QTest::addColumn<double>("input");
+    QTest::addColumn<bool>("fits");
+    QTest::addColumn<int>("value");
+
+    QTest::addRow("0.5") << 0.5 << true << 0;
+    QTest::addRow("1.5") << 1.5 << true << 2;
+    QTest::addRow("2.5") << 2.5 << true << 2;
+    QTest::addRow("3.5") << 3.5 << true << 4;
+    QTest::addRow("2.5000001") << 2.5000001 << true << 3;
+    QTest::addRow("-0.5") << -0.5 << true << 0;
+    QTest::addRow("-1.5") << -1.5 << true << -2;
+    QTest::addRow("-2.5") << -2.5 << true << -2;
+    QTest::addRow("32767") << 32767.0 << true << 32767;
+    QTest::addRow("32767.5") << 32767.5 << false << 0;
+    QTest::addRow("-32768") << -32768.0 << true << -32768;
+    QTest::addRow("-32768.5") << -32768.5 << true << -32768;
+    QTest::addRow("-32769") << -32769.0 << false << 0;
+    QTest::addRow("1e300") << 1e300 << false << 0;
+    QTest::addRow("inf") << kInf << false << 0;
+    QTest::addRow("-inf") << -kInf << false << 0;
+    QTest::addRow("nan") << kNaN << false << 0;
+}
+
+void TestConversion::roundToInt16()
+{
+    QFETCH(double, input);
+    QFETCH(bool, fits);
+    QFETCH(int, value);
+    compareOptional(tavelo::roundToInt16(input), fits, value);
+}
+
+void TestConversion::roundToInt32_data()
+{
+    QTest::addColumn<double>("input");
+    QTest::addColumn<bool>("fits");
+    QTest::addColumn<qint64>("value");
+
+    QTest::addRow("22.5") << 22.5 << true << qint64(22);
+    QTest::addRow("23.5") << 23.5 << true << qint64(24);
+    QTest::addRow("-22.5") << -22.5 << true << qint64(-22);
+    QTest::addRow("max") << 2147483647.0 << true << qint64(2147483647);
+    QTest::addRow("max + 0.4") << 2147483647.4 << true << qint64(2147483647);
+    QTest::addRow("max + 0.5 rounds up to even") << 2147483647.5 << false << qint64(0);
+    QTest::addRow("max - 0.5 rounds down to even") << 2147483646.5 << true << qint64(2147483646);
+    QTest::addRow("max + 1") << 2147483648.0 << false << qint64(0);
+    QTest::addRow("min") << -2147483648.0 << true << qint64(-2147483648LL);
+    QTest::addRow("min - 0.5 rounds to even min") << -2147483648.5 << true << qint64(-2147483648LL);
+    QTest::addRow("min - 0.6") << -2147483648.6 << false << qint64(0);
+    QTest::addRow("min - 1") << -2147483649.0 << false << qint64(0);
+    QTest::addRow("1e300") << 1e300 << false << qint64(0);
+    QTest::addRow("inf") << kInf << false << qint64(0);
+    QTest::addRow("-inf") << -kInf << false << qint64(0);
+    QTest::addRow("nan") << kNaN << false << qint64(0);
+}
+
+void TestConversion::roundToInt32()
+{
+    QFETCH(double, input);
+    QFETCH(bool, fits);
+    QFETCH(qint64, value);
+    compareOptional(tavelo::roundToInt32(input), fits, value);
+}
+
+QTEST_APPLESS_MAIN(TestConversion)
+#include "test_numbers.moc"
