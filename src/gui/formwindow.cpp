@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 namespace tavelo {
 
@@ -117,14 +118,32 @@ void FormWindow::showEvent(QShowEvent *event)
         // ask the window manager to keep it off the taskbar.
         if (frame_ == Frame::Tool)
             keepOffTaskbar(this);
-        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            QRect frame = frameGeometry();
-            frame.moveCenter(area.center());
-            move(frame.topLeft());
-        }
+        centre();
+        if (QGuiApplication::platformName() == QLatin1String("xcb"))
+            centreWithFrame(25);
     }
     QWidget::showEvent(event);
+}
+
+void FormWindow::centreWithFrame(int wait)
+{
+    // The window manager frames a new window a moment after it is shown; the
+    // window is centred again once its frame is known, or left as it is when
+    // no frame comes within a second or two.
+    if (frameGeometry().size() != size()) {
+        centre();
+    } else if (wait < 1600) {
+        QTimer::singleShot(wait, this, [this, wait] { centreWithFrame(wait * 2); });
+    }
+}
+
+void FormWindow::centre()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
 }
 
 void FormWindow::closeEvent(QCloseEvent *event)

@@ -66,6 +66,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void centre();
+    void centreWithFrame(int wait);
+
     QPushButton *defaultButton_ = nullptr;
     QPushButton *cancelButton_ = nullptr;
     Frame frame_;
