@@ -1,12 +1,21 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and running tavelo needs, when
-# they are missing. Sourced by run.sh and test.sh.
-tavelo_packages=(cmake g++ make qt6-base-dev fonts-ipafont-gothic desktop-file-utils appstream dpkg-dev xvfb openbox xdotool x11-utils)
+# SPDX-License-Identifier: MIT
+# Installs the Debian packages that building, running and testing tavelo
+# need, when they are missing. Sourced by run.sh and test.sh.
 
+# Building and running the program.
+tavelo_packages=(cmake g++ make qt6-base-dev libxcb1-dev fonts-ipafont-gothic)
+# The tests besides: a real X server and window manager, the desktop-file and
+# AppStream validators, Debian packaging tools, the layer check and format
+# check.
+tavelo_test_packages=(python3 clang-format xvfb openbox xdotool x11-utils desktop-file-utils appstream
+                      dpkg-dev)
+
+# tavelo_ensure_packages PACKAGE...
 tavelo_ensure_packages() {
     local missing=()
     local pkg
-    for pkg in "${tavelo_packages[@]}"; do
+    for pkg in "$@"; do
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0

@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-tavelo_ensure_packages
+tavelo_ensure_packages "${tavelo_packages[@]}"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "tavelo needs a graphical display, and none is set (DISPLAY and WAYLAND_DISPLAY are empty): log in to a desktop, connect with 'ssh -X', or start a virtual display such as 'xvfb-run scripts/run.sh'." >&2

@@ -1,18 +1,43 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds tavelo with its tests and runs every test through CTest, first in a
 # plain build, then in a build with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Warnings are errors here. Compiler output goes to a log in the build folder
+# and is shown only when the build fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-tavelo_ensure_packages
+tavelo_ensure_packages "${tavelo_packages[@]}" "${tavelo_test_packages[@]}"
 
 jobs="$(nproc)"
-run_suite() {
+started=$SECONDS
+
+step() { printf '== %s\n' "$*"; }
+
+build() {
     local dir="$1"; shift
-    cmake -S . -B "$dir" "$@" >/dev/null
-    cmake --build "$dir" -j"$jobs"
-    (cd "$dir" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
+    local log="$dir/build.log"
+    mkdir -p "$dir"
+    if ! { cmake -S . -B "$dir" -DTAVELO_WERROR=ON "$@" && cmake --build "$dir" -j"$jobs"; } >"$log" 2>&1; then
+        grep -E -B2 -A12 'error|Error' "$log" | head -n 80 >&2
+        echo "Build failed; the whole log is in $log" >&2
+        exit 1
+    fi
 }
 
-run_suite build/test -DCMAKE_BUILD_TYPE=Debug
-run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTAVELO_SANITIZE=ON
+step "Format and layers"
+python3 scripts/check_layers.py src
+scripts/check_format.sh
+
+step "Plain build (log: build/test/build.log)"
+build build/test -DCMAKE_BUILD_TYPE=Debug
+step "Tests, plain build"
+(cd build/test && ctest --output-on-failure -j"$jobs")
+
+step "Build with sanitizers (log: build/sanitize/build.log)"
+build build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTAVELO_SANITIZE=ON
+step "Tests with sanitizers"
+# What is installed and packaged does not change with the sanitizers.
+(cd build/sanitize && ctest --output-on-failure -j"$jobs" -LE packaging)
+
+step "All passed in $((SECONDS - started)) s"

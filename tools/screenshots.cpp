@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: MIT
+// Takes the pictures of the README: the main window after a calculation, a
+// page-1 entry screen with songs typed, and the message that the songs no
+// longer fit. Each window is grabbed offscreen as the program draws it.
+//
+//     tavelo_screenshots OUTPUT-FOLDER RATIO
+//
+// RATIO is the device pixel ratio (1 or 2); the files are named after it.
+
+#include "app/appsetup.h"
+#include "app/windows.h"
+#include "dialogs/totalform.h"
+#include "entry/entryscreen.h"
+#include "mainwindow/taveloform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+QString folder;
+QString suffix;
+
+void save(QWidget *window, const char *name)
+{
+    const QString path = QDir(folder).filePath(QStringLiteral("%1%2.png").arg(QLatin1String(name), suffix));
+    if (!window->grab().save(path))
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+}
+
+template <typename Control>
+Control *control(QWidget *window, const QString &name)
+{
+    return window->findChild<Control *>(name, Qt::FindDirectChildrenOnly);
+}
+
+void typeSongs(QWidget *screen, const QStringList &songs)
+{
+    for (int row = 0; row < songs.size(); ++row) {
+        const QStringList parts = songs[row].split(QLatin1Char(':'));
+        control<QLineEdit>(screen, QStringLiteral("Text1(%1)").arg(row))->setText(parts[0]);
+        control<QLineEdit>(screen, QStringLiteral("Text2(%1)").arg(row))->setText(parts[1]);
+    }
+}
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: tavelo_screenshots OUTPUT-FOLDER RATIO\n");
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_SCALE_FACTOR", argv[2]);
+    QApplication app(argc, argv);
+    tavelo::setUpApplication();
+    folder = QString::fromLocal8Bit(argv[1]);
+    suffix = QStringLiteral("@%1x").arg(QString::fromLocal8Bit(argv[2]));
+    QDir().mkpath(folder);
+
+    // A tape of 46 minutes per side and five songs.
+    QWidget *main = tavelo::windows::openMainWindow();
+    QWidget *dialog = tavelo::windows::showTotalForm();
+    control<QLineEdit>(dialog, QStringLiteral("Text1"))->setText(QStringLiteral("46"));
+    control<QPushButton>(dialog, QStringLiteral("Command1"))->click();
+    settle();
+    const QStringList songs{"4:30", "3:45", "5:12", "6:05", "4:58"};
+    control<QPushButton>(main, QStringLiteral("Nyuryoku"))->click();
+    QWidget *screen = tavelo::windows::findScreen(tavelo::ScreenId::Entry);
+    typeSongs(screen, songs);
+    settle();
+    save(screen, "entry-screen");
+    control<QPushButton>(screen, QStringLiteral("Command2"))->click();
+    settle();
+    save(main, "main-window");
+
+    // Eleven songs of 4:30 on the same tape: the message that they do not fit.
+    control<QPushButton>(main, QStringLiteral("Nyuryoku"))->click();
+    screen = tavelo::windows::findScreen(tavelo::ScreenId::Entry);
+    typeSongs(screen, QStringList(11, QStringLiteral("4:30")));
+    QTimer::singleShot(0, [] {
+        QWidget *box = QApplication::activeModalWidget();
+        settle();
+        save(box, "over-capacity");
+        box->close();
+    });
+    control<QPushButton>(screen, QStringLiteral("Command2"))->click();
+    settle();
+    delete screen;
+    delete main;
+    return 0;
+}
