@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/windows.h"
 
 #include "calc/operations.h"

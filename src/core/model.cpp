@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/model.h"
 
 namespace tavelo {

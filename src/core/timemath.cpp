@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/timemath.h"
 
 #include "core/numbers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/totalform.h"
 
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "entry/entryscreen.h"
 
 #include "gui/labelfit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/errorbox.h"
 
 #include <QMessageBox>

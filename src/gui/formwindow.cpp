@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/formwindow.h"
 
 #include "gui/pictures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/x11hints.h"
 
 #include <QGuiApplication>

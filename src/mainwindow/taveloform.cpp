@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwindow/taveloform.h"
 
 #include "core/model.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command line: --help and --version answer without a display, anything
 // else is refused with one line and status 2.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What each button works out, on plain data: the worked examples of the
 // calculations, the hand-offs, the correction screens and the capacity
 // dialog, with the order of what they do. No windows, no QApplication.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's lasting state and the changes each operation makes to
 // it, as the tables of the main window give them; no windows.
 
