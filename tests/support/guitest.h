@@ -1,18 +1,24 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Shared helpers for the window tests: a fresh main window per test, the
 // error box and the program's end replaced by recorders, the texts the error
 // box shows, and small helpers to type into boxes, press buttons and keys the
 // way a user does, and to read what the windows and the song table hold.
+//
+// A helper step that goes wrong must end the test there, not let it run on
+// into failures that only follow from the first. Helpers that act or check
+// record the failure where it happens and return false (or null), and every
+// caller wraps them: QVERIFY(guitest::click(...)), QVERIFY(screen) for a
+// window a helper opened. Each level that gives up adds a line to the log,
+// so the log reads from the failing step up to the line of the test.
 
 #include "app/appsetup.h"
-#include "app/songtable.h"
-#include "app/taveloform.h"
 #include "app/windows.h"
 #include "dialogs/totalform.h"
 #include "entry/entryscreen.h"
-#include "entry/errorbox.h"
-#include "entry/screentable.h"
+#include "gui/errorbox.h"
+#include "mainwindow/taveloform.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -26,6 +32,27 @@
 #include <algorithm>
 #include <functional>
 #include <vector>
+
+// QVERIFY and QCOMPARE for helpers: the failure is recorded at the failing
+// line, and the helper returns false, or null when it returns a pointer.
+#define GUITEST_VERIFY(statement)                                                                  \
+    do {                                                                                           \
+        if (!QTest::qVerify(static_cast<bool>(statement), #statement, "", __FILE__, __LINE__))     \
+            return {};                                                                             \
+    } while (false)
+
+#define GUITEST_VERIFY2(statement, description)                                                    \
+    do {                                                                                           \
+        if (!QTest::qVerify(static_cast<bool>(statement), #statement, description, __FILE__,       \
+                            __LINE__))                                                             \
+            return {};                                                                             \
+    } while (false)
+
+#define GUITEST_COMPARE(actual, expected)                                                          \
+    do {                                                                                           \
+        if (!QTest::qCompare(actual, expected, #actual, #expected, __FILE__, __LINE__))            \
+            return {};                                                                             \
+    } while (false)
 
 namespace guitest {
 
@@ -64,6 +91,100 @@ inline void addFlagRows(const char *column, const char *falseRow, const char *tr
     QTest::newRow(trueRow) << true;
 }
 
+// A control of a window, found by its object name; the test stops when it is
+// missing.
+template <typename Control = QWidget>
+Control *control(const QWidget *window, const QString &name)
+{
+    auto *found = window ? window->findChild<Control *>(name, Qt::FindDirectChildrenOnly) : nullptr;
+    if (!found)
+        qFatal("no control %s in %s", qPrintable(name), window ? qPrintable(window->objectName()) : "(none)");
+    return found;
+}
+
+// The song table as the main window holds it, slot by slot.
+struct SongTableView {
+    QString minutes(int slot) const { return tavelo::windows::mainState().songs.at(slot).minutes; }
+    QString seconds(int slot) const { return tavelo::windows::mainState().songs.at(slot).seconds; }
+};
+
+// The main window's controls, found by their object names, under the names
+// of their objects; `main->text3` reads like the control it is.
+struct MainView {
+    MainView() = default;
+    explicit MainView(TaveloForm *w)
+        : window(w),
+          total(control<QPushButton>(w, QStringLiteral("Total"))),
+          nyuryoku(control<QPushButton>(w, QStringLiteral("Nyuryoku"))),
+          teisei(control<QPushButton>(w, QStringLiteral("Teisei"))),
+          goukei(control<QPushButton>(w, QStringLiteral("Goukei"))),
+          goteisei(control<QPushButton>(w, QStringLiteral("Goteisei"))),
+          command3(control<QPushButton>(w, QStringLiteral("Command3"))),
+          label1(control<QLabel>(w, QStringLiteral("Label1"))),
+          label2(control<QLabel>(w, QStringLiteral("Label2"))),
+          label3(control<QLabel>(w, QStringLiteral("Label3"))),
+          nokori(control<QLabel>(w, QStringLiteral("Nokori"))),
+          gokei(control<QLabel>(w, QStringLiteral("Gokei"))),
+          label5(control<QLabel>(w, QStringLiteral("Label5"))),
+          label6(control<QLabel>(w, QStringLiteral("Label6"))),
+          totaltxt(control<QLineEdit>(w, QStringLiteral("Totaltxt"))),
+          text3(control<QLineEdit>(w, QStringLiteral("Text3"))),
+          text4(control<QLineEdit>(w, QStringLiteral("Text4"))),
+          list1(control<QListWidget>(w, QStringLiteral("List1")))
+    {
+    }
+    const MainView *operator->() const { return this; }
+    operator TaveloForm *() const { return window; }
+    SongTableView songTable() const { return {}; }
+
+    TaveloForm *window = nullptr;
+    QPushButton *total = nullptr, *nyuryoku = nullptr, *teisei = nullptr, *goukei = nullptr,
+                *goteisei = nullptr, *command3 = nullptr;
+    QLabel *label1 = nullptr, *label2 = nullptr, *label3 = nullptr, *nokori = nullptr,
+           *gokei = nullptr, *label5 = nullptr, *label6 = nullptr;
+    QLineEdit *totaltxt = nullptr, *text3 = nullptr, *text4 = nullptr;
+    QListWidget *list1 = nullptr;
+};
+
+// The capacity dialog's controls.
+struct DialogView {
+    explicit DialogView(TotalForm *w)
+        : window(w),
+          text1(control<QLineEdit>(w, QStringLiteral("Text1"))),
+          command1(control<QPushButton>(w, QStringLiteral("Command1"))),
+          command2(control<QPushButton>(w, QStringLiteral("Command2"))),
+          label1(control<QLabel>(w, QStringLiteral("Label1"))),
+          label2(control<QLabel>(w, QStringLiteral("Label2")))
+    {
+    }
+    const DialogView *operator->() const { return this; }
+    operator TotalForm *() const { return window; }
+
+    TotalForm *window;
+    QLineEdit *text1;
+    QPushButton *command1, *command2;
+    QLabel *label1, *label2;
+};
+
+// The boxes and buttons of an entry screen. A carry slot has no box: null.
+// A missing button is null too; click() then fails the test.
+inline QLineEdit *minuteBox(const EntryScreen *s, int slot)
+{
+    return s->findChild<QLineEdit *>(QStringLiteral("Text1(%1)").arg(slot), Qt::FindDirectChildrenOnly);
+}
+inline QLineEdit *secondBox(const EntryScreen *s, int slot)
+{
+    return s->findChild<QLineEdit *>(QStringLiteral("Text2(%1)").arg(slot), Qt::FindDirectChildrenOnly);
+}
+inline QPushButton *button(const QWidget *window, const char *name)
+{
+    return window ? window->findChild<QPushButton *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly)
+                  : nullptr;
+}
+inline QString minuteText(const EntryScreen *s, int slot) { return s->texts().at(slot).minutes; }
+inline QString secondText(const EntryScreen *s, int slot) { return s->texts().at(slot).seconds; }
+inline int firstVisibleSlot(const EntryScreen *s) { return tavelo::firstVisibleSlot(s->id()); }
+
 // One message shown in the error box, with what the main window's result
 // fields held while it was on screen.
 struct Shown {
@@ -76,25 +197,26 @@ class Session {
 public:
     Session()
     {
-        tavelo::setErrorBoxHandler([this](QWidget *, const QString &text) {
-            Shown shown{text, {}, {}};
-            if (auto *main = qobject_cast<TaveloForm *>(tavelo::windows::find(TaveloForm::kName))) {
-                shown.text3 = main->text3->text();
-                shown.text4 = main->text4->text();
+        tavelo::setErrorBoxHandler([this](QWidget *, tavelo::Message message) {
+            Shown shown{tavelo::messageText(message), {}, {}};
+            if (main.window) {
+                shown.text3 = main.text3->text();
+                shown.text4 = main.text4->text();
             }
             messages.push_back(shown);
             if (onMessage)
                 onMessage(shown);
         });
         tavelo::windows::setEndProgramHandler([this] { ++endRequests; });
-        main = tavelo::windows::mainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(main));
+        main = MainView(tavelo::windows::openMainWindow());
+        if (!QTest::qWaitForWindowExposed(main.window))
+            qFatal("the main window did not show");
     }
 
     ~Session()
     {
         // Close every window so the next test starts from the program's start.
-        for (ScreenId id : tavelo::allScreens())
+        for (ScreenId id : tavelo::kAllScreens)
             delete tavelo::windows::findScreen(id);
         delete tavelo::windows::find(TotalForm::kName);
         delete tavelo::windows::find(TaveloForm::kName);
@@ -114,12 +236,12 @@ public:
     QStringList listLines() const
     {
         QStringList lines;
-        for (int i = 0; i < main->list1->count(); ++i)
-            lines << main->list1->item(i)->text();
+        for (int i = 0; i < main.list1->count(); ++i)
+            lines << main.list1->item(i)->text();
         return lines;
     }
 
-    TaveloForm *main = nullptr;
+    MainView main;
     std::vector<Shown> messages;
     std::function<void(const Shown &)> onMessage;
     int endRequests = 0;
@@ -132,18 +254,21 @@ inline void settle()
     QCoreApplication::processEvents();
 }
 
-inline void click(QPushButton *button)
+[[nodiscard]] inline bool click(QPushButton *button)
 {
-    QVERIFY(button);
+    GUITEST_VERIFY(button);
     QTest::mouseClick(button, Qt::LeftButton);
+    return true;
 }
 
 // Clicks a button of a screen (by default its calculate button) and lets
 // what it starts run to the end.
-inline void press(EntryScreen *screen, const char *button = "Command2")
+[[nodiscard]] inline bool press(EntryScreen *screen, const char *button = "Command2")
 {
-    click(screen->button(button));
+    GUITEST_VERIFY(screen);
+    GUITEST_VERIFY2(click(guitest::button(screen, button)), button);
     settle();
+    return true;
 }
 
 // Sends text the way an input method commits it (full-width digits, for
@@ -157,9 +282,9 @@ inline void commitText(QWidget *box, const QString &text)
 
 // Replaces the text of a box by typing, as a user would. Text beyond ASCII
 // arrives through the input method, as it does from a Japanese keyboard.
-inline void type(QLineEdit *box, const QString &text)
+[[nodiscard]] inline bool type(QLineEdit *box, const QString &text)
 {
-    QVERIFY(box);
+    GUITEST_VERIFY(box);
     box->setFocus();
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Delete);
@@ -168,7 +293,8 @@ inline void type(QLineEdit *box, const QString &text)
         QTest::keyClicks(box, text);
     else if (!text.isEmpty())
         commitText(box, text);
-    QCOMPARE(box->text(), text);
+    GUITEST_COMPARE(box->text(), text);
+    return true;
 }
 
 // A key as the keyboard sends it: Enter on the keypad carries its modifier.
@@ -184,30 +310,35 @@ inline TotalForm *totalForm()
     return qobject_cast<TotalForm *>(tavelo::windows::find(TotalForm::kName));
 }
 
-inline TotalForm *openTotalForm(TaveloForm *main)
+// Opens the capacity dialog with 録音可能時間入力; null when it did not open.
+inline TotalForm *openTotalForm(const MainView &main)
 {
-    click(main->total);
+    GUITEST_VERIFY(click(main->total));
     return totalForm();
 }
 
 // Types one row into slot `slot` of a screen, both texts exactly as given.
-inline void typeRow(EntryScreen *s, int slot, const QString &minutes, const QString &seconds)
+[[nodiscard]] inline bool typeRow(EntryScreen *s, int slot, const QString &minutes, const QString &seconds)
 {
-    type(s->minuteBox(slot), minutes);
-    type(s->secondBox(slot), seconds);
+    GUITEST_VERIFY(s);
+    GUITEST_VERIFY2(type(minuteBox(s, slot), minutes), qPrintable(QStringLiteral("minutes of slot %1").arg(slot)));
+    GUITEST_VERIFY2(type(secondBox(s, slot), seconds), qPrintable(QStringLiteral("seconds of slot %1").arg(slot)));
+    return true;
 }
 
 // Types a list of rows "m:s" (an empty string leaves the row untouched) into
 // the visible rows of a screen, starting at its first row.
-inline void typeRows(EntryScreen *s, const QStringList &rows)
+[[nodiscard]] inline bool typeRows(EntryScreen *s, const QStringList &rows)
 {
-    const int first = tavelo::firstVisibleSlot(s->description());
+    GUITEST_VERIFY(s);
+    const int first = firstVisibleSlot(s);
     for (int i = 0; i < rows.size(); ++i) {
         if (rows[i].isEmpty())
             continue;
         const QStringList parts = rows[i].split(QLatin1Char(':'));
-        typeRow(s, first + i, parts.value(0), parts.value(1));
+        GUITEST_VERIFY(typeRow(s, first + i, parts.value(0), parts.value(1)));
     }
+    return true;
 }
 
 // The screens of one mode, and the main window's buttons that open its page 1
@@ -217,7 +348,7 @@ struct Mode {
     QPushButton *open, *correct;
 };
 
-inline Mode modeOf(TaveloForm *main, bool total)
+inline Mode modeOf(const MainView &main, bool total)
 {
     if (total)
         return {ScreenId::TotalEntry, ScreenId::TotalPage2, ScreenId::TotalCorrection, main->goukei,
@@ -226,52 +357,56 @@ inline Mode modeOf(TaveloForm *main, bool total)
 }
 
 // Opens the page-1 screen of a mode from the main window and types `rows`
-// into it; null when it did not open.
-inline EntryScreen *openPageOne(TaveloForm *main, bool total, const QStringList &rows = {})
+// into it; null when it did not open or the typing failed.
+inline EntryScreen *openPageOne(const MainView &main, bool total, const QStringList &rows = {})
 {
     const Mode mode = modeOf(main, total);
-    click(mode.open);
+    GUITEST_VERIFY(click(mode.open));
     EntryScreen *pageOne = screen(mode.pageOne);
     if (pageOne)
-        typeRows(pageOne, rows);
+        GUITEST_VERIFY(typeRows(pageOne, rows));
     return pageOne;
 }
 
-// 続けて入力 on a page-1 screen; returns the page-2 screen of its mode.
+// 続けて入力 on a page-1 screen; returns the page-2 screen of its mode, also
+// when the hand-off stopped at a row (page 2 is open then all the same).
 inline EntryScreen *continueToPageTwo(EntryScreen *pageOne)
 {
-    const ScreenId pageTwo = tavelo::pageTwoOf(pageOne->description());
-    press(pageOne, "Command1");
+    GUITEST_VERIFY(pageOne);
+    const ScreenId pageTwo = tavelo::pageTwoOf(pageOne->id());
+    GUITEST_VERIFY(press(pageOne, "Command1"));
     return screen(pageTwo);
 }
 
 // Accepts a tape capacity through the dialog, as the user does.
-inline void acceptCapacity(TaveloForm *main, const QString &minutes)
+[[nodiscard]] inline bool acceptCapacity(const MainView &main, const QString &minutes)
 {
     TotalForm *dialog = openTotalForm(main);
-    QVERIFY(dialog);
-    type(dialog->text1, minutes);
-    click(dialog->command1);
+    GUITEST_VERIFY(dialog);
+    const DialogView view(dialog);
+    GUITEST_VERIFY(type(view.text1, minutes));
+    GUITEST_VERIFY(click(view.command1));
     settle();
+    return true;
 }
 
 // A slot as "minutes|seconds": of the song table, or of a screen (carry
 // slots included).
-inline QString slotText(const TaveloForm *main, int slot)
+inline QString slotText(const MainView &main, int slot)
 {
     return main->songTable().minutes(slot) + QLatin1Char('|') + main->songTable().seconds(slot);
 }
 
 inline QString slotText(const EntryScreen *s, int slot)
 {
-    return s->minuteText(slot) + QLatin1Char('|') + s->secondText(slot);
+    return minuteText(s, slot) + QLatin1Char('|') + secondText(s, slot);
 }
 
 // The thirty slots of the song table, or of a screen, as "minutes|seconds".
-inline QStringList songTable(const TaveloForm *main)
+inline QStringList songTable(const MainView &main)
 {
     QStringList texts;
-    for (int slot = 0; slot < tavelo::SongTable::kSlots; ++slot)
+    for (int slot = 0; slot < tavelo::kSlotCount; ++slot)
         texts << slotText(main, slot);
     return texts;
 }
@@ -315,40 +450,42 @@ inline QStringList controlSnapshot(const QWidget *window)
 
 // Everything of the main window that a step must leave alone when it is not
 // to change anything: its controls and its song table.
-inline QStringList mainSnapshot(const TaveloForm *main)
+inline QStringList mainSnapshot(const MainView &main)
 {
-    return controlSnapshot(main) + songTable(main);
+    return controlSnapshot(main.window) + songTable(main);
 }
 
 // The controls of the main window that stay enabled and visible whatever
 // happens.
-inline void verifyFixedControls(const TaveloForm *main)
+[[nodiscard]] inline bool verifyFixedControls(const MainView &main)
 {
-    QVERIFY(main->total->isEnabled());
-    QVERIFY(main->goukei->isEnabled());
-    QVERIFY(main->command3->isEnabled());
+    GUITEST_VERIFY(main->total->isEnabled());
+    GUITEST_VERIFY(main->goukei->isEnabled());
+    GUITEST_VERIFY(main->command3->isEnabled());
     for (const QWidget *w : std::initializer_list<const QWidget *>{
              main->label3, main->label5, main->label6, main->list1, main->text3, main->text4})
-        QVERIFY2(w->isVisible(), qPrintable(w->objectName()));
+        GUITEST_VERIFY2(w->isVisible(), qPrintable(w->objectName()));
+    return true;
 }
 
 // Opens an entry screen the way a user reaches it from the start state:
 // page 1 through the main window's buttons (a capacity of 46 first in
 // remaining mode), page 2 through 続けて入力 on an empty page 1, and the
 // correction screens through 訂正 / 合計の訂正 after a calculation of the
-// single song 4:30.
-inline EntryScreen *openAsUser(TaveloForm *main, ScreenId id)
+// single song 4:30. Null when a step on the way failed.
+inline EntryScreen *openAsUser(const MainView &main, ScreenId id)
 {
-    const tavelo::ScreenDescription &desc = tavelo::screenDescription(id);
-    if (!desc.totalMode)
-        acceptCapacity(main, QStringLiteral("46"));
-    EntryScreen *pageOne = openPageOne(main, desc.totalMode);
-    if (desc.role == tavelo::ScreenRole::PageTwo) {
-        continueToPageTwo(pageOne);
-    } else if (desc.role == tavelo::ScreenRole::Correction) {
-        typeRows(pageOne, {QStringLiteral("4:30")});
-        press(pageOne);
-        click(modeOf(main, desc.totalMode).correct);
+    const bool total = tavelo::isTotalScreen(id);
+    if (!total)
+        GUITEST_VERIFY(acceptCapacity(main, QStringLiteral("46")));
+    EntryScreen *pageOne = openPageOne(main, total);
+    GUITEST_VERIFY(pageOne);
+    if (tavelo::roleOf(id) == tavelo::ScreenRole::PageTwo) {
+        GUITEST_VERIFY(continueToPageTwo(pageOne));
+    } else if (tavelo::roleOf(id) == tavelo::ScreenRole::Correction) {
+        GUITEST_VERIFY(typeRows(pageOne, {QStringLiteral("4:30")}));
+        GUITEST_VERIFY(press(pageOne));
+        GUITEST_VERIFY(click(modeOf(main, total).correct));
     }
     settle();
     return screen(id);
