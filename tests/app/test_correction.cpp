@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // 訂正 and 合計の訂正: the correction screens filled from the song table,
 // driven through the real buttons after real calculations.
 
@@ -41,30 +42,31 @@ QStringList songSlots(int from, int to)
 }
 
 // A successful calculation of rows typed on page 1 (and, when given, on page 2).
-void calculate(Session &s, bool total, const QStringList &pageOne, const QStringList &pageTwo = {})
+[[nodiscard]] bool calculate(Session &s, bool total, const QStringList &pageOne, const QStringList &pageTwo = {})
 {
     if (!total && s.main->totaltxt->text().isEmpty())
-        guitest::acceptCapacity(s.main, QStringLiteral("300"));
+        GUITEST_VERIFY(guitest::acceptCapacity(s.main, QStringLiteral("300")));
     EntryScreen *entry = guitest::openPageOne(s.main, total, pageOne);
-    QVERIFY(entry);
+    GUITEST_VERIFY(entry);
     if (!pageTwo.isEmpty()) {
         entry = guitest::continueToPageTwo(entry);
-        QVERIFY(entry);
-        guitest::typeRows(entry, pageTwo);
+        GUITEST_VERIFY(entry);
+        GUITEST_VERIFY(guitest::typeRows(entry, pageTwo));
     }
-    const ScreenId id = entry->description().id;
-    press(entry);
-    QCOMPARE(s.messageTexts(), QStringList{});
-    QVERIFY(!screen(id));
+    const ScreenId id = entry->id();
+    GUITEST_VERIFY(press(entry));
+    GUITEST_COMPARE(s.messageTexts(), QStringList{});
+    GUITEST_VERIFY(!screen(id));
+    return true;
 }
 
 // 訂正 or 合計の訂正 after a calculation of 4:30 and 3:45: the correction
-// screen that opens.
+// screen that opens, or null when a step on the way failed.
 EntryScreen *correctTwoSongs(Session &s, bool total)
 {
     const Mode mode = guitest::modeOf(s.main, total);
-    calculate(s, total, {"4:30", "3:45"});
-    click(mode.correct);
+    GUITEST_VERIFY(calculate(s, total, {"4:30", "3:45"}));
+    GUITEST_VERIFY(click(mode.correct));
     return screen(mode.correction);
 }
 
@@ -99,10 +101,10 @@ void Test_correction::showsTheStoredSongs()
     EntryScreen *correction = correctTwoSongs(s, total);
     QVERIFY(correction);
     QVERIFY(correction->isVisible());
-    QCOMPARE(correction->minuteBox(0)->text(), QStringLiteral("4"));
-    QCOMPARE(correction->secondBox(0)->text(), QStringLiteral("30"));
-    QCOMPARE(correction->minuteBox(1)->text(), QStringLiteral("3"));
-    QCOMPARE(correction->secondBox(1)->text(), QStringLiteral("45"));
+    QCOMPARE(guitest::minuteBox(correction, 0)->text(), QStringLiteral("4"));
+    QCOMPARE(guitest::secondBox(correction, 0)->text(), QStringLiteral("30"));
+    QCOMPARE(guitest::minuteBox(correction, 1)->text(), QStringLiteral("3"));
+    QCOMPARE(guitest::secondBox(correction, 1)->text(), QStringLiteral("45"));
     QCOMPARE(slotTexts(correction), QStringList({"4|30", "3|45"}) + repeated("|", 28));
     QCOMPARE(s.messageTexts(), QStringList{});
 }
@@ -125,31 +127,31 @@ void Test_correction::twentySongsReachPageTwo()
     QFETCH(QString, second);
     Session s;
     const Mode mode = guitest::modeOf(s.main, total);
-    calculate(s, total, songRows(1, 15), songRows(16, 20));
+    QVERIFY(calculate(s, total, songRows(1, 15), songRows(16, 20)));
     QCOMPARE(s.main->text3->text() + QLatin1Char('/') + s.main->text4->text(), first);
 
-    click(mode.correct);
+    QVERIFY(click(mode.correct));
     EntryScreen *correction = screen(mode.correction);
     QVERIFY(correction);
     for (int slot = 0; slot < 15; ++slot) {
-        QCOMPARE(correction->minuteBox(slot)->text(), QString::number(slot + 1));
-        QCOMPARE(correction->secondBox(slot)->text(), QString::number(slot + 11));
+        QCOMPARE(guitest::minuteBox(correction, slot)->text(), QString::number(slot + 1));
+        QCOMPARE(guitest::secondBox(correction, slot)->text(), QString::number(slot + 11));
     }
     QCOMPARE(slotTexts(correction), songSlots(1, 20) + repeated("|", 10));
 
-    press(correction, "Command4");
+    QVERIFY(press(correction, "Command4"));
     QCOMPARE(s.messageTexts(), QStringList{});
     QVERIFY(!screen(mode.correction));
     EntryScreen *page2 = screen(mode.pageTwo);
     QVERIFY(page2);
     for (int slot = 15; slot < 20; ++slot) {
-        QCOMPARE(page2->minuteBox(slot)->text(), QString::number(slot + 1));
-        QCOMPARE(page2->secondBox(slot)->text(), QString::number(slot + 11));
+        QCOMPARE(guitest::minuteBox(page2, slot)->text(), QString::number(slot + 1));
+        QCOMPARE(guitest::secondBox(page2, slot)->text(), QString::number(slot + 11));
     }
     QCOMPARE(slotTexts(page2), songSlots(1, 20) + repeated("|", 10));
 
     // Calculated again on page 2, the twenty songs come back unchanged.
-    press(page2);
+    QVERIFY(press(page2));
     QCOMPARE(s.messageTexts(), QStringList{});
     QVERIFY(!screen(mode.pageTwo));
     QCOMPARE(s.main->text3->text() + QLatin1Char('/') + s.main->text4->text(), first);
@@ -158,17 +160,17 @@ void Test_correction::twentySongsReachPageTwo()
     // Song 2 without its seconds: the correction screen shows it as 0 and 0
     // once handed on, page 2 carries the half-empty row, and its calculation
     // counts it as 0:00.
-    click(mode.correct);
+    QVERIFY(click(mode.correct));
     correction = screen(mode.correction);
     QVERIFY(correction);
-    guitest::type(correction->secondBox(1), QString());
-    press(correction, "Command4");
+    QVERIFY(guitest::type(guitest::secondBox(correction, 1), QString()));
+    QVERIFY(press(correction, "Command4"));
     QVERIFY(!screen(mode.correction));
     page2 = screen(mode.pageTwo);
     QVERIFY(page2);
-    QCOMPARE(page2->minuteText(1), QStringLiteral("2"));
-    QCOMPARE(page2->secondText(1), QString());
-    press(page2);
+    QCOMPARE(guitest::minuteText(page2, 1), QStringLiteral("2"));
+    QCOMPARE(guitest::secondText(page2, 1), QString());
+    QVERIFY(press(page2));
     QCOMPARE(s.messageTexts(), QStringList{});
     QVERIFY(!screen(mode.pageTwo));
     QCOMPARE(s.main->text3->text() + QLatin1Char('/') + s.main->text4->text(), second);
@@ -209,20 +211,20 @@ void Test_correction::zeroSlotsShowEmpty()
         const Mode mode = guitest::modeOf(s.main, total);
         // The row goes in as song 3 and, on page 2, as song 18.
         const QString row = minutes + QLatin1Char(':') + seconds;
-        calculate(s, total, {"4:30", "3:45", row}, {"", "", row});
+        QVERIFY(calculate(s, total, {"4:30", "3:45", row}, {"", "", row}));
         QCOMPARE(s.main->songTable().minutes(2), minutes);
         QCOMPARE(s.main->songTable().seconds(17), seconds);
 
-        click(mode.correct);
+        QVERIFY(click(mode.correct));
         EntryScreen *correction = screen(mode.correction);
         QVERIFY(correction);
-        QCOMPARE(correction->minuteBox(2)->text(), shownMinutes);
-        QCOMPARE(correction->secondBox(2)->text(), shownSeconds);
-        QCOMPARE(correction->minuteText(17), shownMinutes);
-        QCOMPARE(correction->secondText(17), shownSeconds);
-        QCOMPARE(correction->minuteBox(0)->text(), QStringLiteral("4"));
-        QCOMPARE(correction->secondBox(1)->text(), QStringLiteral("45"));
-        QCOMPARE(correction->minuteText(16), QString());
+        QCOMPARE(guitest::minuteBox(correction, 2)->text(), shownMinutes);
+        QCOMPARE(guitest::secondBox(correction, 2)->text(), shownSeconds);
+        QCOMPARE(guitest::minuteText(correction, 17), shownMinutes);
+        QCOMPARE(guitest::secondText(correction, 17), shownSeconds);
+        QCOMPARE(guitest::minuteBox(correction, 0)->text(), QStringLiteral("4"));
+        QCOMPARE(guitest::secondBox(correction, 1)->text(), QStringLiteral("45"));
+        QCOMPARE(guitest::minuteText(correction, 16), QString());
     }
 }
 
@@ -238,10 +240,10 @@ void Test_correction::pressingAgainReplacesEdits()
     const Mode mode = guitest::modeOf(s.main, total);
     EntryScreen *correction = correctTwoSongs(s, total);
     QVERIFY(correction);
-    guitest::typeRows(correction, {"9:09", "", "", "", "7:07"});
-    guitest::type(correction->secondBox(1), QString());
+    QVERIFY(guitest::typeRows(correction, {"9:09", "", "", "", "7:07"}));
+    QVERIFY(guitest::type(guitest::secondBox(correction, 1), QString()));
 
-    click(mode.correct);
+    QVERIFY(click(mode.correct));
     QCOMPARE(screen(mode.correction), correction);
     QVERIFY(correction->isVisible());
     QCOMPARE(slotTexts(correction), QStringList({"4|30", "3|45"}) + repeated("|", 28));
@@ -260,18 +262,18 @@ void Test_correction::mainWindowUnchanged()
 {
     QFETCH(QString, state);
     Session s;
-    guitest::acceptCapacity(s.main, QStringLiteral("46"));
+    QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
     if (state == QLatin1String("remaining")) {
-        calculate(s, false, {"4:30", "3:45"});
+        QVERIFY(calculate(s, false, {"4:30", "3:45"}));
     } else if (state == QLatin1String("total")) {
-        calculate(s, true, {"4:30", "3:45"});
+        QVERIFY(calculate(s, true, {"4:30", "3:45"}));
     } else {
         // 訂正 and 合計の訂正 are both enabled after a remaining time from a
         // page-1 screen that stood open while a total ran.
-        click(s.main->nyuryoku);
-        guitest::typeRows(screen(ScreenId::Entry), {"1:00", "0:5"});
-        calculate(s, true, {"4:30", "3:45"});
-        press(screen(ScreenId::Entry));
+        QVERIFY(click(s.main->nyuryoku));
+        QVERIFY(guitest::typeRows(screen(ScreenId::Entry), {"1:00", "0:5"}));
+        QVERIFY(calculate(s, true, {"4:30", "3:45"}));
+        QVERIFY(press(screen(ScreenId::Entry)));
         QVERIFY(!screen(ScreenId::Entry));
     }
 
@@ -283,8 +285,8 @@ void Test_correction::mainWindowUnchanged()
         if (!button->isEnabled())
             continue;
         // Once to open, once more to refill the open screen.
-        click(button);
-        click(button);
+        QVERIFY(click(button));
+        QVERIFY(click(button));
         settle();
         ++pressed;
         QCOMPARE(guitest::controlSnapshot(s.main), before);
@@ -305,30 +307,30 @@ void Test_correction::afterAFailedFirstCalculation()
     Session s;
     const Mode mode = guitest::modeOf(s.main, total);
     if (!total)
-        guitest::acceptCapacity(s.main, QStringLiteral("46"));
+        QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
     EntryScreen *entry = guitest::openPageOne(s.main, total, {"4:30", "3:75", "2:00"});
     QVERIFY(entry);
-    press(entry);
+    QVERIFY(press(entry));
     QCOMPARE(s.messageTexts(), QStringList{kBadSeconds});
     // The first calculation stopped at row 2: later slots still hold nothing.
     QCOMPARE(s.main->songTable().minutes(2), QString());
-    press(entry, "Command3");
+    QVERIFY(press(entry, "Command3"));
     QVERIFY(!screen(mode.pageOne));
 
     QVERIFY(mode.correct->isEnabled());
-    click(mode.correct);
+    QVERIFY(click(mode.correct));
     EntryScreen *correction = screen(mode.correction);
     QVERIFY(correction);
     QCOMPARE(slotTexts(correction), QStringList({"4|30", "3|75"}) + repeated("|", 28));
 
     // The screen is usable: its own check reports the stored 75, and once
     // corrected it calculates.
-    press(correction);
+    QVERIFY(press(correction));
     QCOMPARE(s.messageTexts().size(), 2);
     QCOMPARE(s.messageTexts().at(1), kBadSeconds);
-    QCOMPARE(correction->focusWidget(), correction->secondBox(1));
-    guitest::type(correction->secondBox(1), QStringLiteral("45"));
-    press(correction);
+    QCOMPARE(correction->focusWidget(), guitest::secondBox(correction, 1));
+    QVERIFY(guitest::type(guitest::secondBox(correction, 1), QStringLiteral("45")));
+    QVERIFY(press(correction));
     QCOMPARE(s.messageTexts().size(), 2);
     QVERIFY(!screen(mode.correction));
     QCOMPARE(s.main->text3->text(), total ? QStringLiteral("8") : QStringLiteral("37"));

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // What the windows look like on a real desktop: the lattice drawn sharply at a
 // device pixel ratio of 2, Japanese text in a face that has every character,
 // notes that fit their rectangles, and the roles screen readers announce.
 
-#include "entry/messages.h"
+#include "core/messages.h"
 #include "support/guitest.h"
 
 #include <QAccessible>
@@ -18,7 +19,7 @@ namespace {
 QList<QWidget *> openAllWindows(Session &s)
 {
     QList<QWidget *> windows{s.main, tavelo::windows::showTotalForm()};
-    for (ScreenId id : tavelo::allScreens())
+    for (ScreenId id : tavelo::kAllScreens)
         windows << tavelo::windows::showScreen(id);
     return windows;
 }
@@ -51,12 +52,9 @@ void Test_look::everyCharacterHasAGlyph()
     QList<std::pair<QString, QFont>> texts;
     for (QWidget *window : openAllWindows(s))
         texts += textsOf(window);
-    for (const char *message : {tavelo::message::kBadMinutes, tavelo::message::kBadSeconds,
-                                tavelo::message::kOverCapacity, tavelo::message::kMinutesTooLarge,
-                                tavelo::message::kBadCapacity, tavelo::message::kCapacityTooLarge,
-                                tavelo::message::kRemainingTooLarge, tavelo::message::kTotalTooLarge,
-                                tavelo::message::kTitle})
-        texts.append({QString::fromUtf8(message), QApplication::font()});
+    for (const tavelo::Message message : tavelo::kAllMessages)
+        texts.append({tavelo::messageText(message), QApplication::font()});
+    texts.append({tavelo::errorTitle(), QApplication::font()});
 
     for (const auto &[text, font] : texts) {
         // The face the font resolves to must draw every character itself.
@@ -75,7 +73,7 @@ void Test_look::notesFitTheirRectangles()
 {
     Session s;
     int notes = 0;
-    for (ScreenId id : tavelo::allScreens()) {
+    for (ScreenId id : tavelo::kAllScreens) {
         for (QLabel *label : tavelo::windows::showScreen(id)->findChildren<QLabel *>()) {
             if (!label->wordWrap())
                 continue;
@@ -111,11 +109,11 @@ void Test_look::notesFitTheirRectangles()
 void Test_look::latticeIsSharpAtRatioTwo()
 {
     Session s;
-    const qreal ratio = s.main->devicePixelRatioF();
+    const qreal ratio = s.main.window->devicePixelRatioF();
     if (ratio < 2)
         QSKIP("runs with QT_SCALE_FACTOR=2");
     // A strip of the window where only the lattice shows.
-    const QImage image = s.main->grab(QRect(0, 0, 100, 20)).toImage();
+    const QImage image = s.main.window->grab(QRect(0, 0, 100, 20)).toImage();
     QCOMPARE(image.width(), qRound(100 * ratio));
     // A picture made for ratio 1 and enlarged fills every aligned 2 x 2 block
     // with one colour; a lattice drawn for ratio 2 has lines finer than that.

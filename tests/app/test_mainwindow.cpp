@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window as the program starts: its controls, their places and
 // texts, the frame, the focus and tab order, the icon, and what Enter and Esc
 // do there.
@@ -13,6 +14,7 @@ using guitest::click;
 using guitest::EntryScreen;
 using guitest::ScreenId;
 using guitest::Session;
+using guitest::TaveloForm;
 using guitest::twips;
 
 namespace {
@@ -67,7 +69,7 @@ private slots:
 void Test_mainwindow::startState()
 {
     Session s;
-    auto *m = s.main;
+    const auto &m = s.main;
     QVERIFY(m->total->isEnabled());
     QVERIFY(m->goukei->isEnabled());
     QVERIFY(m->command3->isEnabled());
@@ -88,13 +90,13 @@ void Test_mainwindow::startState()
     QCOMPARE(m->text4->text(), QString());
     QCOMPARE(m->list1->count(), 0);
 
-    for (int slot = 0; slot < tavelo::SongTable::kSlots; ++slot) {
+    for (int slot = 0; slot < tavelo::kSlotCount; ++slot) {
         QCOMPARE(m->songTable().minutes(slot), QString());
         QCOMPARE(m->songTable().seconds(slot), QString());
     }
 
-    QCOMPARE(m->focusWidget(), m->total);
-    QVERIFY(QTest::qWaitForWindowActive(m));
+    QCOMPARE(m.window->focusWidget(), m->total);
+    QVERIFY(QTest::qWaitForWindowActive(m.window));
     QCOMPARE(QApplication::focusWidget(), m->total);
 
     // Only the main window is open.
@@ -137,7 +139,7 @@ void Test_mainwindow::controls()
     QFETCH(QRect, geometry);
 
     Session s;
-    const QList<QWidget *> found = s.main->findChildren<QWidget *>(name, Qt::FindDirectChildrenOnly);
+    const QList<QWidget *> found = s.main.window->findChildren<QWidget *>(name, Qt::FindDirectChildrenOnly);
     QCOMPARE(found.size(), 1);
     QWidget *w = found.first();
     QCOMPARE(w->geometry(), geometry);
@@ -151,7 +153,7 @@ void Test_mainwindow::controls()
 void Test_mainwindow::frame()
 {
     Session s;
-    auto *m = s.main;
+    TaveloForm *m = s.main;
     QCOMPARE(m->windowTitle(), QStringLiteral("タベロサポータVer2.85"));
     QCOMPARE(m->objectName(), QStringLiteral("TaveloForm"));
     QCOMPARE(m->size(), QSize(479, 282));
@@ -164,7 +166,6 @@ void Test_mainwindow::frame()
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(flags.testFlag(Qt::WindowTitleHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-    QVERIFY(m->parentWidget() == nullptr);
 
     // No default button: none of the six carries the default mark.
     for (QPushButton *b : m->findChildren<QPushButton *>())
@@ -178,7 +179,7 @@ void Test_mainwindow::frame()
 void Test_mainwindow::tabOrder()
 {
     Session s;
-    auto *m = s.main;
+    const auto &m = s.main;
     // The whole order, disabled buttons included.
     QCOMPARE(focusChain(m->total), (QStringList{"Total", "Nyuryoku", "Teisei", "Goukei", "Goteisei",
                                                 "Command3", "Totaltxt", "Text3", "Text4", "List1"}));
@@ -187,8 +188,8 @@ void Test_mainwindow::tabOrder()
     m->total->setFocus();
     QStringList visited;
     for (int i = 0; i < 7; ++i) {
-        QTest::keyClick(m->focusWidget(), Qt::Key_Tab);
-        visited << m->focusWidget()->objectName();
+        QTest::keyClick(m.window->focusWidget(), Qt::Key_Tab);
+        visited << m.window->focusWidget()->objectName();
     }
     QCOMPARE(visited, (QStringList{"Goukei", "Command3", "Totaltxt", "Text3", "Text4", "List1", "Total"}));
 }
@@ -196,7 +197,7 @@ void Test_mainwindow::tabOrder()
 void Test_mainwindow::resultFieldsReadOnly()
 {
     Session s;
-    auto *m = s.main;
+    const auto &m = s.main;
     QVERIFY(m->text3->isReadOnly());
     QVERIFY(m->text4->isReadOnly());
     QVERIFY(!m->totaltxt->isReadOnly());
@@ -216,7 +217,7 @@ void Test_mainwindow::resultFieldsReadOnly()
 void Test_mainwindow::icon()
 {
     Session s;
-    const QIcon icon = s.main->windowIcon();
+    const QIcon icon = s.main.window->windowIcon();
     QVERIFY(!icon.isNull());
     const QList<QSize> sizes = icon.availableSizes();
     QVERIFY(sizes.contains(QSize(16, 16)));
@@ -228,8 +229,8 @@ void Test_mainwindow::icon()
     for (ScreenId id : {ScreenId::Correction, ScreenId::TotalCorrection, ScreenId::Page2,
                         ScreenId::TotalPage2, ScreenId::Entry, ScreenId::TotalEntry})
         QVERIFY(guitest::openAsUser(s.main, id));
-    click(s.main->total);
-    for (ScreenId id : tavelo::allScreens())
+    QVERIFY(click(s.main->total));
+    for (ScreenId id : tavelo::kAllScreens)
         others << guitest::screen(id);
     others << guitest::totalForm();
     QCOMPARE(others.size(), 7);
@@ -255,7 +256,7 @@ void Test_mainwindow::escEndsProgram()
 {
     QFETCH(QString, focus);
     Session s;
-    QWidget *target = s.main->findChild<QWidget *>(focus);
+    QWidget *target = s.main.window->findChild<QWidget *>(focus);
     QVERIFY(target);
     target->setFocus();
     QTest::keyClick(target, Qt::Key_Escape);
@@ -266,9 +267,9 @@ void Test_mainwindow::closeButtonEndsProgram()
 {
     Session s;
     // Also while other windows are open, and at once.
-    click(s.main->total);
-    click(s.main->goukei);
-    click(s.main->command3);
+    QVERIFY(click(s.main->total));
+    QVERIFY(click(s.main->goukei));
+    QVERIFY(click(s.main->command3));
     QCOMPARE(s.endRequests, 1);
     QVERIFY(s.messages.empty());
 }
@@ -276,7 +277,7 @@ void Test_mainwindow::closeButtonEndsProgram()
 void Test_mainwindow::closeBoxEndsProgram()
 {
     Session s;
-    QVERIFY(s.main->close());
+    QVERIFY(s.main.window->close());
     guitest::settle();
     QCOMPARE(s.endRequests, 1);
 }
@@ -297,7 +298,7 @@ void Test_mainwindow::enterClicksFocusedButton()
     QFETCH(QString, opens);
     QFETCH(int, endRequests);
     Session s;
-    auto *b = s.main->findChild<QPushButton *>(button);
+    auto *b = s.main.window->findChild<QPushButton *>(button);
     QVERIFY(b);
     b->setFocus();
     QTest::keyClick(b, Qt::Key_Return);
@@ -324,7 +325,8 @@ void Test_mainwindow::enterInFieldStartsNothing()
     QFETCH(QString, focus);
     Session s;
     const QStringList before = guitest::controlSnapshot(s.main);
-    QWidget *target = s.main->findChild<QWidget *>(focus);
+    QWidget *target = s.main.window->findChild<QWidget *>(focus);
+    QVERIFY(target);
     target->setFocus();
     QTest::keyClick(target, Qt::Key_Return);
     QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A long seeded walk over all eight windows: random clicks on enabled
 // buttons, good and bad texts typed into boxes, Enter, Esc and close boxes.
 // After every step the windows and the main window's modes must still be in
@@ -14,7 +15,6 @@
 using guitest::Session;
 using tavelo::EntryScreen;
 using tavelo::ScreenId;
-using tavelo::TaveloForm;
 using tavelo::TotalForm;
 
 namespace {
@@ -38,6 +38,7 @@ public:
     // Runs one random step; returns a description of it.
     QString step()
     {
+        stepFailed = false;
         const int roll = int(rng.bounded(100));
         if (roll < 30)
             return clickButton();
@@ -66,12 +67,12 @@ public:
             if (count > 1)
                 found << QStringLiteral("%1 visible %2 times").arg(name).arg(count);
 
-        const TaveloForm *m = s.main;
+        const guitest::MainView &m = s.main;
         for (const QWidget *w : std::initializer_list<const QWidget *>{m->total, m->goukei, m->command3})
             if (!w->isEnabled())
                 found << w->objectName() + QStringLiteral(" disabled");
         for (const QWidget *w : std::initializer_list<const QWidget *>{
-                 m, m->label3, m->label5, m->label6, m->list1, m->text3, m->text4})
+                 m.window, m->label3, m->label5, m->label6, m->list1, m->text3, m->text4})
             if (!w->isVisible())
                 found << w->objectName() + QStringLiteral(" hidden");
         const bool totalMode = m->gokei->isVisible();
@@ -105,9 +106,12 @@ public:
     // What the walk reached, to make sure it exercised the program.
     std::map<QString, int> reached;
 
+    // A helper of the last step failed (and recorded why).
+    bool stepFailed = false;
+
     void noteState()
     {
-        const TaveloForm *m = s.main;
+        const guitest::MainView &m = s.main;
         if (!m->text3->text().isEmpty())
             ++reached[m->gokei->isVisible() ? QStringLiteral("total shown") : QStringLiteral("remaining shown")];
         for (QWidget *w : openWindows())
@@ -129,7 +133,7 @@ private:
         std::vector<QWidget *> open{s.main};
         if (QWidget *dialog = tavelo::windows::find(TotalForm::kName))
             open.push_back(dialog);
-        for (ScreenId id : tavelo::allScreens())
+        for (ScreenId id : tavelo::kAllScreens)
             if (EntryScreen *screen = tavelo::windows::findScreen(id))
                 open.push_back(screen);
         return open;
@@ -164,7 +168,7 @@ private:
                     buttons.push_back(b);
         QPushButton *button = pick(buttons);
         const QString name = QStringLiteral("click %1 (%2)").arg(actionName(button), button->text());
-        guitest::click(button);
+        stepFailed = !guitest::click(button);
         return name;
     }
 
@@ -179,7 +183,7 @@ private:
             return QStringLiteral("no box to type into");
         QLineEdit *box = pick(boxes);
         const QString text = randomText();
-        guitest::type(box, text);
+        stepFailed = !guitest::type(box, text);
         return QStringLiteral("type '%1' into %2").arg(text, actionName(box));
     }
 
@@ -215,11 +219,16 @@ private:
         if (screens.empty())
             return QStringLiteral("no screen to fill");
         EntryScreen *screen = pick(screens);
-        const int first = tavelo::firstVisibleSlot(screen->description());
+        const int first = guitest::firstVisibleSlot(screen);
         for (int slot = first; slot < first + tavelo::kRowsPerPage; ++slot) {
             const bool song = rng.bounded(3) == 0;
-            guitest::type(screen->minuteBox(slot), song ? QString::number(rng.bounded(10)) : QString());
-            guitest::type(screen->secondBox(slot), song ? QString::number(rng.bounded(60)) : QString());
+            const QString minutes = song ? QString::number(rng.bounded(10)) : QString();
+            const QString seconds = song ? QString::number(rng.bounded(60)) : QString();
+            if (!guitest::type(guitest::minuteBox(screen, slot), minutes) ||
+                !guitest::type(guitest::secondBox(screen, slot), seconds)) {
+                stepFailed = true;
+                break;
+            }
         }
         return QStringLiteral("fill %1 with times").arg(screen->objectName());
     }
@@ -264,7 +273,7 @@ void Test_randomwalk::walk()
                                   .arg(seed)
                                   .arg(i)
                                   .arg(recent.join(QStringLiteral("\n  ")));
-        QVERIFY2(!QTest::currentTestFailed(), qPrintable(where));
+        QVERIFY2(!walk.stepFailed && !QTest::currentTestFailed(), qPrintable(where));
         const QString problems = walk.problems();
         QVERIFY2(problems.isEmpty(), qPrintable(problems + QStringLiteral("\n") + where));
         walk.noteState();

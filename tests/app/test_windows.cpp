@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Window handling: each window exists at most once, a second opening brings
 // the same window back with what was typed, a closed window is gone and comes
 // back in its design-time state, and every window but the main one is a
@@ -44,12 +45,20 @@ ScreenId screenOf(Win w)
 
 QString nameOf(Win w)
 {
-    if (w == Win::TotalForm)
-        return TotalForm::kName;
-    return QString::fromLatin1(tavelo::screenDescription(screenOf(w)).name);
+    switch (w) {
+    case Win::TotalForm: break;
+    case Win::Entry: return QStringLiteral("NyuryokuForm");
+    case Win::Page2: return QStringLiteral("NyuryokuForm2");
+    case Win::Correction: return QStringLiteral("NyuryokuForm3");
+    case Win::TotalEntry: return QStringLiteral("NyuryokuForm4");
+    case Win::TotalPage2: return QStringLiteral("NyuryokuForm5");
+    case Win::TotalCorrection: return QStringLiteral("NyuryokuForm6");
+    }
+    return QStringLiteral("TotalForm");
 }
 
-// Opens the window as a user does from the main window.
+// Opens the window as a user does from the main window; null when a step on
+// the way failed.
 QWidget *open(Session &s, Win w)
 {
     if (w == Win::TotalForm)
@@ -60,23 +69,24 @@ QWidget *open(Session &s, Win w)
 // Takes the way to an open or closed window once more from where open()
 // left the program: its button in the main window, or for page 2 a fresh
 // page 1 that hands over with 続けて入力.
-void openAgain(Session &s, Win w)
+[[nodiscard]] bool openAgain(Session &s, Win w)
 {
     switch (w) {
-    case Win::TotalForm: click(s.main->total); break;
-    case Win::Entry: click(s.main->nyuryoku); break;
-    case Win::TotalEntry: click(s.main->goukei); break;
-    case Win::Correction: click(s.main->teisei); break;
-    case Win::TotalCorrection: click(s.main->goteisei); break;
+    case Win::TotalForm: GUITEST_VERIFY(click(s.main->total)); break;
+    case Win::Entry: GUITEST_VERIFY(click(s.main->nyuryoku)); break;
+    case Win::TotalEntry: GUITEST_VERIFY(click(s.main->goukei)); break;
+    case Win::Correction: GUITEST_VERIFY(click(s.main->teisei)); break;
+    case Win::TotalCorrection: GUITEST_VERIFY(click(s.main->goteisei)); break;
     case Win::Page2:
     case Win::TotalPage2: {
         EntryScreen *pageOne = guitest::openPageOne(s.main, w == Win::TotalPage2);
-        QVERIFY(pageOne);
-        click(pageOne->button("Command1"));
+        GUITEST_VERIFY(pageOne);
+        GUITEST_VERIFY(click(guitest::button(pageOne, "Command1")));
         break;
     }
     }
     guitest::settle();
+    return true;
 }
 
 // The window, while it exists.
@@ -92,9 +102,9 @@ QWidget *findWindow(Win w)
 QLineEdit *firstBox(QWidget *window)
 {
     if (auto *d = qobject_cast<TotalForm *>(window))
-        return d->text1;
+        return guitest::DialogView(d).text1;
     auto *screen = qobject_cast<EntryScreen *>(window);
-    return screen->minuteBox(tavelo::firstVisibleSlot(screen->description()));
+    return guitest::minuteBox(screen, guitest::firstVisibleSlot(screen));
 }
 
 int visibleWindowsNamed(const QString &name)
@@ -157,9 +167,9 @@ void Test_windows::mainButtonsOpenTheirScreens()
     QFETCH(QString, window);
     Session s;
     if (capacityFirst)
-        guitest::acceptCapacity(s.main, QStringLiteral("46"));
+        QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
     const QStringList before = guitest::controlSnapshot(s.main);
-    click(s.main->findChild<QPushButton *>(button));
+    QVERIFY(click(s.main.window->findChild<QPushButton *>(button)));
     guitest::settle();
     // A plain show changes nothing in the main window.
     QCOMPARE(guitest::controlSnapshot(s.main), before);
@@ -200,11 +210,11 @@ void Test_windows::atMostOnce()
     QCOMPARE(visibleWindowsNamed(name), 1);
     QLineEdit *box = firstBox(first);
     const QString stored = box->text();
-    guitest::type(box, QStringLiteral("7"));
+    QVERIFY(guitest::type(box, QStringLiteral("7")));
 
     // The opening path once more: the same window comes to the front (page 2
     // takes the hand-over of a fresh page 1).
-    openAgain(s, win);
+    QVERIFY(openAgain(s, win));
 
     QVERIFY(!first.isNull());
     QCOMPARE(tavelo::windows::find(name), first.data());
@@ -235,20 +245,19 @@ void Test_windows::closedWindowComesBackFresh()
     const QStringList freshTexts = screen ? slotTexts(screen) : QStringList();
 
     // Type into the first and the last visible row (or the dialog's box).
-    guitest::type(firstBox(window), QStringLiteral("7"));
+    QVERIFY(guitest::type(firstBox(window), QStringLiteral("7")));
     if (screen) {
-        const int last = tavelo::firstVisibleSlot(screen->description()) + tavelo::kRowsPerPage - 1;
-        guitest::typeRow(screen, last, QStringLiteral("8"), QStringLiteral("9"));
+        const int last = guitest::firstVisibleSlot(screen) + tavelo::kRowsPerPage - 1;
+        QVERIFY(guitest::typeRow(screen, last, QStringLiteral("8"), QStringLiteral("9")));
     }
     const QStringList before = mainSnapshot(s.main);
 
-    auto *form = static_cast<tavelo::FormWindow *>(window.data());
     if (how == QStringLiteral("キャンセル")) {
-        click(screen ? screen->button("Command3") : guitest::totalForm()->command2);
+        QVERIFY(click(guitest::button(window, screen ? "Command3" : "Command2")));
     } else if (how == QStringLiteral("Esc")) {
         QTest::keyClick(firstBox(window), Qt::Key_Escape);
     } else {
-        QVERIFY(form->close());
+        QVERIFY(window->close());
     }
     guitest::settle();
 
@@ -261,7 +270,7 @@ void Test_windows::closedWindowComesBackFresh()
     QCOMPARE(mainSnapshot(s.main), before);
 
     // Open again the way the first one was reached from here.
-    openAgain(s, win);
+    QVERIFY(openAgain(s, win));
     QPointer<QWidget> again = findWindow(win);
     QVERIFY(again);
     QVERIFY(again->isVisible());
@@ -314,25 +323,26 @@ void Test_windows::windowsStayUsableSideBySide()
     Session s;
     TotalForm *dialog = guitest::openTotalForm(s.main);
     QVERIFY(dialog);
-    guitest::type(dialog->text1, QStringLiteral("46"));
+    const guitest::DialogView d(dialog);
+    QVERIFY(guitest::type(d.text1, QStringLiteral("46")));
     EntryScreen *total = guitest::openPageOne(s.main, true);
     QVERIFY(total);
-    guitest::type(total->minuteBox(0), QStringLiteral("3"));
+    QVERIFY(guitest::type(guitest::minuteBox(total, 0), QStringLiteral("3")));
     QVERIFY(dialog->isVisible());
     QVERIFY(total->isVisible());
     QVERIFY(!QApplication::activeModalWidget());
 
-    click(dialog->command1);
+    QVERIFY(click(d.command1));
     guitest::settle();
     QVERIFY(!guitest::totalForm());
     QCOMPARE(s.main->totaltxt->text(), QStringLiteral("46"));
     QCOMPARE(guitest::screen(ScreenId::TotalEntry), total);
-    QCOMPARE(total->minuteBox(0)->text(), QStringLiteral("3"));
+    QCOMPARE(guitest::minuteBox(total, 0)->text(), QStringLiteral("3"));
 
     EntryScreen *entry = guitest::openPageOne(s.main, false);
     QVERIFY(entry);
     QVERIFY(entry != total);
-    QCOMPARE(entry->minuteBox(0)->text(), QString());
+    QCOMPARE(guitest::minuteBox(entry, 0)->text(), QString());
     QCOMPARE(visibleWindowsNamed(QStringLiteral("NyuryokuForm")), 1);
     QCOMPARE(visibleWindowsNamed(QStringLiteral("NyuryokuForm4")), 1);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // 残り時間を出す on the remaining-mode screens, driven through the real buttons
 // and boxes: the list, the result fields, the messages with what the result
 // fields showed behind them, the song table and whether the screen closed.
@@ -19,13 +20,13 @@ using guitest::typeRow;
 using guitest::zeroLines;
 using tavelo::EntryScreen;
 using tavelo::ScreenId;
-using tavelo::TaveloForm;
 
 namespace {
 
 // Opens the page-1 screen from the main window and types its rows. With
 // `viaPageTwo` the rows go on with 続けて入力 and `pageTwo` is typed into the
-// page-2 screen. Returns the screen whose 残り時間を出す is to be pressed.
+// page-2 screen. Returns the screen whose 残り時間を出す is to be pressed, or
+// null when a step on the way failed.
 EntryScreen *enterSongs(Session &s, const QStringList &pageOne, bool viaPageTwo = false,
                         const QStringList &pageTwo = {})
 {
@@ -33,25 +34,25 @@ EntryScreen *enterSongs(Session &s, const QStringList &pageOne, bool viaPageTwo 
     if (!one || !viaPageTwo)
         return one;
     EntryScreen *two = guitest::continueToPageTwo(one);
-    if (guitest::screen(ScreenId::Entry))
-        return nullptr;  // the hand-off did not go through
-    if (two)
-        guitest::typeRows(two, pageTwo);
+    GUITEST_VERIFY2(!guitest::screen(ScreenId::Entry), "the hand-off went through");
+    GUITEST_VERIFY(two);
+    GUITEST_VERIFY(guitest::typeRows(two, pageTwo));
     return two;
 }
 
 // Leaves an earlier result in the main window (capacity 46, one song of
 // 1:01, so 44 and 59), for the cases that must not change it.
-void primeResult(Session &s)
+[[nodiscard]] bool primeResult(Session &s)
 {
-    guitest::acceptCapacity(s.main, QStringLiteral("46"));
+    GUITEST_VERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
     EntryScreen *screen = enterSongs(s, {QStringLiteral("1:1")});
-    QVERIFY(screen);
-    press(screen);
-    QVERIFY(!guitest::screen(ScreenId::Entry));
-    QCOMPARE(s.main->text3->text(), QStringLiteral("44"));
-    QCOMPARE(s.main->text4->text(), QStringLiteral("59"));
-    QVERIFY(s.messages.empty());
+    GUITEST_VERIFY(screen);
+    GUITEST_VERIFY(press(screen));
+    GUITEST_VERIFY(!guitest::screen(ScreenId::Entry));
+    GUITEST_COMPARE(s.main->text3->text(), QStringLiteral("44"));
+    GUITEST_COMPARE(s.main->text4->text(), QStringLiteral("59"));
+    GUITEST_VERIFY(s.messages.empty());
+    return true;
 }
 
 struct MainState {
@@ -66,22 +67,23 @@ struct MainState {
     QString text4;
 };
 
-void expectMainState(const Session &s, const MainState &want)
+[[nodiscard]] bool expectMainState(const Session &s, const MainState &want)
 {
-    const TaveloForm *m = s.main;
-    guitest::verifyFixedControls(m);
-    QCOMPARE(m->nyuryoku->isEnabled(), want.nyuryoku);
-    QCOMPARE(m->teisei->isEnabled(), want.teisei);
-    QCOMPARE(m->goteisei->isEnabled(), want.goteisei);
-    QCOMPARE(m->label1->isVisible(), want.tapeLine);
-    QCOMPARE(m->totaltxt->isVisible(), want.tapeLine);
-    QCOMPARE(m->label2->isVisible(), want.tapeLine);
-    QCOMPARE(m->nokori->isVisible(), want.nokori);
-    QCOMPARE(m->gokei->isVisible(), !want.nokori);
-    QCOMPARE(m->totaltxt->text(), want.totaltxt);
-    QCOMPARE(s.listLines(), want.list);
-    QCOMPARE(m->text3->text(), want.text3);
-    QCOMPARE(m->text4->text(), want.text4);
+    const guitest::MainView &m = s.main;
+    GUITEST_VERIFY(guitest::verifyFixedControls(m));
+    GUITEST_COMPARE(m->nyuryoku->isEnabled(), want.nyuryoku);
+    GUITEST_COMPARE(m->teisei->isEnabled(), want.teisei);
+    GUITEST_COMPARE(m->goteisei->isEnabled(), want.goteisei);
+    GUITEST_COMPARE(m->label1->isVisible(), want.tapeLine);
+    GUITEST_COMPARE(m->totaltxt->isVisible(), want.tapeLine);
+    GUITEST_COMPARE(m->label2->isVisible(), want.tapeLine);
+    GUITEST_COMPARE(m->nokori->isVisible(), want.nokori);
+    GUITEST_COMPARE(m->gokei->isVisible(), !want.nokori);
+    GUITEST_COMPARE(m->totaltxt->text(), want.totaltxt);
+    GUITEST_COMPARE(s.listLines(), want.list);
+    GUITEST_COMPARE(m->text3->text(), want.text3);
+    GUITEST_COMPARE(m->text4->text(), want.text4);
+    return true;
 }
 
 }  // namespace
@@ -208,14 +210,14 @@ void Test_remaining::results()
     QFETCH(bool, overCapacity);
 
     Session s;
-    guitest::acceptCapacity(s.main, capacity);
+    QVERIFY(guitest::acceptCapacity(s.main, capacity));
     QCOMPARE(s.main->totaltxt->text(), capacity);
     EntryScreen *screen = enterSongs(s, pageOne, viaPageTwo, pageTwo);
     QVERIFY(screen);
     QVERIFY(s.messages.empty());
     const ScreenId id = viaPageTwo ? ScreenId::Page2 : ScreenId::Entry;
 
-    press(screen);
+    QVERIFY(press(screen));
 
     QCOMPARE(s.listLines(), list);
     if (!overCapacity) {
@@ -261,10 +263,10 @@ void Test_remaining::storesSongTable()
     QFETCH(QStringList, table);
 
     Session s;
-    guitest::acceptCapacity(s.main, QStringLiteral("90"));
+    QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("90")));
     EntryScreen *screen = enterSongs(s, pageOne, viaPageTwo, pageTwo);
     QVERIFY(screen);
-    press(screen);
+    QVERIFY(press(screen));
     QCOMPARE(s.messageTexts(), QStringList{});
     QVERIFY(!guitest::screen(viaPageTwo ? ScreenId::Page2 : ScreenId::Entry));
 
@@ -290,13 +292,13 @@ void Test_remaining::blankRow()
     QFETCH(QString, seconds);
 
     Session s;
-    guitest::acceptCapacity(s.main, QStringLiteral("1"));
+    QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("1")));
     EntryScreen *screen = enterSongs(s, {QStringLiteral("4:30")});
     QVERIFY(screen);
-    typeRow(screen, 1, minutes, seconds);
-    typeRow(screen, 2, QStringLiteral("3"), QStringLiteral("45"));
+    QVERIFY(typeRow(screen, 1, minutes, seconds));
+    QVERIFY(typeRow(screen, 2, QStringLiteral("3"), QStringLiteral("45")));
 
-    press(screen);
+    QVERIFY(press(screen));
 
     QCOMPARE(s.listLines(), QStringList({"4:30", "0:00", "3:45"}) + zeroLines(12));
     QCOMPARE(s.messageTexts(), QStringList{kOverCapacity});
@@ -309,15 +311,15 @@ void Test_remaining::blankRow()
 
     QCOMPARE(slotText(s.main, 1), QStringLiteral("0|0"));
     // Every blank row now shows 0 and 0; the typed rows are untouched.
-    QCOMPARE(screen->minuteBox(0)->text(), QStringLiteral("4"));
-    QCOMPARE(screen->secondBox(0)->text(), QStringLiteral("30"));
-    QCOMPARE(screen->minuteBox(2)->text(), QStringLiteral("3"));
-    QCOMPARE(screen->secondBox(2)->text(), QStringLiteral("45"));
+    QCOMPARE(guitest::minuteBox(screen, 0)->text(), QStringLiteral("4"));
+    QCOMPARE(guitest::secondBox(screen, 0)->text(), QStringLiteral("30"));
+    QCOMPARE(guitest::minuteBox(screen, 2)->text(), QStringLiteral("3"));
+    QCOMPARE(guitest::secondBox(screen, 2)->text(), QStringLiteral("45"));
     for (int slot = 1; slot < tavelo::kRowsPerPage; ++slot) {
         if (slot == 2)
             continue;
-        QCOMPARE(screen->minuteBox(slot)->text(), QStringLiteral("0"));
-        QCOMPARE(screen->secondBox(slot)->text(), QStringLiteral("0"));
+        QCOMPARE(guitest::minuteBox(screen, slot)->text(), QStringLiteral("0"));
+        QCOMPARE(guitest::secondBox(screen, slot)->text(), QStringLiteral("0"));
     }
 }
 
@@ -378,17 +380,17 @@ void Test_remaining::rowRefusal()
     QFETCH(QStringList, list);
 
     Session s;
-    primeResult(s);
+    QVERIFY(primeResult(s));
     EntryScreen *screen = enterSongs(s, before);
     QVERIFY(screen);
     const int slot = before.size();
-    typeRow(screen, slot, minutes, seconds);
+    QVERIFY(typeRow(screen, slot, minutes, seconds));
     for (int i = 0; i < after.size(); ++i) {
         const QStringList parts = after[i].split(QLatin1Char(':'));
-        typeRow(screen, slot + 1 + i, parts[0], parts[1]);
+        QVERIFY(typeRow(screen, slot + 1 + i, parts[0], parts[1]));
     }
 
-    press(screen);
+    QVERIFY(press(screen));
 
     QCOMPARE(s.messageTexts(), QStringList{message});
     QCOMPARE(s.messages.front().text3, QStringLiteral("44"));
@@ -397,13 +399,13 @@ void Test_remaining::rowRefusal()
     QCOMPARE(s.main->text4->text(), QStringLiteral("59"));
     QCOMPARE(s.listLines(), list);
     QCOMPARE(guitest::screen(ScreenId::Entry), screen);
-    QWidget *box = minuteBox ? screen->minuteBox(slot) : screen->secondBox(slot);
+    QWidget *box = minuteBox ? guitest::minuteBox(screen, slot) : guitest::secondBox(screen, slot);
     QCOMPARE(screen->focusWidget(), box);
     // The failing row is stored as typed; the rows behind it are not touched.
     QCOMPARE(slotText(s.main, slot), minutes + QLatin1Char('|') + seconds);
-    QCOMPARE(screen->minuteBox(slot)->text(), minutes);
-    QCOMPARE(screen->secondBox(slot)->text(), seconds);
-    QCOMPARE(screen->minuteBox(slot + after.size() + 1)->text(), QString());
+    QCOMPARE(guitest::minuteBox(screen, slot)->text(), minutes);
+    QCOMPARE(guitest::secondBox(screen, slot)->text(), seconds);
+    QCOMPARE(guitest::minuteBox(screen, slot + after.size() + 1)->text(), QString());
     QCOMPARE(slotText(s.main, slot + after.size() + 1), QStringLiteral("0|0"));  // from primeResult
     QVERIFY(s.main->teisei->isEnabled());
 }
@@ -413,10 +415,10 @@ void Test_remaining::rowRefusal()
 void Test_remaining::secondRowFailureKeepsWhatWasDone()
 {
     Session s;
-    guitest::acceptCapacity(s.main, QStringLiteral("46"));
+    QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
     EntryScreen *two = enterSongs(s, repeated("1:0", 15), true, {"2:0", "2:0", "2:0"});
     QVERIFY(two);
-    press(two);
+    QVERIFY(press(two));
     QVERIFY(s.messages.empty());
     QCOMPARE(s.main->text3->text(), QStringLiteral("25"));
     QCOMPARE(s.main->text4->text(), QStringLiteral("0"));
@@ -424,7 +426,7 @@ void Test_remaining::secondRowFailureKeepsWhatWasDone()
 
     EntryScreen *screen = enterSongs(s, {"4:30", "3:75", "2:0"});
     QVERIFY(screen);
-    press(screen);
+    QVERIFY(press(screen));
 
     QCOMPARE(s.messageTexts(), QStringList{kBadSeconds});
     QCOMPARE(s.listLines(), QStringList{"4:30"});
@@ -443,23 +445,23 @@ void Test_remaining::secondRowFailureKeepsWhatWasDone()
     QVERIFY(!s.main->gokei->isVisible());
     QVERIFY(s.main->nokori->isVisible());
     QCOMPARE(guitest::screen(ScreenId::Entry), screen);
-    QCOMPARE(screen->focusWidget(), screen->secondBox(1));
-    QCOMPARE(screen->secondBox(1)->text(), QStringLiteral("75"));
-    QCOMPARE(screen->minuteBox(2)->text(), QStringLiteral("2"));
+    QCOMPARE(screen->focusWidget(), guitest::secondBox(screen, 1));
+    QCOMPARE(guitest::secondBox(screen, 1)->text(), QStringLiteral("75"));
+    QCOMPARE(guitest::minuteBox(screen, 2)->text(), QStringLiteral("2"));
 }
 
 void Test_remaining::firstRowFailureStillSwitchesMode()
 {
     Session s;
-    guitest::acceptCapacity(s.main, QStringLiteral("46"));
+    QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
     QVERIFY(!s.main->teisei->isEnabled());
     EntryScreen *screen = enterSongs(s, {"-1:0", "4:30"});
     QVERIFY(screen);
-    press(screen);
+    QVERIFY(press(screen));
 
     QCOMPARE(s.messageTexts(), QStringList{kBadMinutes});
-    QCOMPARE(screen->focusWidget(), screen->minuteBox(0));
-    expectMainState(s, {true, true, false, true, true, "46", {}, "", ""});
+    QCOMPARE(screen->focusWidget(), guitest::minuteBox(screen, 0));
+    QVERIFY(expectMainState(s, {true, true, false, true, true, "46", {}, "", ""}));
     QCOMPARE(slotText(s.main, 0), QStringLiteral("-1|0"));
     QCOMPARE(slotText(s.main, 15), QStringLiteral("0|0"));
     QCOMPARE(slotText(s.main, 1), QStringLiteral("|"));
@@ -489,16 +491,16 @@ void Test_remaining::capacityRefusal()
     QFETCH(QString, message);
 
     Session s;
-    primeResult(s);
-    guitest::type(s.main->totaltxt, totaltxt);
+    QVERIFY(primeResult(s));
+    QVERIFY(guitest::type(s.main->totaltxt, totaltxt));
     EntryScreen *screen = enterSongs(s, {"4:30"});
     QVERIFY(screen);
-    QVERIFY(s.main->focusWidget() != s.main->totaltxt);
+    QVERIFY(s.main.window->focusWidget() != s.main->totaltxt);
 
-    press(screen);
+    QVERIFY(press(screen));
 
     QCOMPARE(s.messageTexts(), QStringList{message});
-    QCOMPARE(s.main->focusWidget(), s.main->totaltxt);
+    QCOMPARE(s.main.window->focusWidget(), s.main->totaltxt);
     QCOMPARE(s.messages.front().text3, QStringLiteral("44"));
     QCOMPARE(s.messages.front().text4, QStringLiteral("59"));
     QCOMPARE(s.main->text3->text(), QStringLiteral("44"));
@@ -508,7 +510,7 @@ void Test_remaining::capacityRefusal()
     QCOMPARE(guitest::screen(ScreenId::Entry), screen);
     // Rows unread: the song table keeps the earlier run, blank rows stay empty.
     QCOMPARE(slotText(s.main, 0), QStringLiteral("1|1"));
-    QCOMPARE(screen->minuteBox(1)->text(), QString());
+    QCOMPARE(guitest::minuteBox(screen, 1)->text(), QString());
 }
 
 // Remaining times beyond what the result fields can hold (more than 546:59
@@ -541,11 +543,11 @@ void Test_remaining::remainingBeyondDisplay()
     QFETCH(QString, text4);
 
     Session s;
-    primeResult(s);
-    guitest::type(s.main->totaltxt, totaltxt);
+    QVERIFY(primeResult(s));
+    QVERIFY(guitest::type(s.main->totaltxt, totaltxt));
     EntryScreen *screen = enterSongs(s, rows);
     QVERIFY(screen);
-    press(screen);
+    QVERIFY(press(screen));
 
     QCOMPARE(s.messageTexts(), QStringList{message});
     QCOMPARE(s.messages.front().text3, QStringLiteral("44"));
@@ -561,17 +563,17 @@ void Test_remaining::remainingBeyondDisplay()
 void Test_remaining::failingCarrySlotOnPageTwo()
 {
     Session s;
-    primeResult(s);
+    QVERIFY(primeResult(s));
     EntryScreen *one = guitest::openPageOne(s.main, false, {"1:0", "2:0", "-3:0", "4:0"});
     QVERIFY(one);
     EntryScreen *two = guitest::continueToPageTwo(one);
     QCOMPARE(s.messageTexts(), QStringList{kBadMinutes});
     QVERIFY(two);
-    QCOMPARE(two->minuteText(2), QStringLiteral("-3"));
-    guitest::typeRows(two, {"5:0"});
+    QCOMPARE(guitest::minuteText(two, 2), QStringLiteral("-3"));
+    QVERIFY(guitest::typeRows(two, {"5:0"}));
 
-    QPushButton *pressed = two->button("Command2");
-    guitest::click(pressed);
+    QPushButton *pressed = guitest::button(two, "Command2");
+    QVERIFY(guitest::click(pressed));
     guitest::settle();
 
     QCOMPARE(s.messageTexts(), QStringList({kBadMinutes, kBadMinutes}));
@@ -589,25 +591,26 @@ void Test_remaining::failingCarrySlotOnPageTwo()
 void Test_remaining::correctionScreenCountsFirstPageOnly()
 {
     Session s;
-    guitest::acceptCapacity(s.main, QStringLiteral("46"));
+    QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
     // An earlier total enables 合計の訂正, which this calculation disables.
     EntryScreen *total = guitest::openPageOne(s.main, true);
     QVERIFY(total);
-    press(total);
+    QVERIFY(press(total));
     QVERIFY(s.main->goteisei->isEnabled());
 
     EntryScreen *screen = tavelo::windows::showScreen(ScreenId::Correction);
-    guitest::typeRows(screen, {"10:0", "5:0"});
+    QVERIFY(screen);
+    QVERIFY(guitest::typeRows(screen, {"10:0", "5:0"}));
     for (int slot = 15; slot < 20; ++slot)
-        screen->setSlot(slot, QStringLiteral("3"), QStringLiteral("0"));
+        screen->setSlot(slot, {QStringLiteral("3"), QStringLiteral("0")});
 
-    press(screen);
+    QVERIFY(press(screen));
 
     QCOMPARE(s.messageTexts(), QStringList{});
     QVERIFY(!guitest::screen(ScreenId::Correction));
     // 録音時間入力 stays disabled: only a new capacity enables it again.
-    expectMainState(s, {false, true, false, true, true, "46",
-                        QStringList{"10:00", "5:00"} + zeroLines(13), "31", "0"});
+    QVERIFY(expectMainState(s, {false, true, false, true, true, "46",
+                                QStringList{"10:00", "5:00"} + zeroLines(13), "31", "0"}));
     for (int slot = 15; slot < tavelo::kSlotCount; ++slot)
         QCOMPARE(slotText(s.main, slot), QStringLiteral("0|0"));
 }
@@ -618,24 +621,24 @@ void Test_remaining::correctionScreenCountsFirstPageOnly()
 void Test_remaining::afterTotalModeTheCaptionsReturn()
 {
     Session s;
-    guitest::acceptCapacity(s.main, QStringLiteral("46"));
+    QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
     EntryScreen *screen = guitest::openPageOne(s.main, false, {"-1:0"});
     QVERIFY(screen);
 
     EntryScreen *total = guitest::openPageOne(s.main, true, {"1:0"});
     QVERIFY(total);
-    press(total);
-    expectMainState(s, {false, false, true, false, false, "46", QStringList{"1:00"} + zeroLines(14),
-                        "1", "0"});
+    QVERIFY(press(total));
+    QVERIFY(expectMainState(s, {false, false, true, false, false, "46", QStringList{"1:00"} + zeroLines(14),
+                                "1", "0"}));
 
-    press(screen);
+    QVERIFY(press(screen));
     QCOMPARE(s.messageTexts(), QStringList{kBadMinutes});
-    expectMainState(s, {false, true, true, true, true, "46", {}, "", ""});
+    QVERIFY(expectMainState(s, {false, true, true, true, true, "46", {}, "", ""}));
 
-    guitest::type(screen->minuteBox(0), QStringLiteral("1"));
-    press(screen);
-    expectMainState(s, {false, true, true, true, true, "46", QStringList{"1:00"} + zeroLines(14),
-                        "45", "0"});
+    QVERIFY(guitest::type(guitest::minuteBox(screen, 0), QStringLiteral("1")));
+    QVERIFY(press(screen));
+    QVERIFY(expectMainState(s, {false, true, true, true, true, "46", QStringList{"1:00"} + zeroLines(14),
+                                "45", "0"}));
 }
 
 // Start, capacity 46, a calculation that fits, one that does not: the whole
@@ -643,27 +646,27 @@ void Test_remaining::afterTotalModeTheCaptionsReturn()
 void Test_remaining::typicalSequence()
 {
     Session s;
-    expectMainState(s, {false, false, false, true, true, "", {}, "", ""});
+    QVERIFY(expectMainState(s, {false, false, false, true, true, "", {}, "", ""}));
 
-    guitest::acceptCapacity(s.main, QStringLiteral("46"));
-    expectMainState(s, {true, false, false, true, true, "46", {}, "", ""});
+    QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
+    QVERIFY(expectMainState(s, {true, false, false, true, true, "46", {}, "", ""}));
 
     EntryScreen *screen = guitest::openPageOne(s.main, false, {"4:30", "3:45"});
     QVERIFY(screen);
-    press(screen);
+    QVERIFY(press(screen));
     QVERIFY(!guitest::screen(ScreenId::Entry));
-    expectMainState(s, {true, true, false, true, true, "46",
-                        QStringList{"4:30", "3:45"} + zeroLines(13), "37", "45"});
+    QVERIFY(expectMainState(s, {true, true, false, true, true, "46",
+                                QStringList{"4:30", "3:45"} + zeroLines(13), "37", "45"}));
 
     screen = guitest::openPageOne(s.main, false, {"40:0", "", "10:0"});
     QVERIFY(screen);
-    press(screen);
+    QVERIFY(press(screen));
     QCOMPARE(guitest::screen(ScreenId::Entry), screen);
     QCOMPARE(s.messageTexts(), QStringList{kOverCapacity});
     QCOMPARE(s.messages.front().text3, QStringLiteral("-4"));
     QCOMPARE(s.messages.front().text4, QStringLiteral("0"));
-    expectMainState(s, {true, true, false, true, true, "46",
-                        QStringList{"40:00", "0:00", "10:00"} + zeroLines(12), "0", "0"});
+    QVERIFY(expectMainState(s, {true, true, false, true, true, "46",
+                                QStringList{"40:00", "0:00", "10:00"} + zeroLines(12), "0", "0"}));
 }
 
 GUITEST_MAIN(Test_remaining)

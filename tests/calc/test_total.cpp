@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // 合計時間を出す on the three total-mode screens, driven through the real
 // buttons and boxes, and the modes of the main window over a whole session.
 
@@ -22,7 +23,6 @@ using guitest::verifyFixedControls;
 using guitest::zeroLines;
 using tavelo::EntryScreen;
 using tavelo::ScreenId;
-using tavelo::TaveloForm;
 
 namespace {
 
@@ -32,7 +32,7 @@ namespace {
 QStringList storedRows(const QStringList &pageOne, const QStringList &pageTwo)
 {
     QStringList texts;
-    for (int i = 0; i < tavelo::SongTable::kSlots; ++i) {
+    for (int i = 0; i < tavelo::kSlotCount; ++i) {
         const QStringList &page = i < 15 ? pageOne : pageTwo;
         const QString row = page.value(i % 15);
         texts << (row.isEmpty() ? QStringLiteral("0|0") : QString(row).replace(QLatin1Char(':'), QLatin1Char('|')));
@@ -41,7 +41,7 @@ QStringList storedRows(const QStringList &pageOne, const QStringList &pageTwo)
 }
 
 // The mode of the main window in one line, so a whole state compares at once.
-QString modeLine(const TaveloForm *main)
+QString modeLine(const guitest::MainView &main)
 {
     auto onOff = [](const QWidget *w) { return w->isEnabled() ? QStringLiteral("on") : QStringLiteral("off"); };
     const bool tapeShown = main->label1->isVisible() && main->totaltxt->isVisible() && main->label2->isVisible();
@@ -70,18 +70,19 @@ EntryScreen *openTotalEntry(Session &s, const QStringList &rows = {})
 }
 
 // A successful calculation of rows typed on the page-1 screen of a mode.
-void pageOneRun(Session &s, bool total, const QStringList &rows)
+[[nodiscard]] bool pageOneRun(Session &s, bool total, const QStringList &rows)
 {
     const ScreenId pageOne = guitest::modeOf(s.main, total).pageOne;
     EntryScreen *entry = guitest::openPageOne(s.main, total, rows);
-    QVERIFY(entry);
-    press(entry);
-    QVERIFY(!screen(pageOne));
+    GUITEST_VERIFY(entry);
+    GUITEST_VERIFY(press(entry));
+    GUITEST_VERIFY(!screen(pageOne));
+    return true;
 }
 
 // A successful remaining time from NyuryokuForm, or total from NyuryokuForm4.
-void remainingRun(Session &s, const QStringList &rows) { pageOneRun(s, false, rows); }
-void totalRun(Session &s, const QStringList &rows) { pageOneRun(s, true, rows); }
+[[nodiscard]] bool remainingRun(Session &s, const QStringList &rows) { return pageOneRun(s, false, rows); }
+[[nodiscard]] bool totalRun(Session &s, const QStringList &rows) { return pageOneRun(s, true, rows); }
 
 }  // namespace
 
@@ -146,10 +147,10 @@ void Test_total::workedExamples()
         entry = guitest::continueToPageTwo(entry);
         QVERIFY(!screen(ScreenId::TotalEntry));
         QVERIFY(entry);
-        guitest::typeRows(entry, pageTwo);
+        QVERIFY(guitest::typeRows(entry, pageTwo));
     }
-    const ScreenId id = entry->description().id;
-    press(entry);
+    const ScreenId id = entry->id();
+    QVERIFY(press(entry));
 
     QCOMPARE(s.messageTexts(), QStringList{});
     QCOMPARE(s.listLines(), list);
@@ -229,7 +230,7 @@ void Test_total::rowCases()
     Session s;
     EntryScreen *entry = openTotalEntry(s, rows);
     QVERIFY(entry);
-    press(entry);
+    QVERIFY(press(entry));
 
     QCOMPARE(s.messageTexts(), message.isEmpty() ? QStringList{} : QStringList{message});
     QCOMPARE(s.listLines(), list);
@@ -243,7 +244,7 @@ void Test_total::rowCases()
     QCOMPARE(screen(ScreenId::TotalEntry), entry);
     QVERIFY(entry->isVisible());
     if (failSlot >= 0) {
-        QWidget *box = failMinutes ? entry->minuteBox(failSlot) : entry->secondBox(failSlot);
+        QWidget *box = failMinutes ? guitest::minuteBox(entry, failSlot) : guitest::secondBox(entry, failSlot);
         QCOMPARE(entry->focusWidget(), box);
         // The failing row is stored as typed; its partner slot on page 2 is "0".
         const QString typed = rows.at(failSlot);
@@ -259,23 +260,23 @@ void Test_total::blankRowsBecomeZeroUpToTheFailingRow()
     // row 6 empty and never reached.
     EntryScreen *entry = openTotalEntry(s, {"4:30", "", "5:", ":20", "1:75"});
     QVERIFY(entry);
-    press(entry);
+    QVERIFY(press(entry));
 
     QCOMPARE(s.messageTexts(), QStringList{kBadSeconds});
-    QCOMPARE(entry->focusWidget(), entry->secondBox(4));
+    QCOMPARE(entry->focusWidget(), guitest::secondBox(entry, 4));
     QCOMPARE(s.listLines(), (QStringList{"4:30", "0:00", "0:00", "0:00"}));
     for (int slot = 1; slot <= 3; ++slot) {
-        QCOMPARE(entry->minuteBox(slot)->text(), QStringLiteral("0"));
-        QCOMPARE(entry->secondBox(slot)->text(), QStringLiteral("0"));
+        QCOMPARE(guitest::minuteBox(entry, slot)->text(), QStringLiteral("0"));
+        QCOMPARE(guitest::secondBox(entry, slot)->text(), QStringLiteral("0"));
     }
-    QCOMPARE(entry->minuteBox(5)->text(), QString());
+    QCOMPARE(guitest::minuteBox(entry, 5)->text(), QString());
     const QStringList songs = songTable(s.main);
     QCOMPARE(songs.mid(0, 6), (QStringList{"4|30", "0|0", "0|0", "0|0", "1|75", "|"}));
     QCOMPARE(songs.mid(15, 6), (QStringList{"0|0", "0|0", "0|0", "0|0", "0|0", "|"}));
 
     // Corrected, the same screen totals: the blank rows now count as 0:00.
-    guitest::type(entry->secondBox(4), QStringLiteral("15"));
-    press(entry);
+    QVERIFY(guitest::type(guitest::secondBox(entry, 4), QStringLiteral("15")));
+    QVERIFY(press(entry));
     QCOMPARE(s.messageTexts().size(), 1);
     QCOMPARE(s.listLines(), QStringList({"4:30", "0:00", "0:00", "0:00", "1:15"}) + zeroLines(10));
     QCOMPARE(s.main->text3->text(), QStringLiteral("5"));
@@ -304,22 +305,22 @@ void Test_total::secondRowFailureKeepsWhatWasDone()
 
     Session s;
     if (fromRemainingMode) {
-        guitest::acceptCapacity(s.main, QStringLiteral("46"));
-        remainingRun(s, {"4:30"});
+        QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
+        QVERIFY(remainingRun(s, {"4:30"}));
         QCOMPARE(s.main->text3->text(), QStringLiteral("41"));
         QCOMPARE(s.main->text4->text(), QStringLiteral("30"));
         QVERIFY(s.main->teisei->isEnabled());
     } else {
-        totalRun(s, {"1:05"});
+        QVERIFY(totalRun(s, {"1:05"}));
         QCOMPARE(s.main->text3->text(), QStringLiteral("1"));
     }
 
     EntryScreen *entry = openTotalEntry(s, {"4:30", "3:75"});
     QVERIFY(entry);
-    press(entry);
+    QVERIFY(press(entry));
 
     QCOMPARE(s.messageTexts(), QStringList{kBadSeconds});
-    QCOMPARE(entry->focusWidget(), entry->secondBox(1));
+    QCOMPARE(entry->focusWidget(), guitest::secondBox(entry, 1));
     QCOMPARE(screen(ScreenId::TotalEntry), entry);
     QCOMPARE(s.listLines(), QStringList{"4:30"});
     const QStringList songs = songTable(s.main);
@@ -337,7 +338,7 @@ void Test_total::secondRowFailureKeepsWhatWasDone()
     QVERIFY(!s.main->nyuryoku->isEnabled());
     QVERIFY(!s.main->teisei->isEnabled());
     QVERIFY(s.main->goteisei->isEnabled());
-    verifyFixedControls(s.main);
+    QVERIFY(verifyFixedControls(s.main));
 }
 
 void Test_total::correctionScreenCountsItsOwnRowsOnly()
@@ -348,18 +349,18 @@ void Test_total::correctionScreenCountsItsOwnRowsOnly()
     QVERIFY(entry);
     EntryScreen *page2 = guitest::continueToPageTwo(entry);
     QVERIFY(page2);
-    guitest::typeRows(page2, repeated("2:20", 15));
-    press(page2);
+    QVERIFY(guitest::typeRows(page2, repeated("2:20", 15)));
+    QVERIFY(press(page2));
     QCOMPARE(s.main->text3->text(), QStringLiteral("52"));
     QCOMPARE(s.main->text4->text(), QStringLiteral("30"));
     QCOMPARE(s.listLines(), repeated("1:10", 15) + repeated("2:20", 15));
 
-    click(s.main->goteisei);
+    QVERIFY(click(s.main->goteisei));
     EntryScreen *correction = screen(ScreenId::TotalCorrection);
     QVERIFY(correction);
-    QCOMPARE(correction->minuteText(15), QStringLiteral("2"));
-    QCOMPARE(correction->secondText(29), QStringLiteral("20"));
-    press(correction);
+    QCOMPARE(guitest::minuteText(correction, 15), QStringLiteral("2"));
+    QCOMPARE(guitest::secondText(correction, 29), QStringLiteral("20"));
+    QVERIFY(press(correction));
 
     QCOMPARE(s.messageTexts(), QStringList{});
     QVERIFY(!screen(ScreenId::TotalCorrection));
@@ -384,16 +385,16 @@ void Test_total::failingCarrySlotOnPageTwo()
     QCOMPARE(s.messageTexts(), QStringList{kBadSeconds});
     QCOMPARE(screen(ScreenId::TotalEntry), entry);
     QVERIFY(page2);
-    QCOMPARE(page2->secondText(3), QStringLiteral("75"));
+    QCOMPARE(guitest::secondText(page2, 3), QStringLiteral("75"));
 
-    guitest::typeRows(page2, {"6:00"});
-    QPushButton *calculate = page2->button("Command2");
+    QVERIFY(guitest::typeRows(page2, {"6:00"}));
+    QPushButton *calculate = guitest::button(page2, "Command2");
     if (byEnter) {
-        QCOMPARE(page2->focusWidget(), page2->secondBox(15));
-        QTest::keyClick(page2->secondBox(15), Qt::Key_Return);
+        QCOMPARE(page2->focusWidget(), guitest::secondBox(page2, 15));
+        QTest::keyClick(guitest::secondBox(page2, 15), Qt::Key_Return);
         settle();
     } else {
-        press(page2);
+        QVERIFY(press(page2));
     }
 
     QCOMPARE(s.messageTexts(), (QStringList{kBadSeconds, kBadSeconds}));
@@ -411,31 +412,31 @@ void Test_total::failingCarrySlotOnPageTwo()
 void Test_total::typicalSequence()
 {
     Session s;
-    TaveloForm *main = s.main;
+    const guitest::MainView &main = s.main;
     const QString zeros13 = zeroLines(13).join(QLatin1Char(','));
 
     // Start.
     QCOMPARE(modeLine(main), QStringLiteral("Nyuryoku=off Teisei=off Goteisei=off tape=shown Totaltxt= "
                                             "caption=テープの残り時間は List1=[] result=/"));
-    verifyFixedControls(main);
+    QVERIFY(verifyFixedControls(main));
 
     // Tape capacity accepted.
-    guitest::acceptCapacity(main, QStringLiteral("46"));
+    QVERIFY(guitest::acceptCapacity(main, QStringLiteral("46")));
     QCOMPARE(modeLine(main), QStringLiteral("Nyuryoku=on Teisei=off Goteisei=off tape=shown Totaltxt=46 "
                                             "caption=テープの残り時間は List1=[] result=/"));
-    verifyFixedControls(main);
+    QVERIFY(verifyFixedControls(main));
 
     // Successful remaining-time calculation: 2760 - 495 = 2265 seconds.
-    remainingRun(s, {"4:30", "3:45"});
+    QVERIFY(remainingRun(s, {"4:30", "3:45"}));
     QCOMPARE(modeLine(main), QStringLiteral("Nyuryoku=on Teisei=on Goteisei=off tape=shown Totaltxt=46 "
                                             "caption=テープの残り時間は List1=[4:30,3:45,%1] result=37/45")
                                  .arg(zeros13));
-    verifyFixedControls(main);
+    QVERIFY(verifyFixedControls(main));
 
     // Songs that exceed the tape: -240 seconds behind the message, then 0 and 0.
     EntryScreen *entry = guitest::openPageOne(main, false, {"40:00", "10:00"});
     QVERIFY(entry);
-    press(entry);
+    QVERIFY(press(entry));
     QCOMPARE(s.messageTexts(), QStringList{kOverCapacity});
     QCOMPARE(s.messages.at(0).text3, QStringLiteral("-4"));
     QCOMPARE(s.messages.at(0).text4, QStringLiteral("0"));
@@ -443,29 +444,29 @@ void Test_total::typicalSequence()
     QCOMPARE(modeLine(main), QStringLiteral("Nyuryoku=on Teisei=on Goteisei=off tape=shown Totaltxt=46 "
                                             "caption=テープの残り時間は List1=[40:00,10:00,%1] result=0/0")
                                  .arg(zeros13));
-    verifyFixedControls(main);
-    press(entry, "Command3");
+    QVERIFY(verifyFixedControls(main));
+    QVERIFY(press(entry, "Command3"));
     QVERIFY(!screen(ScreenId::Entry));
 
     // Successful total-time calculation.
-    totalRun(s, {"4:30", "3:45", "10:50"});
+    QVERIFY(totalRun(s, {"4:30", "3:45", "10:50"}));
     QCOMPARE(modeLine(main), QStringLiteral("Nyuryoku=off Teisei=off Goteisei=on tape=hidden Totaltxt=46 "
                                             "caption=収録時間の合計は List1=[4:30,3:45,10:50,%1] result=19/5")
                                  .arg(zeroLines(12).join(QLatin1Char(','))));
-    verifyFixedControls(main);
+    QVERIFY(verifyFixedControls(main));
 
     // Tape capacity accepted again: back to remaining mode, 訂正 as it was,
     // the song table untouched.
-    guitest::acceptCapacity(main, QStringLiteral("50"));
+    QVERIFY(guitest::acceptCapacity(main, QStringLiteral("50")));
     QCOMPARE(modeLine(main), QStringLiteral("Nyuryoku=on Teisei=off Goteisei=off tape=shown Totaltxt=50 "
                                             "caption=テープの残り時間は List1=[] result=/"));
-    verifyFixedControls(main);
+    QVERIFY(verifyFixedControls(main));
     QCOMPARE(songTable(main).mid(0, 3), (QStringList{"4|30", "3|45", "10|50"}));
 
     // Once more in remaining mode: a new capacity leaves an enabled 訂正 enabled.
-    remainingRun(s, {"1:00"});
+    QVERIFY(remainingRun(s, {"1:00"}));
     QVERIFY(main->teisei->isEnabled());
-    guitest::acceptCapacity(main, QStringLiteral("60"));
+    QVERIFY(guitest::acceptCapacity(main, QStringLiteral("60")));
     QCOMPARE(modeLine(main), QStringLiteral("Nyuryoku=on Teisei=on Goteisei=off tape=shown Totaltxt=60 "
                                             "caption=テープの残り時間は List1=[] result=/"));
     QCOMPARE(s.messageTexts().size(), 1);
@@ -504,29 +505,30 @@ void Test_total::remainingFromScreenLeftOpenDuringTotal()
     const auto id = ScreenId(screenId);
 
     Session s;
-    guitest::acceptCapacity(s.main, QStringLiteral("46"));
+    QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
     EntryScreen *open = nullptr;
     if (id == ScreenId::Correction) {
-        remainingRun(s, {"4:30"});
-        click(s.main->teisei);
+        QVERIFY(remainingRun(s, {"4:30"}));
+        QVERIFY(click(s.main->teisei));
     } else {
         EntryScreen *entry = guitest::openPageOne(s.main, false, {"4:30"});
+        QVERIFY(entry);
         if (id == ScreenId::Page2)
-            guitest::typeRows(guitest::continueToPageTwo(entry), {"1:00"});
+            QVERIFY(guitest::typeRows(guitest::continueToPageTwo(entry), {"1:00"}));
     }
     open = screen(id);
     QVERIFY(open);
-    QLineEdit *failingBox = open->secondBox(tavelo::firstVisibleSlot(open->description()));
+    QLineEdit *failingBox = guitest::secondBox(open, guitest::firstVisibleSlot(open));
     if (failing)
-        guitest::type(failingBox, QStringLiteral("75"));
+        QVERIFY(guitest::type(failingBox, QStringLiteral("75")));
 
     // A total runs while the remaining-mode screen stands open.
-    totalRun(s, {"10:00"});
+    QVERIFY(totalRun(s, {"10:00"}));
     QVERIFY(s.main->gokei->isVisible());
     QVERIFY(s.main->goteisei->isEnabled());
     QCOMPARE(screen(id), open);
 
-    press(open);
+    QVERIFY(press(open));
     if (failing) {
         QCOMPARE(s.messageTexts(), QStringList{kBadSeconds});
         QCOMPARE(screen(id), open);
@@ -539,7 +541,7 @@ void Test_total::remainingFromScreenLeftOpenDuringTotal()
     QString state = modeLine(s.main);
     state.remove(QRegularExpression(QStringLiteral(" List1=\\[[^\\]]*\\]")));
     QCOMPARE(state, expected);
-    verifyFixedControls(s.main);
+    QVERIFY(verifyFixedControls(s.main));
 }
 
 void Test_total::remainingFailingAtFirstRow_data()
@@ -562,15 +564,15 @@ void Test_total::remainingFailingAtFirstRow()
     QFETCH(QString, message);
 
     Session s;
-    guitest::acceptCapacity(s.main, QStringLiteral("46"));
+    QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
     if (earlierResult)
-        remainingRun(s, {"4:30", "3:45"});
+        QVERIFY(remainingRun(s, {"4:30", "3:45"}));
     const QString text3 = s.main->text3->text();
     const QString text4 = s.main->text4->text();
 
     EntryScreen *entry = guitest::openPageOne(s.main, false, {row, "2:00"});
     QVERIFY(entry);
-    press(entry);
+    QVERIFY(press(entry));
 
     QCOMPARE(s.messageTexts(), QStringList{message});
     QCOMPARE(screen(ScreenId::Entry), entry);
@@ -581,7 +583,7 @@ void Test_total::remainingFailingAtFirstRow()
     QVERIFY(s.main->nokori->isVisible());
     QCOMPARE(s.main->text3->text(), text3);
     QCOMPARE(s.main->text4->text(), text4);
-    verifyFixedControls(s.main);
+    QVERIFY(verifyFixedControls(s.main));
 }
 
 GUITEST_MAIN(Test_total)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // 続けて入力 and 次画面を訂正, driven through the real buttons: what reaches the
 // page-2 screen slot by slot, what the source screen shows, where the focus
 // goes, which screens stay open, and that the main window and its song table
@@ -23,12 +24,11 @@ using tavelo::kSlotCount;
 namespace {
 
 // Remaining mode needs a tape capacity before 録音時間入力 can be pressed.
-// Returns the screens of the mode.
-Mode startMode(Session &s, bool totalMode)
+[[nodiscard]] bool startMode(Session &s, bool totalMode)
 {
     if (!totalMode)
-        guitest::acceptCapacity(s.main, QStringLiteral("46"));
-    return guitest::modeOf(s.main, totalMode);
+        GUITEST_VERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
+    return true;
 }
 
 // A column "totalMode" with a row for page 2 of each mode and what the main
@@ -82,7 +82,8 @@ void Test_handoff::continueCarriesRowsAsTyped()
                            " 3 :4", "5:5", "6:06", "7:7", "8:8", "9:9", "10:10"};
 
     Session s;
-    const Mode mode = startMode(s, totalMode);
+    QVERIFY(startMode(s, totalMode));
+    const Mode mode = guitest::modeOf(s.main, totalMode);
     EntryScreen *one = guitest::openPageOne(s.main, totalMode, rows);
     QVERIFY(one);
     const QStringList before = mainSnapshot(s.main);
@@ -130,7 +131,8 @@ void Test_handoff::continueStopsAtFailingRow()
     QFETCH(bool, minuteBox);
 
     Session s;
-    const Mode mode = startMode(s, totalMode);
+    QVERIFY(startMode(s, totalMode));
+    const Mode mode = guitest::modeOf(s.main, totalMode);
     EntryScreen *first = guitest::openPageOne(s.main, totalMode, repeated("1:0", kRowsPerPage));
     QVERIFY(first);
     EntryScreen *two = guitest::continueToPageTwo(first);
@@ -139,16 +141,16 @@ void Test_handoff::continueStopsAtFailingRow()
 
     EntryScreen *one = guitest::openPageOne(s.main, totalMode, repeated("2:0", kRowsPerPage));
     QVERIFY(one);
-    typeRow(one, slot, minutes, seconds);
+    QVERIFY(typeRow(one, slot, minutes, seconds));
     const QStringList before = mainSnapshot(s.main);
 
-    press(one, "Command1");
+    QVERIFY(press(one, "Command1"));
 
     QCOMPARE(s.messageTexts(), QStringList{message});
     QCOMPARE(guitest::screen(mode.pageOne), one);
     QCOMPARE(guitest::screen(mode.pageTwo), two);
     QVERIFY(two->isVisible());
-    QCOMPARE(one->focusWidget(), minuteBox ? one->minuteBox(slot) : one->secondBox(slot));
+    QCOMPARE(one->focusWidget(), minuteBox ? guitest::minuteBox(one, slot) : guitest::secondBox(one, slot));
     for (int k = 0; k < kRowsPerPage; ++k) {
         const QString want = k < slot ? QStringLiteral("2|0")
                              : k == slot ? minutes + QLatin1Char('|') + seconds
@@ -158,8 +160,8 @@ void Test_handoff::continueStopsAtFailingRow()
     QCOMPARE(mainSnapshot(s.main), before);
 
     // Corrected, the second click carries all fifteen rows and closes page 1.
-    typeRow(one, slot, QStringLiteral("2"), QStringLiteral("15"));
-    press(one, "Command1");
+    QVERIFY(typeRow(one, slot, QStringLiteral("2"), QStringLiteral("15")));
+    QVERIFY(press(one, "Command1"));
     QCOMPARE(s.messageTexts(), QStringList{message});
     QVERIFY(!guitest::screen(mode.pageOne));
     QCOMPARE(guitest::screen(mode.pageTwo), two);
@@ -181,7 +183,8 @@ void Test_handoff::pageTwoMeetsFailingCarrySlot()
     QFETCH(bool, totalMode);
 
     Session s;
-    const Mode mode = startMode(s, totalMode);
+    QVERIFY(startMode(s, totalMode));
+    const Mode mode = guitest::modeOf(s.main, totalMode);
     EntryScreen *one = guitest::openPageOne(s.main, totalMode, {"4:30", "3:45", "2:0", "3:75", "1:0"});
     QVERIFY(one);
     EntryScreen *two = guitest::continueToPageTwo(one);
@@ -189,8 +192,8 @@ void Test_handoff::pageTwoMeetsFailingCarrySlot()
     QVERIFY(two);
     QCOMPARE(slotText(two, 3), QStringLiteral("3|75"));
 
-    QPushButton *pressed = two->button("Command2");
-    guitest::click(pressed);
+    QPushButton *pressed = guitest::button(two, "Command2");
+    QVERIFY(guitest::click(pressed));
     guitest::settle();
 
     QCOMPARE(s.messageTexts(), QStringList({kBadSeconds, kBadSeconds}));
@@ -218,23 +221,24 @@ void Test_handoff::continueKeepsTypedPageTwoRows()
     QFETCH(QString, text4);
 
     Session s;
-    const Mode mode = startMode(s, totalMode);
+    QVERIFY(startMode(s, totalMode));
+    const Mode mode = guitest::modeOf(s.main, totalMode);
     EntryScreen *first = guitest::openPageOne(s.main, totalMode);
     QVERIFY(first);
     EntryScreen *two = guitest::continueToPageTwo(first);
     QVERIFY(two);
-    guitest::typeRows(two, repeated("1:01", kRowsPerPage));
+    QVERIFY(guitest::typeRows(two, repeated("1:01", kRowsPerPage)));
 
     EntryScreen *one = guitest::openPageOne(s.main, totalMode, repeated("2:0", kRowsPerPage));
     QVERIFY(one);
-    press(one, "Command1");
+    QVERIFY(press(one, "Command1"));
 
     QCOMPARE(s.messageTexts(), QStringList{});
     QVERIFY(!guitest::screen(mode.pageOne));
     QCOMPARE(guitest::screen(mode.pageTwo), two);
     QCOMPARE(slotTexts(two), repeated("2|0", kRowsPerPage) + repeated("1|01", kRowsPerPage));
 
-    press(two);
+    QVERIFY(press(two));
     QCOMPARE(s.messageTexts(), QStringList{});
     QCOMPARE(s.listLines(), repeated("2:00", kRowsPerPage) + repeated("1:01", kRowsPerPage));
     QCOMPARE(s.main->text3->text(), text3);
@@ -266,13 +270,13 @@ void Test_handoff::continueWithHalfEmptyRow()
     QFETCH(bool, laterFailure);
 
     Session s;
-    startMode(s, false);
+    QVERIFY(startMode(s, false));
     EntryScreen *one = guitest::openPageOne(s.main, false, {"4:30"});
     QVERIFY(one);
-    typeRow(one, 1, minutes, seconds);
-    typeRow(one, 2, QStringLiteral("3"), QStringLiteral("45"));
+    QVERIFY(typeRow(one, 1, minutes, seconds));
+    QVERIFY(typeRow(one, 2, QStringLiteral("3"), QStringLiteral("45")));
     if (laterFailure)
-        typeRow(one, 3, QStringLiteral("-1"), QStringLiteral("0"));
+        QVERIFY(typeRow(one, 3, QStringLiteral("-1"), QStringLiteral("0")));
 
     EntryScreen *two = guitest::continueToPageTwo(one);
     QVERIFY(two);
@@ -292,9 +296,9 @@ void Test_handoff::continueWithHalfEmptyRow()
     }
     QCOMPARE(s.messageTexts(), QStringList{kBadMinutes});
     QCOMPARE(guitest::screen(ScreenId::Entry), one);
-    QCOMPARE(one->focusWidget(), one->minuteBox(3));
-    QCOMPARE(one->minuteBox(1)->text(), minutes);
-    QCOMPARE(one->secondBox(1)->text(), seconds);
+    QCOMPARE(one->focusWidget(), guitest::minuteBox(one, 3));
+    QCOMPARE(guitest::minuteBox(one, 1)->text(), minutes);
+    QCOMPARE(guitest::secondBox(one, 1)->text(), seconds);
     QCOMPARE(slotText(s.main, 4), QStringLiteral("|"));
 }
 
@@ -317,16 +321,18 @@ void Test_handoff::correctNextWithEmptySecond()
     QFETCH(bool, laterFailure);
 
     Session s;
-    const Mode mode = startMode(s, totalMode);
+    QVERIFY(startMode(s, totalMode));
+    const Mode mode = guitest::modeOf(s.main, totalMode);
     const QStringList before = mainSnapshot(s.main);
     EntryScreen *source = tavelo::windows::showScreen(mode.correction);
-    guitest::typeRows(source, {"4:30", "", "2:15"});
-    guitest::type(source->minuteBox(1), QStringLiteral("3"));
+    QVERIFY(source);
+    QVERIFY(guitest::typeRows(source, {"4:30", "", "2:15"}));
+    QVERIFY(guitest::type(guitest::minuteBox(source, 1), QStringLiteral("3")));
     if (laterFailure)
-        typeRow(source, 4, QStringLiteral("1"), QStringLiteral("60"));
-    source->setSlot(15, QStringLiteral("5"), QStringLiteral("0"));
+        QVERIFY(typeRow(source, 4, QStringLiteral("1"), QStringLiteral("60")));
+    source->setSlot(15, {QStringLiteral("5"), QStringLiteral("0")});
 
-    press(source, "Command4");
+    QVERIFY(press(source, "Command4"));
 
     EntryScreen *two = guitest::screen(mode.pageTwo);
     QVERIFY(two);
@@ -339,13 +345,13 @@ void Test_handoff::correctNextWithEmptySecond()
     if (!laterFailure) {
         QCOMPARE(s.messageTexts(), QStringList{});
         QVERIFY(!guitest::screen(mode.correction));
-        QCOMPARE(two->minuteBox(15)->text(), QStringLiteral("5"));
-        QCOMPARE(two->secondBox(15)->text(), QStringLiteral("0"));
+        QCOMPARE(guitest::minuteBox(two, 15)->text(), QStringLiteral("5"));
+        QCOMPARE(guitest::secondBox(two, 15)->text(), QStringLiteral("0"));
         return;
     }
     QCOMPARE(s.messageTexts(), QStringList{kBadSeconds});
     QCOMPARE(guitest::screen(mode.correction), source);
-    QCOMPARE(source->focusWidget(), source->secondBox(4));
+    QCOMPARE(source->focusWidget(), guitest::secondBox(source, 4));
     QCOMPARE(slotText(source, 1), QStringLiteral("0|0"));
     QCOMPARE(slotText(source, 3), QStringLiteral("0|0"));
     QCOMPARE(slotText(source, 4), QStringLiteral("1|60"));
@@ -366,34 +372,36 @@ void Test_handoff::correctNextOverwritesAllSlots()
     QFETCH(bool, totalMode);
 
     Session s;
-    const Mode mode = startMode(s, totalMode);
+    QVERIFY(startMode(s, totalMode));
+    const Mode mode = guitest::modeOf(s.main, totalMode);
     EntryScreen *one = guitest::openPageOne(s.main, totalMode, repeated("9:9", kRowsPerPage));
     QVERIFY(one);
     EntryScreen *two = guitest::continueToPageTwo(one);
     QVERIFY(two);
-    guitest::typeRows(two, repeated("8:8", kRowsPerPage));
+    QVERIFY(guitest::typeRows(two, repeated("8:8", kRowsPerPage)));
 
     EntryScreen *source = tavelo::windows::showScreen(mode.correction);
+    QVERIFY(source);
     for (int slot = 0; slot < kSlotCount; ++slot) {
         if (slot == 3 || slot == 20)
             continue;  // left empty
         const QString minutes = QString::number(slot);
         const QString seconds = QStringLiteral("0%1").arg(slot % 6);
-        if (source->minuteBox(slot))
-            typeRow(source, slot, minutes, seconds);
+        if (guitest::minuteBox(source, slot))
+            QVERIFY(typeRow(source, slot, minutes, seconds));
         else
-            source->setSlot(slot, minutes, seconds);
+            source->setSlot(slot, {minutes, seconds});
     }
     const QStringList expected = slotTexts(source);
     QCOMPARE(expected.at(20), QStringLiteral("|"));
 
-    press(source, "Command4");
+    QVERIFY(press(source, "Command4"));
 
     QCOMPARE(s.messageTexts(), QStringList{});
     QVERIFY(!guitest::screen(mode.correction));
     QCOMPARE(guitest::screen(mode.pageTwo), two);
     QCOMPARE(slotTexts(two), expected);
-    QCOMPARE(two->minuteBox(29)->text(), QStringLiteral("29"));
+    QCOMPARE(guitest::minuteBox(two, 29)->text(), QStringLiteral("29"));
 }
 
 // The page-1 screen and the correction screen are open together and both
@@ -415,21 +423,24 @@ void Test_handoff::laterHandOffWins()
     QFETCH(QStringList, expected);
 
     Session s;
-    startMode(s, false);
+    QVERIFY(startMode(s, false));
     EntryScreen *entry = guitest::openPageOne(s.main, false, repeated("1:0", kRowsPerPage));
     QVERIFY(entry);
     EntryScreen *correction = tavelo::windows::showScreen(ScreenId::Correction);
-    guitest::typeRows(correction, repeated("2:0", kRowsPerPage));
+    QVERIFY(correction);
+    QVERIFY(guitest::typeRows(correction, repeated("2:0", kRowsPerPage)));
     for (int slot = kRowsPerPage; slot < kSlotCount; ++slot)
-        correction->setSlot(slot, QStringLiteral("3"), QStringLiteral("0"));
+        correction->setSlot(slot, {QStringLiteral("3"), QStringLiteral("0")});
 
-    QPushButton *firstButton = entryFirst ? entry->button("Command1") : correction->button("Command4");
-    QPushButton *secondButton = entryFirst ? correction->button("Command4") : entry->button("Command1");
-    guitest::click(firstButton);
+    QPushButton *continueButton = guitest::button(entry, "Command1");
+    QPushButton *correctNextButton = guitest::button(correction, "Command4");
+    QPushButton *firstButton = entryFirst ? continueButton : correctNextButton;
+    QPushButton *secondButton = entryFirst ? correctNextButton : continueButton;
+    QVERIFY(guitest::click(firstButton));
     guitest::settle();
     EntryScreen *two = guitest::screen(ScreenId::Page2);
     QVERIFY(two);
-    guitest::click(secondButton);
+    QVERIFY(guitest::click(secondButton));
     guitest::settle();
 
     QCOMPARE(s.messageTexts(), QStringList{});
@@ -445,25 +456,25 @@ void Test_handoff::laterHandOffWins()
 void Test_handoff::correctNextMeetsNegativeCarrySlot()
 {
     Session s;
-    startMode(s, false);
+    QVERIFY(startMode(s, false));
     EntryScreen *one = guitest::openPageOne(s.main, false, repeated("1:0", kRowsPerPage));
     QVERIFY(one);
     EntryScreen *two = guitest::continueToPageTwo(one);
     QVERIFY(two);
-    guitest::typeRows(two, {"2:0", "2:0", "-2:30", "7:7"});
-    press(two);
+    QVERIFY(guitest::typeRows(two, {"2:0", "2:0", "-2:30", "7:7"}));
+    QVERIFY(press(two));
     QCOMPARE(s.messageTexts(), QStringList{kBadMinutes});
     QCOMPARE(slotText(s.main, 17), QStringLiteral("-2|30"));
 
-    guitest::click(s.main->teisei);
+    QVERIFY(guitest::click(s.main->teisei));
     EntryScreen *source = guitest::screen(ScreenId::Correction);
     QVERIFY(source);
     QCOMPARE(slotText(source, 17), QStringLiteral("-2|30"));
-    guitest::type(source->minuteBox(0), QStringLiteral("5"));
+    QVERIFY(guitest::type(guitest::minuteBox(source, 0), QStringLiteral("5")));
     const QStringList before = mainSnapshot(s.main);
 
-    QPushButton *pressed = source->button("Command4");
-    guitest::click(pressed);
+    QPushButton *pressed = guitest::button(source, "Command4");
+    QVERIFY(guitest::click(pressed));
     guitest::settle();
 
     QCOMPARE(s.messageTexts(), QStringList({kBadMinutes, kBadMinutes}));
@@ -472,8 +483,8 @@ void Test_handoff::correctNextMeetsNegativeCarrySlot()
     QCOMPARE(guitest::screen(ScreenId::Page2), two);
     QVERIFY(two->isVisible());
     QCOMPARE(slotText(two, 0), QStringLiteral("5|0"));
-    QCOMPARE(two->minuteBox(17)->text(), QStringLiteral("-2"));
-    QCOMPARE(two->minuteBox(18)->text(), QStringLiteral("7"));  // not reached
+    QCOMPARE(guitest::minuteBox(two, 17)->text(), QStringLiteral("-2"));
+    QCOMPARE(guitest::minuteBox(two, 18)->text(), QStringLiteral("7"));  // not reached
     QCOMPARE(mainSnapshot(s.main), before);
 }
 
@@ -500,25 +511,25 @@ void Test_handoff::handOffLeavesSongTable()
     QFETCH(int, messages);
 
     Session s;
-    startMode(s, false);
+    QVERIFY(startMode(s, false));
     EntryScreen *earlier = guitest::openPageOne(s.main, false, {"4:30", "3:45"});
     QVERIFY(earlier);
-    press(earlier);
+    QVERIFY(press(earlier));
     QCOMPARE(slotText(s.main, 1), QStringLiteral("3|45"));
 
     EntryScreen *source = nullptr;
     if (correct) {
-        guitest::click(s.main->teisei);
+        QVERIFY(guitest::click(s.main->teisei));
         source = guitest::screen(ScreenId::Correction);
         QVERIFY(source);
-        guitest::typeRows(source, rows);
+        QVERIFY(guitest::typeRows(source, rows));
     } else {
         source = guitest::openPageOne(s.main, false, rows);
         QVERIFY(source);
     }
     const QStringList before = mainSnapshot(s.main);
 
-    press(source, correct ? "Command4" : "Command1");
+    QVERIFY(press(source, correct ? "Command4" : "Command1"));
 
     QCOMPARE(int(s.messages.size()), messages);
     QVERIFY(guitest::screen(ScreenId::Page2));
@@ -539,15 +550,16 @@ void Test_handoff::cancelOnPageTwoDiscardsCarriedSongs()
     QFETCH(QString, text4);
 
     Session s;
-    const Mode mode = startMode(s, totalMode);
+    QVERIFY(startMode(s, totalMode));
+    const Mode mode = guitest::modeOf(s.main, totalMode);
     EntryScreen *one = guitest::openPageOne(s.main, totalMode, repeated("3:0", kRowsPerPage));
     QVERIFY(one);
     const QStringList before = mainSnapshot(s.main);
     EntryScreen *two = guitest::continueToPageTwo(one);
     QVERIFY(two);
-    guitest::typeRows(two, {"5:0"});
+    QVERIFY(guitest::typeRows(two, {"5:0"}));
 
-    press(two, "Command3");
+    QVERIFY(press(two, "Command3"));
     QVERIFY(!guitest::screen(mode.pageTwo));
     QCOMPARE(mainSnapshot(s.main), before);
 
@@ -556,8 +568,8 @@ void Test_handoff::cancelOnPageTwoDiscardsCarriedSongs()
     QVERIFY(empty);
     EntryScreen *fresh = guitest::continueToPageTwo(empty);
     QVERIFY(fresh);
-    QCOMPARE(fresh->minuteBox(15)->text(), QString());
-    press(fresh);
+    QCOMPARE(guitest::minuteBox(fresh, 15)->text(), QString());
+    QVERIFY(press(fresh));
     QCOMPARE(s.messageTexts(), QStringList{});
     QCOMPARE(s.listLines(), repeated("0:00", kSlotCount));
     QCOMPARE(s.main->text3->text(), text3);
