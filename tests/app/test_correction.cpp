@@ -42,7 +42,8 @@ QStringList songSlots(int from, int to)
 }
 
 // A successful calculation of rows typed on page 1 (and, when given, on page 2).
-[[nodiscard]] bool calculate(Session &s, bool total, const QStringList &pageOne, const QStringList &pageTwo = {})
+[[nodiscard]] bool calculate(Session &s, bool total, const QStringList &pageOne,
+                             const QStringList &pageTwo = {})
 {
     if (!total && s.main->totaltxt->text().isEmpty())
         GUITEST_VERIFY(guitest::acceptCapacity(s.main, QStringLiteral("300")));
@@ -116,8 +117,10 @@ void Test_correction::twentySongsReachPageTwo_data()
     QTest::addColumn<QString>("second");  // result without song 2 (2:12)
 
     // Songs n = n:(n+10) add up to 13010 seconds; the tape holds 18000.
-    QTest::newRow("NyuryokuForm2 to NyuryokuForm3 to NyuryokuForm2") << false << "83/10" << "85/22";
-    QTest::newRow("NyuryokuForm5 to NyuryokuForm6 to NyuryokuForm5") << true << "216/50" << "214/38";
+    QTest::newRow("NyuryokuForm2 to NyuryokuForm3 to NyuryokuForm2") << false << "83/10"
+                                                                     << "85/22";
+    QTest::newRow("NyuryokuForm5 to NyuryokuForm6 to NyuryokuForm5") << true << "216/50"
+                                                                     << "214/38";
 }
 
 void Test_correction::twentySongsReachPageTwo()
@@ -187,16 +190,46 @@ void Test_correction::zeroSlotsShowEmpty_data()
     QTest::addColumn<QString>("shownMinutes");
     QTest::addColumn<QString>("shownSeconds");
 
-    QTest::newRow("00 and 0") << "00" << "0" << "" << "";
-    QTest::newRow("0.0 and 0 with blanks") << "0.0" << " 0 " << "" << "";
-    QTest::newRow("minus zero") << "-0" << "0" << "" << "";
-    QTest::newRow("0e5 and 0.000") << "0e5" << "0.000" << "" << "";
-    QTest::newRow("0 and 5 kept") << "0" << "5" << "0" << "5";
-    QTest::newRow("3 and 0 kept") << "3" << "0" << "3" << "0";
-    QTest::newRow("05 not reformatted") << "4" << "05" << "4" << "05";
-    QTest::newRow("minutes 0.4 kept") << "0.4" << "0" << "0.4" << "0";
-    QTest::newRow("fractional seconds kept") << "0" << "0.5" << "0" << "0.5";
-    QTest::newRow("full-width zeros") << "０" << "００" << "" << "";
+    QTest::newRow("00 and 0") << "00"
+                              << "0"
+                              << ""
+                              << "";
+    QTest::newRow("0.0 and 0 with blanks") << "0.0"
+                                           << " 0 "
+                                           << ""
+                                           << "";
+    QTest::newRow("minus zero") << "-0"
+                                << "0"
+                                << ""
+                                << "";
+    QTest::newRow("0e5 and 0.000") << "0e5"
+                                   << "0.000"
+                                   << ""
+                                   << "";
+    QTest::newRow("0 and 5 kept") << "0"
+                                  << "5"
+                                  << "0"
+                                  << "5";
+    QTest::newRow("3 and 0 kept") << "3"
+                                  << "0"
+                                  << "3"
+                                  << "0";
+    QTest::newRow("05 not reformatted") << "4"
+                                        << "05"
+                                        << "4"
+                                        << "05";
+    QTest::newRow("minutes 0.4 kept") << "0.4"
+                                      << "0"
+                                      << "0.4"
+                                      << "0";
+    QTest::newRow("fractional seconds kept") << "0"
+                                             << "0.5"
+                                             << "0"
+                                             << "0.5";
+    QTest::newRow("full-width zeros") << "０"
+                                      << "００"
+                                      << ""
+                                      << "";
 }
 
 void Test_correction::zeroSlotsShowEmpty()

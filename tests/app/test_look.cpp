@@ -62,9 +62,12 @@ void Test_look::everyCharacterHasAGlyph()
         const QRawFont raw = QRawFont::fromFont(font);
         QVERIFY2(raw.isValid(), qPrintable(family));
         for (const uint c : text.toUcs4()) {
-            QVERIFY2(raw.supportsCharacter(c),
-                     qPrintable(QStringLiteral("%1 has no glyph for %2 in \"%3\"")
-                                    .arg(family, QString::fromUcs4(reinterpret_cast<const char32_t *>(&c), 1), text)));
+            QVERIFY2(
+                raw.supportsCharacter(c),
+                qPrintable(QStringLiteral("%1 has no glyph for %2 in \"%3\"")
+                               .arg(family,
+                                    QString::fromUcs4(reinterpret_cast<const char32_t *>(&c), 1),
+                                    text)));
         }
     }
 }
@@ -78,7 +81,8 @@ void Test_look::notesFitTheirRectangles()
             if (!label->wordWrap())
                 continue;
             ++notes;
-            const QString where = label->window()->objectName() + QLatin1Char(' ') + label->objectName();
+            const QString where =
+                label->window()->objectName() + QLatin1Char(' ') + label->objectName();
             // Drawn with room to spare below, no ink may fall outside the label.
             QImage ink(label->width(), label->heightForWidth(label->width()) + 10,
                        QImage::Format_ARGB32_Premultiplied);
@@ -121,11 +125,13 @@ void Test_look::latticeIsSharpAtRatioTwo()
     for (int y = 0; y + 1 < image.height(); y += 2) {
         for (int x = 0; x + 1 < image.width(); x += 2, ++blocks) {
             const QRgb c = image.pixel(x, y);
-            if (image.pixel(x + 1, y) != c || image.pixel(x, y + 1) != c || image.pixel(x + 1, y + 1) != c)
+            if (image.pixel(x + 1, y) != c || image.pixel(x, y + 1) != c ||
+                image.pixel(x + 1, y + 1) != c)
                 ++mixed;
         }
     }
-    QVERIFY2(mixed * 20 > blocks, qPrintable(QStringLiteral("%1 of %2 blocks mixed").arg(mixed).arg(blocks)));
+    QVERIFY2(mixed * 20 > blocks,
+             qPrintable(QStringLiteral("%1 of %2 blocks mixed").arg(mixed).arg(blocks)));
 }
 
 void Test_look::windowsAnnounceTheirRoles()
@@ -139,7 +145,8 @@ void Test_look::windowsAnnounceTheirRoles()
         for (QLabel *label : window->findChildren<QLabel *>()) {
             if (!label->wordWrap())
                 continue;
-            const QString name = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+            const QString name =
+                QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
             QVERIFY2(name.startsWith(QStringLiteral("注：")) && !name.contains(QChar(0x3000)),
                      qPrintable(name));
         }

@@ -78,8 +78,9 @@ void Test_mainwindow::startState()
     QVERIFY(!m->goteisei->isEnabled());
 
     // Tape line and result line of remaining mode, every field empty.
-    for (QWidget *w : std::initializer_list<QWidget *>{m->label1, m->totaltxt, m->label2, m->label3, m->list1,
-                                                       m->nokori, m->text3, m->label5, m->text4, m->label6})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{m->label1, m->totaltxt, m->label2, m->label3, m->list1,
+                                          m->nokori, m->text3, m->label5, m->text4, m->label6})
         QVERIFY2(w->isVisible(), qPrintable(w->objectName()));
     QVERIFY(!m->gokei->isVisible());
     QCOMPARE(m->nokori->text(), QStringLiteral("テープの残り時間は"));
@@ -113,23 +114,40 @@ void Test_mainwindow::controls_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QRect>("geometry");
 
-    QTest::newRow("Total") << "Total" << "録音可能時間入力" << twips(720, 3240, 1935, 375);
-    QTest::newRow("Nyuryoku") << "Nyuryoku" << "録音時間入力" << twips(2880, 3240, 1575, 375);
-    QTest::newRow("Teisei") << "Teisei" << "訂正" << twips(4680, 3240, 1455, 375);
-    QTest::newRow("Goukei") << "Goukei" << "収録時間の合計を入力" << twips(720, 3720, 1935, 375);
-    QTest::newRow("Goteisei") << "Goteisei" << "合計の訂正" << twips(2880, 3720, 1575, 375);
-    QTest::newRow("Command3") << "Command3" << "閉じる" << twips(4680, 3720, 1455, 375);
-    QTest::newRow("Label1") << "Label1" << "テープの片面の録音時間は" << twips(1800, 360, 2175, 255);
-    QTest::newRow("Totaltxt") << "Totaltxt" << "" << twips(4080, 360, 375, 270);
-    QTest::newRow("Label2") << "Label2" << "分です。" << twips(4560, 360, 735, 255);
-    QTest::newRow("Label3") << "Label3" << "これまで録音した曲数とテープの時間" << twips(2040, 840, 2895, 255);
-    QTest::newRow("List1") << "List1" << "" << twips(2880, 1320, 1215, 1140);
-    QTest::newRow("Nokori") << "Nokori" << "テープの残り時間は" << twips(1680, 2760, 1695, 255);
-    QTest::newRow("Gokei") << "Gokei" << "収録時間の合計は" << twips(1800, 2760, 1575, 255);
-    QTest::newRow("Text3") << "Text3" << "" << twips(3360, 2760, 375, 270);
-    QTest::newRow("Label5") << "Label5" << "分" << twips(3960, 2760, 255, 255);
-    QTest::newRow("Text4") << "Text4" << "" << twips(4320, 2760, 375, 270);
-    QTest::newRow("Label6") << "Label6" << "秒です。" << twips(4800, 2760, 735, 255);
+    QTest::newRow("Total") << "Total"
+                           << "録音可能時間入力" << twips(720, 3240, 1935, 375);
+    QTest::newRow("Nyuryoku") << "Nyuryoku"
+                              << "録音時間入力" << twips(2880, 3240, 1575, 375);
+    QTest::newRow("Teisei") << "Teisei"
+                            << "訂正" << twips(4680, 3240, 1455, 375);
+    QTest::newRow("Goukei") << "Goukei"
+                            << "収録時間の合計を入力" << twips(720, 3720, 1935, 375);
+    QTest::newRow("Goteisei") << "Goteisei"
+                              << "合計の訂正" << twips(2880, 3720, 1575, 375);
+    QTest::newRow("Command3") << "Command3"
+                              << "閉じる" << twips(4680, 3720, 1455, 375);
+    QTest::newRow("Label1") << "Label1"
+                            << "テープの片面の録音時間は" << twips(1800, 360, 2175, 255);
+    QTest::newRow("Totaltxt") << "Totaltxt"
+                              << "" << twips(4080, 360, 375, 270);
+    QTest::newRow("Label2") << "Label2"
+                            << "分です。" << twips(4560, 360, 735, 255);
+    QTest::newRow("Label3") << "Label3"
+                            << "これまで録音した曲数とテープの時間" << twips(2040, 840, 2895, 255);
+    QTest::newRow("List1") << "List1"
+                           << "" << twips(2880, 1320, 1215, 1140);
+    QTest::newRow("Nokori") << "Nokori"
+                            << "テープの残り時間は" << twips(1680, 2760, 1695, 255);
+    QTest::newRow("Gokei") << "Gokei"
+                           << "収録時間の合計は" << twips(1800, 2760, 1575, 255);
+    QTest::newRow("Text3") << "Text3"
+                           << "" << twips(3360, 2760, 375, 270);
+    QTest::newRow("Label5") << "Label5"
+                            << "分" << twips(3960, 2760, 255, 255);
+    QTest::newRow("Text4") << "Text4"
+                           << "" << twips(4320, 2760, 375, 270);
+    QTest::newRow("Label6") << "Label6"
+                            << "秒です。" << twips(4800, 2760, 735, 255);
 }
 
 void Test_mainwindow::controls()
@@ -139,7 +157,8 @@ void Test_mainwindow::controls()
     QFETCH(QRect, geometry);
 
     Session s;
-    const QList<QWidget *> found = s.main.window->findChildren<QWidget *>(name, Qt::FindDirectChildrenOnly);
+    const QList<QWidget *> found =
+        s.main.window->findChildren<QWidget *>(name, Qt::FindDirectChildrenOnly);
     QCOMPARE(found.size(), 1);
     QWidget *w = found.first();
     QCOMPARE(w->geometry(), geometry);
@@ -173,7 +192,8 @@ void Test_mainwindow::frame()
 
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     const QPoint off = m->frameGeometry().center() - area.center();
-    QVERIFY2(qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1, "the main window stands centred on the screen");
+    QVERIFY2(qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1,
+             "the main window stands centred on the screen");
 }
 
 void Test_mainwindow::tabOrder()
@@ -181,8 +201,9 @@ void Test_mainwindow::tabOrder()
     Session s;
     const auto &m = s.main;
     // The whole order, disabled buttons included.
-    QCOMPARE(focusChain(m->total), (QStringList{"Total", "Nyuryoku", "Teisei", "Goukei", "Goteisei",
-                                                "Command3", "Totaltxt", "Text3", "Text4", "List1"}));
+    QCOMPARE(focusChain(m->total),
+             (QStringList{"Total", "Nyuryoku", "Teisei", "Goukei", "Goteisei", "Command3",
+                          "Totaltxt", "Text3", "Text4", "List1"}));
 
     // At start Tab skips the three disabled buttons and comes round to Total.
     m->total->setFocus();
@@ -191,7 +212,8 @@ void Test_mainwindow::tabOrder()
         QTest::keyClick(m.window->focusWidget(), Qt::Key_Tab);
         visited << m.window->focusWidget()->objectName();
     }
-    QCOMPARE(visited, (QStringList{"Goukei", "Command3", "Totaltxt", "Text3", "Text4", "List1", "Total"}));
+    QCOMPARE(visited,
+             (QStringList{"Goukei", "Command3", "Totaltxt", "Text3", "Text4", "List1", "Total"}));
 }
 
 void Test_mainwindow::resultFieldsReadOnly()
@@ -287,9 +309,12 @@ void Test_mainwindow::enterClicksFocusedButton_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("opens");  // object name of the window expected open, or empty
     QTest::addColumn<int>("endRequests");
-    QTest::newRow("Total") << "Total" << "TotalForm" << 0;
-    QTest::newRow("Goukei") << "Goukei" << "NyuryokuForm4" << 0;
-    QTest::newRow("Command3") << "Command3" << "" << 1;
+    QTest::newRow("Total") << "Total"
+                           << "TotalForm" << 0;
+    QTest::newRow("Goukei") << "Goukei"
+                            << "NyuryokuForm4" << 0;
+    QTest::newRow("Command3") << "Command3"
+                              << "" << 1;
 }
 
 void Test_mainwindow::enterClicksFocusedButton()

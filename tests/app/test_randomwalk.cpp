@@ -21,10 +21,10 @@ namespace {
 
 // Texts a user might type: numbers in and out of range, fractions, blanks,
 // letters, times typed with a colon, full-width digits, huge exponents, emoji.
-const QStringList kOddTexts{
-    "-1",  "60",  "75",   "59.5", "-0.5", "abc",  "1:30",  "1e400", "1e5",  "😀",    "１２",
-    "３０", " ",   " 7 ",  "2.5",  "3.5",  "-0",   "40000", "32767", "0.0",  "99999", "nan",
-    "inf", "0x1", "1,5",  "+4",   "4.",   ".5",   "1e-3",  "５：３０", "546",  "999"};
+const QStringList kOddTexts{"-1",  "60",    "75",    "59.5", "-0.5",  "abc",      "1:30", "1e400",
+                            "1e5", "😀",     "１２",  "３０", " ",     " 7 ",      "2.5",  "3.5",
+                            "-0",  "40000", "32767", "0.0",  "99999", "nan",      "inf",  "0x1",
+                            "1,5", "+4",    "4.",    ".5",   "1e-3",  "５：３０", "546",  "999"};
 
 QString actionName(const QWidget *w)
 {
@@ -61,14 +61,16 @@ public:
                 continue;
             ++visibleNames[w->objectName()];
             if (tavelo::windows::find(w->objectName()) != w)
-                found << QStringLiteral("visible window %1 is not the registered one").arg(w->objectName());
+                found << QStringLiteral("visible window %1 is not the registered one")
+                             .arg(w->objectName());
         }
         for (const auto &[name, count] : visibleNames)
             if (count > 1)
                 found << QStringLiteral("%1 visible %2 times").arg(name).arg(count);
 
         const guitest::MainView &m = s.main;
-        for (const QWidget *w : std::initializer_list<const QWidget *>{m->total, m->goukei, m->command3})
+        for (const QWidget *w :
+             std::initializer_list<const QWidget *>{m->total, m->goukei, m->command3})
             if (!w->isEnabled())
                 found << w->objectName() + QStringLiteral(" disabled");
         for (const QWidget *w : std::initializer_list<const QWidget *>{
@@ -78,7 +80,8 @@ public:
         const bool totalMode = m->gokei->isVisible();
         if (totalMode == m->nokori->isVisible())
             found << QStringLiteral("Nokori and Gokei both %1").arg(totalMode ? "shown" : "hidden");
-        for (const QWidget *w : std::initializer_list<const QWidget *>{m->label1, m->totaltxt, m->label2})
+        for (const QWidget *w :
+             std::initializer_list<const QWidget *>{m->label1, m->totaltxt, m->label2})
             if (w->isVisible() == totalMode)
                 found << QStringLiteral("%1 %2 with Gokei %3")
                              .arg(w->objectName(), w->isVisible() ? "shown" : "hidden",
@@ -113,7 +116,8 @@ public:
     {
         const guitest::MainView &m = s.main;
         if (!m->text3->text().isEmpty())
-            ++reached[m->gokei->isVisible() ? QStringLiteral("total shown") : QStringLiteral("remaining shown")];
+            ++reached[m->gokei->isVisible() ? QStringLiteral("total shown")
+                                            : QStringLiteral("remaining shown")];
         for (QWidget *w : openWindows())
             ++reached[QStringLiteral("open ") + w->objectName()];
     }
@@ -167,7 +171,8 @@ private:
                 if (b->isVisible() && b->isEnabled())
                     buttons.push_back(b);
         QPushButton *button = pick(buttons);
-        const QString name = QStringLiteral("click %1 (%2)").arg(actionName(button), button->text());
+        const QString name =
+            QStringLiteral("click %1 (%2)").arg(actionName(button), button->text());
         stepFailed = !guitest::click(button);
         return name;
     }
@@ -281,13 +286,14 @@ void Test_randomwalk::walk()
 
     // The walk must have reached both modes with results and every window.
     QStringList missing;
-    for (const char *state : {"total shown", "remaining shown", "open TotalForm", "open NyuryokuForm",
-                              "open NyuryokuForm2", "open NyuryokuForm3", "open NyuryokuForm4",
-                              "open NyuryokuForm5", "open NyuryokuForm6"})
+    for (const char *state : {"total shown", "remaining shown", "open TotalForm",
+                              "open NyuryokuForm", "open NyuryokuForm2", "open NyuryokuForm3",
+                              "open NyuryokuForm4", "open NyuryokuForm5", "open NyuryokuForm6"})
         if (walk.reached[QString::fromLatin1(state)] == 0)
             missing << QString::fromLatin1(state);
-    QVERIFY2(missing.isEmpty(),
-             qPrintable(QStringLiteral("seed %1 never reached: %2").arg(seed).arg(missing.join(", "))));
+    QVERIFY2(
+        missing.isEmpty(),
+        qPrintable(QStringLiteral("seed %1 never reached: %2").arg(seed).arg(missing.join(", "))));
     std::map<QString, int> messages;
     for (const QString &text : s.messageTexts())
         ++messages[text];

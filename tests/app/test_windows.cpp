@@ -118,9 +118,9 @@ int visibleWindowsNamed(const QString &name)
 void addWindowRows(bool withPageTwoEsc, const QStringList &hows)
 {
     const std::pair<const char *, Win> windows[] = {
-        {"TotalForm", Win::TotalForm},   {"NyuryokuForm", Win::Entry},
-        {"NyuryokuForm2", Win::Page2},   {"NyuryokuForm3", Win::Correction},
-        {"NyuryokuForm4", Win::TotalEntry}, {"NyuryokuForm5", Win::TotalPage2},
+        {"TotalForm", Win::TotalForm},           {"NyuryokuForm", Win::Entry},
+        {"NyuryokuForm2", Win::Page2},           {"NyuryokuForm3", Win::Correction},
+        {"NyuryokuForm4", Win::TotalEntry},      {"NyuryokuForm5", Win::TotalPage2},
         {"NyuryokuForm6", Win::TotalCorrection},
     };
     for (const auto &[label, win] : windows)
@@ -230,7 +230,8 @@ void Test_windows::closedWindowComesBackFresh_data()
     QTest::addColumn<QString>("how");
     // NyuryokuForm2 has no cancel button for Esc; its keys are tested with
     // the entry screens.
-    addWindowRows(false, {QStringLiteral("キャンセル"), QStringLiteral("Esc"), QStringLiteral("close box")});
+    addWindowRows(
+        false, {QStringLiteral("キャンセル"), QStringLiteral("Esc"), QStringLiteral("close box")});
 }
 
 void Test_windows::closedWindowComesBackFresh()

@@ -59,8 +59,8 @@ struct MainState {
     bool nyuryoku;
     bool teisei;
     bool goteisei;
-    bool tapeLine;      // Label1, Totaltxt, Label2
-    bool nokori;        // Nokori shown and Gokei hidden, or the other way round
+    bool tapeLine;  // Label1, Totaltxt, Label2
+    bool nokori;    // Nokori shown and Gokei hidden, or the other way round
     QString totaltxt;
     QStringList list;
     QString text3;
@@ -127,75 +127,97 @@ void Test_remaining::results_data()
 
     QTest::newRow("23 minutes, 4:30 and 3:45")
         << "23" << QStringList{"4:30", "3:45"} << false << QStringList{}
-        << QStringList{"4:30", "3:45"} + zeroLines(13) << "14" << "45" << false;
+        << QStringList{"4:30", "3:45"} + zeroLines(13) << "14"
+        << "45" << false;
     QTest::newRow("10 minutes, 9:30 and 0:30 leave exactly 0")
         << "10" << QStringList{"9:30", "0:30"} << false << QStringList{}
-        << QStringList{"9:30", "0:30"} + zeroLines(13) << "0" << "0" << false;
+        << QStringList{"9:30", "0:30"} + zeroLines(13) << "0"
+        << "0" << false;
     QTest::newRow("10 minutes, 5:30 and 4:31 are one second over")
         << "10" << QStringList{"5:30", "4:31"} << false << QStringList{}
-        << QStringList{"5:30", "4:31"} + zeroLines(13) << "0" << "-1" << true;
+        << QStringList{"5:30", "4:31"} + zeroLines(13) << "0"
+        << "-1" << true;
     QTest::newRow("10 minutes, 6:0 and 5:40 are 100 seconds over")
         << "10" << QStringList{"6:0", "5:40"} << false << QStringList{}
-        << QStringList{"6:00", "5:40"} + zeroLines(13) << "-1" << "-40" << true;
+        << QStringList{"6:00", "5:40"} + zeroLines(13) << "-1"
+        << "-40" << true;
     QTest::newRow("46 minutes, fifteen 3:0 carried to page 2 and 1:30")
         << "46" << repeated("3:0", 15) << true << QStringList{"1:30"}
-        << repeated("3:00", 15) + QStringList{"1:30"} + zeroLines(14) << "0" << "-30" << true;
+        << repeated("3:00", 15) + QStringList{"1:30"} + zeroLines(14) << "0"
+        << "-30" << true;
 
     QTest::newRow("all rows empty on page 1")
-        << "46" << QStringList{} << false << QStringList{} << zeroLines(15) << "46" << "0" << false;
+        << "46" << QStringList{} << false << QStringList{} << zeroLines(15) << "46"
+        << "0" << false;
     QTest::newRow("all rows empty on page 2")
-        << "46" << QStringList{} << true << QStringList{} << zeroLines(30) << "46" << "0" << false;
+        << "46" << QStringList{} << true << QStringList{} << zeroLines(30) << "46"
+        << "0" << false;
     QTest::newRow("0:0 is a song of no length")
         << "10" << QStringList{"0:0"} << false << QStringList{}
-        << QStringList{"0:00"} + zeroLines(14) << "10" << "0" << false;
-    QTest::newRow("seconds 59 pass")
-        << "10" << QStringList{"0:59"} << false << QStringList{}
-        << QStringList{"0:59"} + zeroLines(14) << "9" << "1" << false;
+        << QStringList{"0:00"} + zeroLines(14) << "10"
+        << "0" << false;
+    QTest::newRow("seconds 59 pass") << "10" << QStringList{"0:59"} << false << QStringList{}
+                                     << QStringList{"0:59"} + zeroLines(14) << "9"
+                                     << "1" << false;
     QTest::newRow("120:00 passes and counts 120 minutes")
         << "121" << QStringList{"120:00"} << false << QStringList{}
-        << QStringList{"120:00"} + zeroLines(14) << "1" << "0" << false;
+        << QStringList{"120:00"} + zeroLines(14) << "1"
+        << "0" << false;
     QTest::newRow("seconds carry into the minutes")
         << "10" << QStringList{"4:00", "0:59", "0:59", "0:59"} << false << QStringList{}
-        << QStringList{"4:00", "0:59", "0:59", "0:59"} + zeroLines(11) << "3" << "3" << false;
+        << QStringList{"4:00", "0:59", "0:59", "0:59"} + zeroLines(11) << "3"
+        << "3" << false;
     QTest::newRow("the list pads the seconds, Text4 does not")
         << "10" << QStringList{"4:5", "0:50"} << false << QStringList{}
-        << QStringList{"4:05", "0:50"} + zeroLines(13) << "5" << "5" << false;
+        << QStringList{"4:05", "0:50"} + zeroLines(13) << "5"
+        << "5" << false;
     QTest::newRow("minutes listed as typed")
         << "10" << QStringList{"04:30"} << false << QStringList{}
-        << QStringList{"04:30"} + zeroLines(14) << "5" << "30" << false;
+        << QStringList{"04:30"} + zeroLines(14) << "5"
+        << "30" << false;
     QTest::newRow("capacity 0.375 is 22 seconds (22.5 to even)")
-        << "0.375" << QStringList{} << false << QStringList{} << zeroLines(15) << "0" << "22" << false;
+        << "0.375" << QStringList{} << false << QStringList{} << zeroLines(15) << "0"
+        << "22" << false;
     QTest::newRow("capacity 45.5")
-        << "45.5" << QStringList{} << false << QStringList{} << zeroLines(15) << "45" << "30" << false;
-    QTest::newRow("minutes 2.5 count 2")
-        << "10" << QStringList{"2.5:0"} << false << QStringList{}
-        << QStringList{"2.5:00"} + zeroLines(14) << "8" << "0" << false;
-    QTest::newRow("minutes 3.5 count 4")
-        << "10" << QStringList{"3.5:0"} << false << QStringList{}
-        << QStringList{"3.5:00"} + zeroLines(14) << "6" << "0" << false;
+        << "45.5" << QStringList{} << false << QStringList{} << zeroLines(15) << "45"
+        << "30" << false;
+    QTest::newRow("minutes 2.5 count 2") << "10" << QStringList{"2.5:0"} << false << QStringList{}
+                                         << QStringList{"2.5:00"} + zeroLines(14) << "8"
+                                         << "0" << false;
+    QTest::newRow("minutes 3.5 count 4") << "10" << QStringList{"3.5:0"} << false << QStringList{}
+                                         << QStringList{"3.5:00"} + zeroLines(14) << "6"
+                                         << "0" << false;
     QTest::newRow("seconds 30.5 and 2.5 list as 31 and 03, count 30 and 2")
         << "10" << QStringList{"0:30.5", "0:2.5"} << false << QStringList{}
-        << QStringList{"0:31", "0:03"} + zeroLines(13) << "9" << "28" << false;
+        << QStringList{"0:31", "0:03"} + zeroLines(13) << "9"
+        << "28" << false;
     QTest::newRow("546 minutes with all rows empty")
-        << "546" << QStringList{} << false << QStringList{} << zeroLines(15) << "546" << "0" << false;
+        << "546" << QStringList{} << false << QStringList{} << zeroLines(15) << "546"
+        << "0" << false;
     QTest::newRow("547 minutes less one second is the most that shows")
         << "547" << QStringList{"0:1"} << false << QStringList{}
-        << QStringList{"0:01"} + zeroLines(14) << "546" << "59" << false;
+        << QStringList{"0:01"} + zeroLines(14) << "546"
+        << "59" << false;
     QTest::newRow("0 minutes with one song of 546:59")
         << "0" << QStringList{"546:59"} << false << QStringList{}
-        << QStringList{"546:59"} + zeroLines(14) << "-546" << "-59" << true;
+        << QStringList{"546:59"} + zeroLines(14) << "-546"
+        << "-59" << true;
     QTest::newRow("exponent forms count their value")
         << "121" << QStringList{"1e2:0", "20:5e1"} << false << QStringList{}
-        << QStringList{"1e2:00", "20:50"} + zeroLines(13) << "0" << "10" << false;
+        << QStringList{"1e2:00", "20:50"} + zeroLines(13) << "0"
+        << "10" << false;
     QTest::newRow("blanks around the numbers")
         << " 10 " << QStringList{" 4 : 5 "} << false << QStringList{}
-        << QStringList{" 4 :05"} + zeroLines(14) << "5" << "55" << false;
+        << QStringList{" 4 :05"} + zeroLines(14) << "5"
+        << "55" << false;
     QTest::newRow("full-width digits in a row")
         << "10" << QStringList{"４:３０"} << false << QStringList{}
-        << QStringList{"４:30"} + zeroLines(14) << "5" << "30" << false;
+        << QStringList{"４:30"} + zeroLines(14) << "5"
+        << "30" << false;
     QTest::newRow("full-width digits in the capacity")
         << "４６" << QStringList{"1:0"} << false << QStringList{}
-        << QStringList{"1:00"} + zeroLines(14) << "45" << "0" << false;
+        << QStringList{"1:00"} + zeroLines(14) << "45"
+        << "0" << false;
 }
 
 void Test_remaining::results()
@@ -280,10 +302,14 @@ void Test_remaining::blankRow_data()
     QTest::addColumn<QString>("minutes");
     QTest::addColumn<QString>("seconds");
 
-    QTest::newRow("both boxes empty") << "" << "";
-    QTest::newRow("seconds empty") << "4" << "";
-    QTest::newRow("minutes empty") << "" << "30";
-    QTest::newRow("seconds empty, minutes not even a number") << "abc" << "";
+    QTest::newRow("both boxes empty") << ""
+                                      << "";
+    QTest::newRow("seconds empty") << "4"
+                                   << "";
+    QTest::newRow("minutes empty") << ""
+                                   << "30";
+    QTest::newRow("seconds empty, minutes not even a number") << "abc"
+                                                              << "";
 }
 
 void Test_remaining::blankRow()
@@ -336,37 +362,55 @@ void Test_remaining::rowRefusal_data()
     QTest::addColumn<QStringList>("list");
 
     const QStringList none;
-    QTest::newRow("seconds 60") << none << "3" << "60" << none << kBadSeconds << false << none;
-    QTest::newRow("seconds 59.5") << none << "3" << "59.5" << none << kBadSeconds << false << none;
-    QTest::newRow("seconds -1") << none << "3" << "-1" << none << kBadSeconds << false << none;
-    QTest::newRow("minutes -1") << none << "-1" << "0" << none << kBadMinutes << true << none;
-    QTest::newRow("minutes -0.5") << none << "-0.5" << "0" << none << kBadMinutes << true << none;
+    QTest::newRow("seconds 60") << none << "3"
+                                << "60" << none << kBadSeconds << false << none;
+    QTest::newRow("seconds 59.5") << none << "3"
+                                  << "59.5" << none << kBadSeconds << false << none;
+    QTest::newRow("seconds -1") << none << "3"
+                                << "-1" << none << kBadSeconds << false << none;
+    QTest::newRow("minutes -1") << none << "-1"
+                                << "0" << none << kBadMinutes << true << none;
+    QTest::newRow("minutes -0.5") << none << "-0.5"
+                                  << "0" << none << kBadMinutes << true << none;
     QTest::newRow("both wrong: the minutes are reported")
-        << none << "-1" << "75" << none << kBadMinutes << true << none;
-    QTest::newRow("minutes are letters") << none << "abc" << "30" << none << kBadMinutes << true << none;
-    QTest::newRow("seconds are letters") << none << "3" << "abc" << none << kBadSeconds << false << none;
-    QTest::newRow("minutes are blanks only") << none << "  " << "30" << none << kBadMinutes << true << none;
-    QTest::newRow("seconds are blanks only") << none << "3" << " " << none << kBadSeconds << false << none;
-    QTest::newRow("minutes typed as a time") << none << "1:30" << "0" << none << kBadMinutes << true << none;
-    QTest::newRow("seconds typed as a time") << none << "0" << "1:30" << none << kBadSeconds << false << none;
-    QTest::newRow("minutes nan") << none << "nan" << "0" << none << kBadMinutes << true << none;
-    QTest::newRow("seconds inf") << none << "3" << "inf" << none << kBadSeconds << false << none;
-    QTest::newRow("minutes in hexadecimal") << none << "0x10" << "0" << none << kBadMinutes << true << none;
-    QTest::newRow("minutes 1e400") << none << "1e400" << "0" << none << kBadMinutes << true << none;
-    QTest::newRow("seconds 1e400") << none << "3" << "1e400" << none << kBadSeconds << false << none;
-    QTest::newRow("minutes 40000")
-        << none << "40000" << "00" << none << kMinutesTooLarge << true << none;
+        << none << "-1"
+        << "75" << none << kBadMinutes << true << none;
+    QTest::newRow("minutes are letters") << none << "abc"
+                                         << "30" << none << kBadMinutes << true << none;
+    QTest::newRow("seconds are letters") << none << "3"
+                                         << "abc" << none << kBadSeconds << false << none;
+    QTest::newRow("minutes are blanks only") << none << "  "
+                                             << "30" << none << kBadMinutes << true << none;
+    QTest::newRow("seconds are blanks only") << none << "3"
+                                             << " " << none << kBadSeconds << false << none;
+    QTest::newRow("minutes typed as a time") << none << "1:30"
+                                             << "0" << none << kBadMinutes << true << none;
+    QTest::newRow("seconds typed as a time") << none << "0"
+                                             << "1:30" << none << kBadSeconds << false << none;
+    QTest::newRow("minutes nan") << none << "nan"
+                                 << "0" << none << kBadMinutes << true << none;
+    QTest::newRow("seconds inf") << none << "3"
+                                 << "inf" << none << kBadSeconds << false << none;
+    QTest::newRow("minutes in hexadecimal") << none << "0x10"
+                                            << "0" << none << kBadMinutes << true << none;
+    QTest::newRow("minutes 1e400") << none << "1e400"
+                                   << "0" << none << kBadMinutes << true << none;
+    QTest::newRow("seconds 1e400") << none << "3"
+                                   << "1e400" << none << kBadSeconds << false << none;
+    QTest::newRow("minutes 40000") << none << "40000"
+                                   << "00" << none << kMinutesTooLarge << true << none;
     QTest::newRow("minutes 32767.5 round beyond 16 bits")
-        << none << "32767.5" << "0" << none << kMinutesTooLarge << true << none;
+        << none << "32767.5"
+        << "0" << none << kMinutesTooLarge << true << none;
     QTest::newRow("third row after two good ones")
-        << QStringList{"4:30", "3:45"} << "2" << "60" << none << kBadSeconds << false
-        << QStringList{"4:30", "3:45"};
+        << QStringList{"4:30", "3:45"} << "2"
+        << "60" << none << kBadSeconds << false << QStringList{"4:30", "3:45"};
     QTest::newRow("only the first of two wrong rows is reported")
-        << QStringList{"4:30", "3:45"} << "-2" << "0" << QStringList{"5:0", "3:99"} << kBadMinutes
-        << true << QStringList{"4:30", "3:45"};
+        << QStringList{"4:30", "3:45"} << "-2"
+        << "0" << QStringList{"5:0", "3:99"} << kBadMinutes << true << QStringList{"4:30", "3:45"};
     QTest::newRow("minutes 40000 on row 3")
-        << QStringList{"4:30", ""} << "40000" << "0" << none << kMinutesTooLarge << true
-        << QStringList{"4:30", "0:00"};
+        << QStringList{"4:30", ""} << "40000"
+        << "0" << none << kMinutesTooLarge << true << QStringList{"4:30", "0:00"};
 }
 
 void Test_remaining::rowRefusal()
@@ -525,13 +569,17 @@ void Test_remaining::remainingBeyondDisplay_data()
     QTest::addColumn<QString>("text4");
 
     QTest::newRow("1000 minutes, all rows empty")
-        << "1000" << QStringList{} << kRemainingTooLarge << "44" << "59";
+        << "1000" << QStringList{} << kRemainingTooLarge << "44"
+        << "59";
     QTest::newRow("547 minutes, all rows empty")
-        << "547" << QStringList{} << kRemainingTooLarge << "44" << "59";
+        << "547" << QStringList{} << kRemainingTooLarge << "44"
+        << "59";
     QTest::newRow("0 minutes, one song of 547:00")
-        << "0" << QStringList{"547:00"} << kOverCapacity << "0" << "0";
+        << "0" << QStringList{"547:00"} << kOverCapacity << "0"
+        << "0";
     QTest::newRow("0 minutes, fifteen songs of 32767:59")
-        << "0" << repeated("32767:59", 15) << kOverCapacity << "0" << "0";
+        << "0" << repeated("32767:59", 15) << kOverCapacity << "0"
+        << "0";
 }
 
 void Test_remaining::remainingBeyondDisplay()
@@ -628,8 +676,8 @@ void Test_remaining::afterTotalModeTheCaptionsReturn()
     EntryScreen *total = guitest::openPageOne(s.main, true, {"1:0"});
     QVERIFY(total);
     QVERIFY(press(total));
-    QVERIFY(expectMainState(s, {false, false, true, false, false, "46", QStringList{"1:00"} + zeroLines(14),
-                                "1", "0"}));
+    QVERIFY(expectMainState(s, {false, false, true, false, false, "46",
+                                QStringList{"1:00"} + zeroLines(14), "1", "0"}));
 
     QVERIFY(press(screen));
     QCOMPARE(s.messageTexts(), QStringList{kBadMinutes});
@@ -637,8 +685,8 @@ void Test_remaining::afterTotalModeTheCaptionsReturn()
 
     QVERIFY(guitest::type(guitest::minuteBox(screen, 0), QStringLiteral("1")));
     QVERIFY(press(screen));
-    QVERIFY(expectMainState(s, {false, true, true, true, true, "46", QStringList{"1:00"} + zeroLines(14),
-                                "45", "0"}));
+    QVERIFY(expectMainState(
+        s, {false, true, true, true, true, "46", QStringList{"1:00"} + zeroLines(14), "45", "0"}));
 }
 
 // Start, capacity 46, a calculation that fits, one that does not: the whole

@@ -35,7 +35,8 @@ QStringList storedRows(const QStringList &pageOne, const QStringList &pageTwo)
     for (int i = 0; i < tavelo::kSlotCount; ++i) {
         const QStringList &page = i < 15 ? pageOne : pageTwo;
         const QString row = page.value(i % 15);
-        texts << (row.isEmpty() ? QStringLiteral("0|0") : QString(row).replace(QLatin1Char(':'), QLatin1Char('|')));
+        texts << (row.isEmpty() ? QStringLiteral("0|0")
+                                : QString(row).replace(QLatin1Char(':'), QLatin1Char('|')));
     }
     return texts;
 }
@@ -43,9 +44,13 @@ QStringList storedRows(const QStringList &pageOne, const QStringList &pageTwo)
 // The mode of the main window in one line, so a whole state compares at once.
 QString modeLine(const guitest::MainView &main)
 {
-    auto onOff = [](const QWidget *w) { return w->isEnabled() ? QStringLiteral("on") : QStringLiteral("off"); };
-    const bool tapeShown = main->label1->isVisible() && main->totaltxt->isVisible() && main->label2->isVisible();
-    const bool tapeHidden = !main->label1->isVisible() && !main->totaltxt->isVisible() && !main->label2->isVisible();
+    auto onOff = [](const QWidget *w) {
+        return w->isEnabled() ? QStringLiteral("on") : QStringLiteral("off");
+    };
+    const bool tapeShown =
+        main->label1->isVisible() && main->totaltxt->isVisible() && main->label2->isVisible();
+    const bool tapeHidden =
+        !main->label1->isVisible() && !main->totaltxt->isVisible() && !main->label2->isVisible();
     QString caption = QStringLiteral("none");
     if (main->nokori->isVisible() && main->gokei->isVisible())
         caption = QStringLiteral("both");
@@ -56,9 +61,12 @@ QString modeLine(const guitest::MainView &main)
     QStringList list;
     for (int i = 0; i < main->list1->count(); ++i)
         list << main->list1->item(i)->text();
-    return QStringLiteral("Nyuryoku=%1 Teisei=%2 Goteisei=%3 tape=%4 Totaltxt=%5 caption=%6 List1=[%7] result=%8/%9")
+    return QStringLiteral("Nyuryoku=%1 Teisei=%2 Goteisei=%3 tape=%4 Totaltxt=%5 caption=%6 "
+                          "List1=[%7] result=%8/%9")
         .arg(onOff(main->nyuryoku), onOff(main->teisei), onOff(main->goteisei),
-             tapeShown ? QStringLiteral("shown") : tapeHidden ? QStringLiteral("hidden") : QStringLiteral("mixed"),
+             tapeShown    ? QStringLiteral("shown")
+             : tapeHidden ? QStringLiteral("hidden")
+                          : QStringLiteral("mixed"),
              main->totaltxt->text(), caption, list.join(QLatin1Char(',')), main->text3->text(),
              main->text4->text());
 }
@@ -81,8 +89,14 @@ EntryScreen *openTotalEntry(Session &s, const QStringList &rows = {})
 }
 
 // A successful remaining time from NyuryokuForm, or total from NyuryokuForm4.
-[[nodiscard]] bool remainingRun(Session &s, const QStringList &rows) { return pageOneRun(s, false, rows); }
-[[nodiscard]] bool totalRun(Session &s, const QStringList &rows) { return pageOneRun(s, true, rows); }
+[[nodiscard]] bool remainingRun(Session &s, const QStringList &rows)
+{
+    return pageOneRun(s, false, rows);
+}
+[[nodiscard]] bool totalRun(Session &s, const QStringList &rows)
+{
+    return pageOneRun(s, true, rows);
+}
 
 }  // namespace
 
@@ -117,18 +131,22 @@ void Test_total::workedExamples_data()
 
     QTest::newRow("4:30 3:45 10:50")
         << QStringList{"4:30", "3:45", "10:50"} << QStringList{} << false
-        << QStringList{"4:30", "3:45", "10:50"} + zeroLines(12) << "19" << "5";
+        << QStringList{"4:30", "3:45", "10:50"} + zeroLines(12) << "19"
+        << "5";
     QTest::newRow("seconds carry: 4:00 and three 0:59")
         << QStringList{"4:00", "0:59", "0:59", "0:59"} << QStringList{} << false
-        << QStringList{"4:00", "0:59", "0:59", "0:59"} + zeroLines(11) << "6" << "57";
+        << QStringList{"4:00", "0:59", "0:59", "0:59"} + zeroLines(11) << "6"
+        << "57";
     QTest::newRow("all rows empty")
-        << QStringList{} << QStringList{} << false << zeroLines(15) << "0" << "0";
-    QTest::newRow("ten rows 54:40")
-        << repeated("54:40", 10) << QStringList{} << false
-        << repeated("54:40", 10) + zeroLines(5) << "546" << "40";
+        << QStringList{} << QStringList{} << false << zeroLines(15) << "0"
+        << "0";
+    QTest::newRow("ten rows 54:40") << repeated("54:40", 10) << QStringList{} << false
+                                    << repeated("54:40", 10) + zeroLines(5) << "546"
+                                    << "40";
     QTest::newRow("NyuryokuForm5: fifteen 4:00, song 16 5:15")
         << repeated("4:00", 15) << QStringList{"5:15"} << true
-        << repeated("4:00", 15) + QStringList{"5:15"} + zeroLines(14) << "65" << "15";
+        << repeated("4:00", 15) + QStringList{"5:15"} + zeroLines(14) << "65"
+        << "15";
 }
 
 void Test_total::workedExamples()
@@ -172,49 +190,68 @@ void Test_total::rowCases_data()
     QTest::addColumn<QString>("text3");
     QTest::addColumn<QString>("text4");
 
-    QTest::newRow("seconds 59 pass") << QStringList{"0:59"} << "" << -1 << false
-                                     << QStringList{"0:59"} + zeroLines(14) << "0" << "59";
-    QTest::newRow("seconds 60 fail") << QStringList{"1:00", "2:60"} << kBadSeconds << 1 << false
-                                     << QStringList{"1:00"} << "" << "";
-    QTest::newRow("seconds -1 fail, first row") << QStringList{"2:-1"} << kBadSeconds << 0 << false
-                                                << QStringList{} << "" << "";
-    QTest::newRow("seconds 59.5 fail") << QStringList{"3:59.5"} << kBadSeconds << 0 << false
-                                       << QStringList{} << "" << "";
-    QTest::newRow("minutes -1 fail, first row") << QStringList{"-1:30"} << kBadMinutes << 0 << true
-                                                << QStringList{} << "" << "";
-    QTest::newRow("both wrong: minutes reported") << QStringList{"5:00", "-1:75"} << kBadMinutes << 1
-                                                  << true << QStringList{"5:00"} << "" << "";
-    QTest::newRow("letters in the minutes") << QStringList{"abc:10"} << kBadMinutes << 0 << true
-                                            << QStringList{} << "" << "";
+    QTest::newRow("seconds 59 pass")
+        << QStringList{"0:59"} << "" << -1 << false << QStringList{"0:59"} + zeroLines(14) << "0"
+        << "59";
+    QTest::newRow("seconds 60 fail")
+        << QStringList{"1:00", "2:60"} << kBadSeconds << 1 << false << QStringList{"1:00"} << ""
+        << "";
+    QTest::newRow("seconds -1 fail, first row")
+        << QStringList{"2:-1"} << kBadSeconds << 0 << false << QStringList{} << ""
+        << "";
+    QTest::newRow("seconds 59.5 fail")
+        << QStringList{"3:59.5"} << kBadSeconds << 0 << false << QStringList{} << ""
+        << "";
+    QTest::newRow("minutes -1 fail, first row")
+        << QStringList{"-1:30"} << kBadMinutes << 0 << true << QStringList{} << ""
+        << "";
+    QTest::newRow("both wrong: minutes reported")
+        << QStringList{"5:00", "-1:75"} << kBadMinutes << 1 << true << QStringList{"5:00"} << ""
+        << "";
+    QTest::newRow("letters in the minutes")
+        << QStringList{"abc:10"} << kBadMinutes << 0 << true << QStringList{} << ""
+        << "";
     QTest::newRow("0:00 passes") << QStringList{"0:00"} << "" << -1 << false << zeroLines(15) << "0"
                                  << "0";
     QTest::newRow("120:00, no upper bound") << QStringList{"120:00"} << "" << -1 << false
-                                            << QStringList{"120:00"} + zeroLines(14) << "120" << "0";
-    QTest::newRow("Text4 unpadded") << QStringList{"1:05"} << "" << -1 << false
-                                    << QStringList{"1:05"} + zeroLines(14) << "1" << "5";
-    QTest::newRow("seconds typed 5 list as 05") << QStringList{"0:5"} << "" << -1 << false
-                                                << QStringList{"0:05"} + zeroLines(14) << "0" << "5";
-    QTest::newRow("minutes 2.5 count 2") << QStringList{"2.5:0"} << "" << -1 << false
-                                         << QStringList{"2.5:00"} + zeroLines(14) << "2" << "0";
-    QTest::newRow("minutes 3.5 count 4") << QStringList{"3.5:0"} << "" << -1 << false
-                                         << QStringList{"3.5:00"} + zeroLines(14) << "4" << "0";
-    QTest::newRow("minutes 04 listed as typed") << QStringList{"04:30"} << "" << -1 << false
-                                                << QStringList{"04:30"} + zeroLines(14) << "4" << "30";
+                                            << QStringList{"120:00"} + zeroLines(14) << "120"
+                                            << "0";
+    QTest::newRow("Text4 unpadded")
+        << QStringList{"1:05"} << "" << -1 << false << QStringList{"1:05"} + zeroLines(14) << "1"
+        << "5";
+    QTest::newRow("seconds typed 5 list as 05")
+        << QStringList{"0:5"} << "" << -1 << false << QStringList{"0:05"} + zeroLines(14) << "0"
+        << "5";
+    QTest::newRow("minutes 2.5 count 2")
+        << QStringList{"2.5:0"} << "" << -1 << false << QStringList{"2.5:00"} + zeroLines(14) << "2"
+        << "0";
+    QTest::newRow("minutes 3.5 count 4")
+        << QStringList{"3.5:0"} << "" << -1 << false << QStringList{"3.5:00"} + zeroLines(14) << "4"
+        << "0";
+    QTest::newRow("minutes 04 listed as typed")
+        << QStringList{"04:30"} << "" << -1 << false << QStringList{"04:30"} + zeroLines(14) << "4"
+        << "30";
     QTest::newRow("546:59 is the largest total")
         << repeated("54:40", 10) + QStringList{"0:19"} << "" << -1 << false
-        << repeated("54:40", 10) + QStringList{"0:19"} + zeroLines(4) << "546" << "59";
+        << repeated("54:40", 10) + QStringList{"0:19"} + zeroLines(4) << "546"
+        << "59";
     QTest::newRow("547:00 cannot be shown")
         << repeated("54:40", 10) + QStringList{"0:20"} << kTotalTooLarge << -1 << false
-        << repeated("54:40", 10) + QStringList{"0:20"} + zeroLines(4) << "" << "";
+        << repeated("54:40", 10) + QStringList{"0:20"} + zeroLines(4) << ""
+        << "";
     QTest::newRow("eleven rows 54:40") << repeated("54:40", 11) << kTotalTooLarge << -1 << false
-                                       << repeated("54:40", 11) + zeroLines(4) << "" << "";
-    QTest::newRow("row of 40000 minutes") << QStringList{"1:00", "40000:00"} << kMinutesTooLarge << 1
-                                          << true << QStringList{"1:00"} << "" << "";
-    QTest::newRow("32768 minutes too large") << QStringList{"32768:00"} << kMinutesTooLarge << 0 << true
-                                             << QStringList{} << "" << "";
+                                       << repeated("54:40", 11) + zeroLines(4) << ""
+                                       << "";
+    QTest::newRow("row of 40000 minutes") << QStringList{"1:00", "40000:00"} << kMinutesTooLarge
+                                          << 1 << true << QStringList{"1:00"} << ""
+                                          << "";
+    QTest::newRow("32768 minutes too large")
+        << QStringList{"32768:00"} << kMinutesTooLarge << 0 << true << QStringList{} << ""
+        << "";
     QTest::newRow("32767 minutes still counts")
         << QStringList{"32767:00"} << kTotalTooLarge << -1 << false
-        << QStringList{"32767:00"} + zeroLines(14) << "" << "";
+        << QStringList{"32767:00"} + zeroLines(14) << ""
+        << "";
 }
 
 void Test_total::rowCases()
@@ -244,11 +281,13 @@ void Test_total::rowCases()
     QCOMPARE(screen(ScreenId::TotalEntry), entry);
     QVERIFY(entry->isVisible());
     if (failSlot >= 0) {
-        QWidget *box = failMinutes ? guitest::minuteBox(entry, failSlot) : guitest::secondBox(entry, failSlot);
+        QWidget *box =
+            failMinutes ? guitest::minuteBox(entry, failSlot) : guitest::secondBox(entry, failSlot);
         QCOMPARE(entry->focusWidget(), box);
         // The failing row is stored as typed; its partner slot on page 2 is "0".
         const QString typed = rows.at(failSlot);
-        QCOMPARE(songTable(s.main).at(failSlot), QString(typed).replace(QLatin1Char(':'), QLatin1Char('|')));
+        QCOMPARE(songTable(s.main).at(failSlot),
+                 QString(typed).replace(QLatin1Char(':'), QLatin1Char('|')));
         QCOMPARE(songTable(s.main).at(failSlot + 15), QStringLiteral("0|0"));
     }
 }
@@ -291,10 +330,12 @@ void Test_total::secondRowFailureKeepsWhatWasDone_data()
     QTest::addColumn<QString>("text4");
 
     // Already in total mode: the earlier total stays.
-    QTest::newRow("after a total") << false << "1" << "5";
+    QTest::newRow("after a total") << false << "1"
+                                   << "5";
     // The failing total switched the window out of remaining mode: the
     // remaining time is not left under the total's caption.
-    QTest::newRow("after a remaining time") << true << "" << "";
+    QTest::newRow("after a remaining time") << true << ""
+                                            << "";
 }
 
 void Test_total::secondRowFailureKeepsWhatWasDone()
@@ -416,21 +457,24 @@ void Test_total::typicalSequence()
     const QString zeros13 = zeroLines(13).join(QLatin1Char(','));
 
     // Start.
-    QCOMPARE(modeLine(main), QStringLiteral("Nyuryoku=off Teisei=off Goteisei=off tape=shown Totaltxt= "
-                                            "caption=テープの残り時間は List1=[] result=/"));
+    QCOMPARE(modeLine(main),
+             QStringLiteral("Nyuryoku=off Teisei=off Goteisei=off tape=shown Totaltxt= "
+                            "caption=テープの残り時間は List1=[] result=/"));
     QVERIFY(verifyFixedControls(main));
 
     // Tape capacity accepted.
     QVERIFY(guitest::acceptCapacity(main, QStringLiteral("46")));
-    QCOMPARE(modeLine(main), QStringLiteral("Nyuryoku=on Teisei=off Goteisei=off tape=shown Totaltxt=46 "
-                                            "caption=テープの残り時間は List1=[] result=/"));
+    QCOMPARE(modeLine(main),
+             QStringLiteral("Nyuryoku=on Teisei=off Goteisei=off tape=shown Totaltxt=46 "
+                            "caption=テープの残り時間は List1=[] result=/"));
     QVERIFY(verifyFixedControls(main));
 
     // Successful remaining-time calculation: 2760 - 495 = 2265 seconds.
     QVERIFY(remainingRun(s, {"4:30", "3:45"}));
-    QCOMPARE(modeLine(main), QStringLiteral("Nyuryoku=on Teisei=on Goteisei=off tape=shown Totaltxt=46 "
-                                            "caption=テープの残り時間は List1=[4:30,3:45,%1] result=37/45")
-                                 .arg(zeros13));
+    QCOMPARE(modeLine(main),
+             QStringLiteral("Nyuryoku=on Teisei=on Goteisei=off tape=shown Totaltxt=46 "
+                            "caption=テープの残り時間は List1=[4:30,3:45,%1] result=37/45")
+                 .arg(zeros13));
     QVERIFY(verifyFixedControls(main));
 
     // Songs that exceed the tape: -240 seconds behind the message, then 0 and 0.
@@ -441,25 +485,28 @@ void Test_total::typicalSequence()
     QCOMPARE(s.messages.at(0).text3, QStringLiteral("-4"));
     QCOMPARE(s.messages.at(0).text4, QStringLiteral("0"));
     QCOMPARE(screen(ScreenId::Entry), entry);
-    QCOMPARE(modeLine(main), QStringLiteral("Nyuryoku=on Teisei=on Goteisei=off tape=shown Totaltxt=46 "
-                                            "caption=テープの残り時間は List1=[40:00,10:00,%1] result=0/0")
-                                 .arg(zeros13));
+    QCOMPARE(modeLine(main),
+             QStringLiteral("Nyuryoku=on Teisei=on Goteisei=off tape=shown Totaltxt=46 "
+                            "caption=テープの残り時間は List1=[40:00,10:00,%1] result=0/0")
+                 .arg(zeros13));
     QVERIFY(verifyFixedControls(main));
     QVERIFY(press(entry, "Command3"));
     QVERIFY(!screen(ScreenId::Entry));
 
     // Successful total-time calculation.
     QVERIFY(totalRun(s, {"4:30", "3:45", "10:50"}));
-    QCOMPARE(modeLine(main), QStringLiteral("Nyuryoku=off Teisei=off Goteisei=on tape=hidden Totaltxt=46 "
-                                            "caption=収録時間の合計は List1=[4:30,3:45,10:50,%1] result=19/5")
-                                 .arg(zeroLines(12).join(QLatin1Char(','))));
+    QCOMPARE(modeLine(main),
+             QStringLiteral("Nyuryoku=off Teisei=off Goteisei=on tape=hidden Totaltxt=46 "
+                            "caption=収録時間の合計は List1=[4:30,3:45,10:50,%1] result=19/5")
+                 .arg(zeroLines(12).join(QLatin1Char(','))));
     QVERIFY(verifyFixedControls(main));
 
     // Tape capacity accepted again: back to remaining mode, 訂正 as it was,
     // the song table untouched.
     QVERIFY(guitest::acceptCapacity(main, QStringLiteral("50")));
-    QCOMPARE(modeLine(main), QStringLiteral("Nyuryoku=on Teisei=off Goteisei=off tape=shown Totaltxt=50 "
-                                            "caption=テープの残り時間は List1=[] result=/"));
+    QCOMPARE(modeLine(main),
+             QStringLiteral("Nyuryoku=on Teisei=off Goteisei=off tape=shown Totaltxt=50 "
+                            "caption=テープの残り時間は List1=[] result=/"));
     QVERIFY(verifyFixedControls(main));
     QCOMPARE(songTable(main).mid(0, 3), (QStringList{"4|30", "3|45", "10|50"}));
 
@@ -467,8 +514,9 @@ void Test_total::typicalSequence()
     QVERIFY(remainingRun(s, {"1:00"}));
     QVERIFY(main->teisei->isEnabled());
     QVERIFY(guitest::acceptCapacity(main, QStringLiteral("60")));
-    QCOMPARE(modeLine(main), QStringLiteral("Nyuryoku=on Teisei=on Goteisei=off tape=shown Totaltxt=60 "
-                                            "caption=テープの残り時間は List1=[] result=/"));
+    QCOMPARE(modeLine(main),
+             QStringLiteral("Nyuryoku=on Teisei=on Goteisei=off tape=shown Totaltxt=60 "
+                            "caption=テープの残り時間は List1=[] result=/"));
     QCOMPARE(s.messageTexts().size(), 1);
 }
 
@@ -489,10 +537,14 @@ void Test_total::remainingFromScreenLeftOpenDuringTotal_data()
     // 2760 seconds of tape; 4:30 leaves 41:30, 4:30 and 1:00 leave 40:30.
     // A failing calculation still switches the mode: the total is not left
     // standing under the remaining time's caption.
-    QTest::newRow("NyuryokuForm, failing row") << int(ScreenId::Entry) << true << remainingMode("on", "/");
-    QTest::newRow("NyuryokuForm3, failing row") << int(ScreenId::Correction) << true << remainingMode("off", "/");
-    QTest::newRow("NyuryokuForm keeps 合計の訂正") << int(ScreenId::Entry) << false << remainingMode("on", "41/30");
-    QTest::newRow("NyuryokuForm2 keeps 合計の訂正") << int(ScreenId::Page2) << false << remainingMode("on", "40/30");
+    QTest::newRow("NyuryokuForm, failing row")
+        << int(ScreenId::Entry) << true << remainingMode("on", "/");
+    QTest::newRow("NyuryokuForm3, failing row")
+        << int(ScreenId::Correction) << true << remainingMode("off", "/");
+    QTest::newRow("NyuryokuForm keeps 合計の訂正")
+        << int(ScreenId::Entry) << false << remainingMode("on", "41/30");
+    QTest::newRow("NyuryokuForm2 keeps 合計の訂正")
+        << int(ScreenId::Page2) << false << remainingMode("on", "40/30");
     QTest::newRow("NyuryokuForm3 disables 合計の訂正")
         << int(ScreenId::Correction) << false << remainingMode("off", "41/30");
 }

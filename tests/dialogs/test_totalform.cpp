@@ -49,7 +49,8 @@ TotalForm *openDialogWith(Session &s, const QString &typed)
 [[nodiscard]] bool fillMainWindow(Session &s)
 {
     GUITEST_VERIFY(guitest::acceptCapacity(s.main, QStringLiteral("60")));
-    EntryScreen *entry = guitest::openPageOne(s.main, false, {QStringLiteral("4:30"), QStringLiteral("3:45")});
+    EntryScreen *entry =
+        guitest::openPageOne(s.main, false, {QStringLiteral("4:30"), QStringLiteral("3:45")});
     GUITEST_VERIFY(entry);
     GUITEST_VERIFY(guitest::press(entry));
     GUITEST_COMPARE(s.messageTexts(), QStringList{});
@@ -85,11 +86,16 @@ void Test_totalform::layout_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QRect>("geometry");
-    QTest::newRow("Label1") << "Label1" << "録音可能時間を入力してください" << twips(480, 120, 3975, 255);
-    QTest::newRow("Text1") << "Text1" << "" << twips(1800, 600, 615, 270);
-    QTest::newRow("Label2") << "Label2" << "分" << twips(2640, 600, 255, 255);
-    QTest::newRow("Command1") << "Command1" << "OK" << twips(960, 1080, 1335, 375);
-    QTest::newRow("Command2") << "Command2" << "キャンセル" << twips(2640, 1080, 1335, 375);
+    QTest::newRow("Label1") << "Label1"
+                            << "録音可能時間を入力してください" << twips(480, 120, 3975, 255);
+    QTest::newRow("Text1") << "Text1"
+                           << "" << twips(1800, 600, 615, 270);
+    QTest::newRow("Label2") << "Label2"
+                            << "分" << twips(2640, 600, 255, 255);
+    QTest::newRow("Command1") << "Command1"
+                              << "OK" << twips(960, 1080, 1335, 375);
+    QTest::newRow("Command2") << "Command2"
+                              << "キャンセル" << twips(2640, 1080, 1335, 375);
 }
 
 void Test_totalform::layout()
@@ -374,7 +380,8 @@ void Test_totalform::totalModeBackToRemainingMode()
     Session s;
     const auto &m = s.main;
     // A total-time calculation puts the main window into total mode.
-    EntryScreen *entry = guitest::openPageOne(m, true, {QStringLiteral("4:30"), QStringLiteral("3:45")});
+    EntryScreen *entry =
+        guitest::openPageOne(m, true, {QStringLiteral("4:30"), QStringLiteral("3:45")});
     QVERIFY(entry);
     QVERIFY(guitest::press(entry));
     QVERIFY(s.messages.empty());

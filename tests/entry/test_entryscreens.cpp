@@ -40,18 +40,20 @@ const QString kPageTwoNote =
     QStringLiteral("注：録音時間の秒の部分が0の時には秒の\u3000\u3000部分に0を入力してください");
 QString correctionNote(const char *button)
 {
-    return QStringLiteral("注：曲の再生時間が分単位の場合、秒の\u3000\u3000\u3000部分に0を入力してください。"
-                          "また次画\u3000\u3000\u3000面の曲の収録時間を維持したい場合\u3000\u3000\u3000\u3000"
-                          "「次画面を訂正」ボタンをクリックして\u3000\u3000\u3000\u3000"
-                          "1度次画面に行ってから「%1時間を\u3000\u3000\u3000\u3000出す」ボタンをクリックしてください")
+    return QStringLiteral(
+               "注：曲の再生時間が分単位の場合、秒の\u3000\u3000\u3000部分に0を入力してください。"
+               "また次画\u3000\u3000\u3000面の曲の収録時間を維持したい場合\u3000\u3000\u3000\u3000"
+               "「次画面を訂正」ボタンをクリックして\u3000\u3000\u3000\u3000"
+               "1度次画面に行ってから「%"
+               "1時間を\u3000\u3000\u3000\u3000出す」ボタンをクリックしてください")
         .arg(QString::fromUtf8(button));
 }
 
 struct Label {
     QString name;
     QString text;
-    QRect rect;        // pixels
-    QColor colour;     // invalid: the default text colour
+    QRect rect;     // pixels
+    QColor colour;  // invalid: the default text colour
 };
 
 struct Button {
@@ -68,14 +70,14 @@ Button cancelButton(int left) { return {"Command3", "キャンセル", left, 133
 struct Screen {
     QString name;
     QColor background;
-    QSize client;  // pixels
+    QSize client;                                                   // pixels
     int firstRowTop, labelLeft, minuteLeft, secondLeft, buttonTop;  // twips
     bool pageTwo;
     Label heading;
     Label secondLine;  // empty name: none
     Label note;
-    std::vector<Button> buttons;    // left to right
-    QStringList tabButtons;         // after the boxes
+    std::vector<Button> buttons;          // left to right
+    QStringList tabButtons;               // after the boxes
     QString defaultButton, cancelButton;  // empty: none
 };
 
@@ -83,47 +85,120 @@ struct Screen {
 // next to its twin of total mode (cyan).
 const Screen &expected(ScreenId id)
 {
-    static const QString pageTwoHeading = QStringLiteral("16番目以降の曲の収録時間を入力してください");
-    static const QString correctionHeading = QStringLiteral("訂正したい曲の収録時間を入力してください");
+    static const QString pageTwoHeading =
+        QStringLiteral("16番目以降の曲の収録時間を入力してください");
+    static const QString correctionHeading =
+        QStringLiteral("訂正したい曲の収録時間を入力してください");
     static const Label pageOneHeading{"Label1", "それぞれの曲の収録時間を入力してください",
                                       twips(600, 120, 3375, 255), kBlack};
-    static const Label secondLine{"Label4", "30曲まで入力できます。", twips(600, 360, 3495, 255), kDarkBlue};
+    static const Label secondLine{"Label4", "30曲まで入力できます。", twips(600, 360, 3495, 255),
+                                  kDarkBlue};
     static const Label pageOneNote{"Label5(1)", kPageOneNote, twips(600, 600, 3615, 615), kRed};
     static const Button continueButton{"Command1", "続けて入力", 120, 1335};
     static const Button correctNextButton{"Command4", "次画面を訂正", 120, 1335};
     static const std::map<ScreenId, Screen> screens{
         {ScreenId::Entry,
-         {"NyuryokuForm", kLightGreen, QSize(4590 / 15, 7455 / 15), 1320, 960, 1440, 2520, 6840, false,
-          pageOneHeading, secondLine, pageOneNote,
+         {"NyuryokuForm",
+          kLightGreen,
+          QSize(4590 / 15, 7455 / 15),
+          1320,
+          960,
+          1440,
+          2520,
+          6840,
+          false,
+          pageOneHeading,
+          secondLine,
+          pageOneNote,
           {continueButton, remainingButton(1560), cancelButton(3000)},
-          {"Command1", "Command2", "Command3"}, "Command2", "Command3"}},
+          {"Command1", "Command2", "Command3"},
+          "Command2",
+          "Command3"}},
         {ScreenId::TotalEntry,
-         {"NyuryokuForm4", kCyan, QSize(4650 / 15, 7380 / 15), 1320, 960, 1440, 2520, 6840, false,
-          pageOneHeading, secondLine, pageOneNote,
+         {"NyuryokuForm4",
+          kCyan,
+          QSize(4650 / 15, 7380 / 15),
+          1320,
+          960,
+          1440,
+          2520,
+          6840,
+          false,
+          pageOneHeading,
+          secondLine,
+          pageOneNote,
           {continueButton, totalButton(1560), cancelButton(3120)},
-          {"Command1", "Command3", "Command2"}, "Command2", "Command3"}},
+          {"Command1", "Command3", "Command2"},
+          "Command2",
+          "Command3"}},
         {ScreenId::Page2,
-         {"NyuryokuForm2", kLightGreen, QSize(4170 / 15, 7080 / 15), 960, 720, 1320, 2400, 6480, true,
-          {"Label1", pageTwoHeading, twips(600, 120, 3735, 255), QColor()}, {},
+         {"NyuryokuForm2",
+          kLightGreen,
+          QSize(4170 / 15, 7080 / 15),
+          960,
+          720,
+          1320,
+          2400,
+          6480,
+          true,
+          {"Label1", pageTwoHeading, twips(600, 120, 3735, 255), QColor()},
+          {},
           {"Label4", kPageTwoNote, twips(600, 480, 3615, 375), kRed},
-          {remainingButton(600), cancelButton(2520)}, {"Command2", "Command3"}, "", ""}},
+          {remainingButton(600), cancelButton(2520)},
+          {"Command2", "Command3"},
+          "",
+          ""}},
         {ScreenId::TotalPage2,
-         {"NyuryokuForm5", kCyan, QSize(4170 / 15, 7065 / 15), 960, 600, 1200, 2280, 6480, true,
-          {"Label1", pageTwoHeading, twips(480, 120, 3735, 255), QColor()}, {},
+         {"NyuryokuForm5",
+          kCyan,
+          QSize(4170 / 15, 7065 / 15),
+          960,
+          600,
+          1200,
+          2280,
+          6480,
+          true,
+          {"Label1", pageTwoHeading, twips(480, 120, 3735, 255), QColor()},
+          {},
           {"Label4", kPageTwoNote, twips(480, 480, 3615, 375), kRed},
-          {totalButton(480), cancelButton(2400)}, {"Command2", "Command3"}, "Command2", "Command3"}},
+          {totalButton(480), cancelButton(2400)},
+          {"Command2", "Command3"},
+          "Command2",
+          "Command3"}},
         {ScreenId::Correction,
-         {"NyuryokuForm3", kLightGreen, QSize(4455 / 15, 7920 / 15), 1800, 840, 1320, 2400, 7320, false,
-          {"Label1", correctionHeading, twips(480, 240, 3375, 255), kBlack}, {},
+         {"NyuryokuForm3",
+          kLightGreen,
+          QSize(4455 / 15, 7920 / 15),
+          1800,
+          840,
+          1320,
+          2400,
+          7320,
+          false,
+          {"Label1", correctionHeading, twips(480, 240, 3375, 255), kBlack},
+          {},
           {"Label5(1)", correctionNote("残り"), twips(480, 480, 3615, 1215), kRed},
           {correctNextButton, remainingButton(1560), cancelButton(3000)},
-          {"Command4", "Command2", "Command3"}, "Command2", "Command3"}},
+          {"Command4", "Command2", "Command3"},
+          "Command2",
+          "Command3"}},
         {ScreenId::TotalCorrection,
-         {"NyuryokuForm6", kCyan, QSize(4590 / 15, 7785 / 15), 1680, 840, 1320, 2400, 7200, false,
-          {"Label1", correctionHeading, twips(480, 120, 3375, 255), kBlack}, {},
+         {"NyuryokuForm6",
+          kCyan,
+          QSize(4590 / 15, 7785 / 15),
+          1680,
+          840,
+          1320,
+          2400,
+          7200,
+          false,
+          {"Label1", correctionHeading, twips(480, 120, 3375, 255), kBlack},
+          {},
           {"Label5(1)", correctionNote("合計"), twips(480, 360, 3615, 1215), kRed},
           {correctNextButton, totalButton(1560), cancelButton(3120)},
-          {"Command4", "Command2", "Command3"}, "Command2", "Command3"}},
+          {"Command4", "Command2", "Command3"},
+          "Command2",
+          "Command3"}},
     };
     return screens.at(id);
 }
@@ -263,7 +338,9 @@ void Test_entryscreens::labels()
         QVERIFY2(l, qPrintable(want.name));
         QCOMPARE(l->text(), want.text);
         QCOMPARE(l->geometry(), want.rect);
-        QCOMPARE(textColour(l), want.colour.isValid() ? want.colour : screen->palette().color(QPalette::WindowText));
+        QCOMPARE(textColour(l), want.colour.isValid()
+                                    ? want.colour
+                                    : screen->palette().color(QPalette::WindowText));
         QVERIFY(!l->autoFillBackground());
     }
 
@@ -294,13 +371,17 @@ void Test_entryscreens::noteFitsItsBox()
     // metrics the two lines of the page-2 note need 26 px of its 25. Drawn,
     // only a few faintly anti-aliased pixels of the lowest row fall outside.
     if (expected(id).pageTwo) {
-        QEXPECT_FAIL("", "the page-2 note's two lines are 1 px taller than its box with IPA P Gothic", Continue);
+        QEXPECT_FAIL("",
+                     "the page-2 note's two lines are 1 px taller than its box with IPA P Gothic",
+                     Continue);
     }
-    const QRect needed = QFontMetrics(note->font())
-                             .boundingRect(QRect(0, 0, box.width(), INT_MAX),
-                                           Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, note->text());
+    const QRect needed =
+        QFontMetrics(note->font())
+            .boundingRect(QRect(0, 0, box.width(), INT_MAX),
+                          Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, note->text());
     QVERIFY2(needed.height() <= box.height(),
-             qPrintable(QStringLiteral("needs %1 px, has %2 px").arg(needed.height()).arg(box.height())));
+             qPrintable(
+                 QStringLiteral("needs %1 px, has %2 px").arg(needed.height()).arg(box.height())));
     QVERIFY(needed.width() <= box.width());
 }
 
@@ -381,17 +462,19 @@ void Test_entryscreens::tabOrderAndFocus()
 void Test_entryscreens::keys_data()
 {
     QTest::addColumn<ScreenId>("id");
-    QTest::addColumn<QString>("focus");    // "box" or a button name
+    QTest::addColumn<QString>("focus");  // "box" or a button name
     QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("clicks");   // the button the key must click, or empty
+    QTest::addColumn<QString>("clicks");  // the button the key must click, or empty
 
     for (ScreenId id : tavelo::kAllScreens) {
         const Screen &x = expected(id);
         const QByteArray name = x.name.toLatin1();
-        QTest::addRow("%s, Enter in a box", name.constData()) << id << "box" << int(Qt::Key_Return) << x.defaultButton;
+        QTest::addRow("%s, Enter in a box", name.constData())
+            << id << "box" << int(Qt::Key_Return) << x.defaultButton;
         QTest::addRow("%s, keypad Enter in a box", name.constData())
             << id << "box" << int(Qt::Key_Enter) << x.defaultButton;
-        QTest::addRow("%s, Esc in a box", name.constData()) << id << "box" << int(Qt::Key_Escape) << x.cancelButton;
+        QTest::addRow("%s, Esc in a box", name.constData())
+            << id << "box" << int(Qt::Key_Escape) << x.cancelButton;
         for (const Button &b : x.buttons) {
             const QByteArray button = b.name.toLatin1();
             // The focused button wins over the default one.

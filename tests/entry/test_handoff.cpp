@@ -17,9 +17,9 @@ using guitest::slotText;
 using guitest::slotTexts;
 using guitest::typeRow;
 using tavelo::EntryScreen;
-using tavelo::ScreenId;
 using tavelo::kRowsPerPage;
 using tavelo::kSlotCount;
+using tavelo::ScreenId;
 
 namespace {
 
@@ -33,7 +33,8 @@ namespace {
 
 // A column "totalMode" with a row for page 2 of each mode and what the main
 // window's result fields show at the end there.
-void addPageTwoRows(const char *remaining3, const char *remaining4, const char *total3, const char *total4)
+void addPageTwoRows(const char *remaining3, const char *remaining4, const char *total3,
+                    const char *total4)
 {
     QTest::addColumn<bool>("totalMode");
     QTest::addColumn<QString>("text3");
@@ -72,14 +73,15 @@ private slots:
 
 void Test_handoff::continueCarriesRowsAsTyped_data()
 {
-    guitest::addFlagRows("totalMode", "NyuryokuForm to NyuryokuForm2", "NyuryokuForm4 to NyuryokuForm5");
+    guitest::addFlagRows("totalMode", "NyuryokuForm to NyuryokuForm2",
+                         "NyuryokuForm4 to NyuryokuForm5");
 }
 
 void Test_handoff::continueCarriesRowsAsTyped()
 {
     QFETCH(bool, totalMode);
-    const QStringList rows{"1:05", "2:10", "03:0", "4:59", "0:0", "2.5:30.5", "１:３０", "120:00",
-                           " 3 :4", "5:5", "6:06", "7:7", "8:8", "9:9", "10:10"};
+    const QStringList rows{"1:05",  "2:10", "03:0", "4:59", "0:0", "2.5:30.5", "１:３０", "120:00",
+                           " 3 :4", "5:5",  "6:06", "7:7",  "8:8", "9:9",      "10:10"};
 
     Session s;
     QVERIFY(startMode(s, totalMode));
@@ -113,12 +115,18 @@ void Test_handoff::continueStopsAtFailingRow_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("minuteBox");
 
-    QTest::newRow("seconds 75 in row 4") << false << 3 << "2" << "75" << kBadSeconds << false;
-    QTest::newRow("minutes -1 in row 1") << false << 0 << "-1" << "0" << kBadMinutes << true;
-    QTest::newRow("seconds -1 in row 15") << false << 14 << "2" << "-1" << kBadSeconds << false;
-    QTest::newRow("minutes are letters in row 7") << false << 6 << "abc" << "0" << kBadMinutes << true;
-    QTest::newRow("seconds are blanks in row 9") << false << 8 << "2" << " " << kBadSeconds << false;
-    QTest::newRow("total mode, seconds 75 in row 4") << true << 3 << "2" << "75" << kBadSeconds << false;
+    QTest::newRow("seconds 75 in row 4") << false << 3 << "2"
+                                         << "75" << kBadSeconds << false;
+    QTest::newRow("minutes -1 in row 1") << false << 0 << "-1"
+                                         << "0" << kBadMinutes << true;
+    QTest::newRow("seconds -1 in row 15") << false << 14 << "2"
+                                          << "-1" << kBadSeconds << false;
+    QTest::newRow("minutes are letters in row 7") << false << 6 << "abc"
+                                                  << "0" << kBadMinutes << true;
+    QTest::newRow("seconds are blanks in row 9") << false << 8 << "2"
+                                                 << " " << kBadSeconds << false;
+    QTest::newRow("total mode, seconds 75 in row 4") << true << 3 << "2"
+                                                     << "75" << kBadSeconds << false;
 }
 
 void Test_handoff::continueStopsAtFailingRow()
@@ -150,9 +158,10 @@ void Test_handoff::continueStopsAtFailingRow()
     QCOMPARE(guitest::screen(mode.pageOne), one);
     QCOMPARE(guitest::screen(mode.pageTwo), two);
     QVERIFY(two->isVisible());
-    QCOMPARE(one->focusWidget(), minuteBox ? guitest::minuteBox(one, slot) : guitest::secondBox(one, slot));
+    QCOMPARE(one->focusWidget(),
+             minuteBox ? guitest::minuteBox(one, slot) : guitest::secondBox(one, slot));
     for (int k = 0; k < kRowsPerPage; ++k) {
-        const QString want = k < slot ? QStringLiteral("2|0")
+        const QString want = k < slot    ? QStringLiteral("2|0")
                              : k == slot ? minutes + QLatin1Char('|') + seconds
                                          : QStringLiteral("1|0");
         QCOMPARE(slotText(two, k), want);
@@ -175,7 +184,8 @@ void Test_handoff::continueStopsAtFailingRow()
 // button that was pressed.
 void Test_handoff::pageTwoMeetsFailingCarrySlot_data()
 {
-    guitest::addFlagRows("totalMode", "残り時間を出す on NyuryokuForm2", "合計時間を出す on NyuryokuForm5");
+    guitest::addFlagRows("totalMode", "残り時間を出す on NyuryokuForm2",
+                         "合計時間を出す on NyuryokuForm5");
 }
 
 void Test_handoff::pageTwoMeetsFailingCarrySlot()
@@ -185,7 +195,8 @@ void Test_handoff::pageTwoMeetsFailingCarrySlot()
     Session s;
     QVERIFY(startMode(s, totalMode));
     const Mode mode = guitest::modeOf(s.main, totalMode);
-    EntryScreen *one = guitest::openPageOne(s.main, totalMode, {"4:30", "3:45", "2:0", "3:75", "1:0"});
+    EntryScreen *one =
+        guitest::openPageOne(s.main, totalMode, {"4:30", "3:45", "2:0", "3:75", "1:0"});
     QVERIFY(one);
     EntryScreen *two = guitest::continueToPageTwo(one);
     QCOMPARE(s.messageTexts(), QStringList{kBadSeconds});
@@ -254,13 +265,20 @@ void Test_handoff::continueWithHalfEmptyRow_data()
     QTest::addColumn<QString>("seconds");
     QTest::addColumn<bool>("laterFailure");
 
-    QTest::newRow("seconds empty") << "4" << "" << false;
-    QTest::newRow("minutes empty") << "" << "30" << false;
-    QTest::newRow("both empty") << "" << "" << false;
-    QTest::newRow("seconds empty, minutes letters") << "abc" << "" << false;
-    QTest::newRow("seconds empty, a later row fails") << "4" << "" << true;
-    QTest::newRow("minutes empty, a later row fails") << "" << "30" << true;
-    QTest::newRow("minutes negative and seconds empty, a later row fails") << "-4" << "" << true;
+    QTest::newRow("seconds empty") << "4"
+                                   << "" << false;
+    QTest::newRow("minutes empty") << ""
+                                   << "30" << false;
+    QTest::newRow("both empty") << ""
+                                << "" << false;
+    QTest::newRow("seconds empty, minutes letters") << "abc"
+                                                    << "" << false;
+    QTest::newRow("seconds empty, a later row fails") << "4"
+                                                      << "" << true;
+    QTest::newRow("minutes empty, a later row fails") << ""
+                                                      << "30" << true;
+    QTest::newRow("minutes negative and seconds empty, a later row fails") << "-4"
+                                                                           << "" << true;
 }
 
 void Test_handoff::continueWithHalfEmptyRow()
@@ -364,7 +382,8 @@ void Test_handoff::correctNextWithEmptySecond()
 // thirty with the correction screen's texts as they stood, empty ones too.
 void Test_handoff::correctNextOverwritesAllSlots_data()
 {
-    guitest::addFlagRows("totalMode", "NyuryokuForm3 to NyuryokuForm2", "NyuryokuForm6 to NyuryokuForm5");
+    guitest::addFlagRows("totalMode", "NyuryokuForm3 to NyuryokuForm2",
+                         "NyuryokuForm6 to NyuryokuForm5");
 }
 
 void Test_handoff::correctNextOverwritesAllSlots()
@@ -498,10 +517,8 @@ void Test_handoff::handOffLeavesSongTable_data()
 
     QTest::newRow("次画面を訂正 with blank rows") << true << QStringList{"5:0"} << 0;
     QTest::newRow("次画面を訂正 stopped by a row") << true << QStringList{"5:0", "1:99"} << 1;
-    QTest::newRow("続けて入力 without blank rows")
-        << false << repeated("5:0", kRowsPerPage) << 0;
-    QTest::newRow("続けて入力 stopped by a row")
-        << false << QStringList{"5:0", "6:0", "-1:0"} << 1;
+    QTest::newRow("続けて入力 without blank rows") << false << repeated("5:0", kRowsPerPage) << 0;
+    QTest::newRow("続けて入力 stopped by a row") << false << QStringList{"5:0", "6:0", "-1:0"} << 1;
 }
 
 void Test_handoff::handOffLeavesSongTable()

@@ -69,8 +69,10 @@ inline const QString kOverCapacity = QStringLiteral("録音時間の合計が録
 inline const QString kMinutesTooLarge = QStringLiteral("分の入力が大きすぎます。");
 inline const QString kBadCapacity = QStringLiteral("録音可能時間の入力が間違ってます。");
 inline const QString kCapacityTooLarge = QStringLiteral("録音可能時間が大きすぎます。");
-inline const QString kRemainingTooLarge = QStringLiteral("残り時間が546分59秒を超えるため表示できません。");
-inline const QString kTotalTooLarge = QStringLiteral("合計時間が546分59秒を超えるため表示できません。");
+inline const QString kRemainingTooLarge =
+    QStringLiteral("残り時間が546分59秒を超えるため表示できません。");
+inline const QString kTotalTooLarge =
+    QStringLiteral("合計時間が546分59秒を超えるため表示できません。");
 
 // Layout values are twips; 15 twips are one pixel.
 inline QRect twips(int left, int top, int width, int height)
@@ -98,7 +100,8 @@ Control *control(const QWidget *window, const QString &name)
 {
     auto *found = window ? window->findChild<Control *>(name, Qt::FindDirectChildrenOnly) : nullptr;
     if (!found)
-        qFatal("no control %s in %s", qPrintable(name), window ? qPrintable(window->objectName()) : "(none)");
+        qFatal("no control %s in %s", qPrintable(name),
+               window ? qPrintable(window->objectName()) : "(none)");
     return found;
 }
 
@@ -113,24 +116,24 @@ struct SongTableView {
 struct MainView {
     MainView() = default;
     explicit MainView(TaveloForm *w)
-        : window(w),
-          total(control<QPushButton>(w, QStringLiteral("Total"))),
-          nyuryoku(control<QPushButton>(w, QStringLiteral("Nyuryoku"))),
-          teisei(control<QPushButton>(w, QStringLiteral("Teisei"))),
-          goukei(control<QPushButton>(w, QStringLiteral("Goukei"))),
-          goteisei(control<QPushButton>(w, QStringLiteral("Goteisei"))),
-          command3(control<QPushButton>(w, QStringLiteral("Command3"))),
-          label1(control<QLabel>(w, QStringLiteral("Label1"))),
-          label2(control<QLabel>(w, QStringLiteral("Label2"))),
-          label3(control<QLabel>(w, QStringLiteral("Label3"))),
-          nokori(control<QLabel>(w, QStringLiteral("Nokori"))),
-          gokei(control<QLabel>(w, QStringLiteral("Gokei"))),
-          label5(control<QLabel>(w, QStringLiteral("Label5"))),
-          label6(control<QLabel>(w, QStringLiteral("Label6"))),
-          totaltxt(control<QLineEdit>(w, QStringLiteral("Totaltxt"))),
-          text3(control<QLineEdit>(w, QStringLiteral("Text3"))),
-          text4(control<QLineEdit>(w, QStringLiteral("Text4"))),
-          list1(control<QListWidget>(w, QStringLiteral("List1")))
+        : window(w)
+        , total(control<QPushButton>(w, QStringLiteral("Total")))
+        , nyuryoku(control<QPushButton>(w, QStringLiteral("Nyuryoku")))
+        , teisei(control<QPushButton>(w, QStringLiteral("Teisei")))
+        , goukei(control<QPushButton>(w, QStringLiteral("Goukei")))
+        , goteisei(control<QPushButton>(w, QStringLiteral("Goteisei")))
+        , command3(control<QPushButton>(w, QStringLiteral("Command3")))
+        , label1(control<QLabel>(w, QStringLiteral("Label1")))
+        , label2(control<QLabel>(w, QStringLiteral("Label2")))
+        , label3(control<QLabel>(w, QStringLiteral("Label3")))
+        , nokori(control<QLabel>(w, QStringLiteral("Nokori")))
+        , gokei(control<QLabel>(w, QStringLiteral("Gokei")))
+        , label5(control<QLabel>(w, QStringLiteral("Label5")))
+        , label6(control<QLabel>(w, QStringLiteral("Label6")))
+        , totaltxt(control<QLineEdit>(w, QStringLiteral("Totaltxt")))
+        , text3(control<QLineEdit>(w, QStringLiteral("Text3")))
+        , text4(control<QLineEdit>(w, QStringLiteral("Text4")))
+        , list1(control<QListWidget>(w, QStringLiteral("List1")))
     {
     }
     const MainView *operator->() const { return this; }
@@ -149,12 +152,12 @@ struct MainView {
 // The capacity dialog's controls.
 struct DialogView {
     explicit DialogView(TotalForm *w)
-        : window(w),
-          text1(control<QLineEdit>(w, QStringLiteral("Text1"))),
-          command1(control<QPushButton>(w, QStringLiteral("Command1"))),
-          command2(control<QPushButton>(w, QStringLiteral("Command2"))),
-          label1(control<QLabel>(w, QStringLiteral("Label1"))),
-          label2(control<QLabel>(w, QStringLiteral("Label2")))
+        : window(w)
+        , text1(control<QLineEdit>(w, QStringLiteral("Text1")))
+        , command1(control<QPushButton>(w, QStringLiteral("Command1")))
+        , command2(control<QPushButton>(w, QStringLiteral("Command2")))
+        , label1(control<QLabel>(w, QStringLiteral("Label1")))
+        , label2(control<QLabel>(w, QStringLiteral("Label2")))
     {
     }
     const DialogView *operator->() const { return this; }
@@ -170,15 +173,18 @@ struct DialogView {
 // A missing button is null too; click() then fails the test.
 inline QLineEdit *minuteBox(const EntryScreen *s, int slot)
 {
-    return s->findChild<QLineEdit *>(QStringLiteral("Text1(%1)").arg(slot), Qt::FindDirectChildrenOnly);
+    return s->findChild<QLineEdit *>(QStringLiteral("Text1(%1)").arg(slot),
+                                     Qt::FindDirectChildrenOnly);
 }
 inline QLineEdit *secondBox(const EntryScreen *s, int slot)
 {
-    return s->findChild<QLineEdit *>(QStringLiteral("Text2(%1)").arg(slot), Qt::FindDirectChildrenOnly);
+    return s->findChild<QLineEdit *>(QStringLiteral("Text2(%1)").arg(slot),
+                                     Qt::FindDirectChildrenOnly);
 }
 inline QPushButton *button(const QWidget *window, const char *name)
 {
-    return window ? window->findChild<QPushButton *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly)
+    return window ? window->findChild<QPushButton *>(QString::fromLatin1(name),
+                                                     Qt::FindDirectChildrenOnly)
                   : nullptr;
 }
 inline QString minuteText(const EntryScreen *s, int slot) { return s->texts().at(slot).minutes; }
@@ -288,7 +294,8 @@ inline void commitText(QWidget *box, const QString &text)
     box->setFocus();
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Delete);
-    const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+    const bool ascii =
+        std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
     if (ascii && !text.isEmpty())
         QTest::keyClicks(box, text);
     else if (!text.isEmpty())
@@ -318,11 +325,14 @@ inline TotalForm *openTotalForm(const MainView &main)
 }
 
 // Types one row into slot `slot` of a screen, both texts exactly as given.
-[[nodiscard]] inline bool typeRow(EntryScreen *s, int slot, const QString &minutes, const QString &seconds)
+[[nodiscard]] inline bool typeRow(EntryScreen *s, int slot, const QString &minutes,
+                                  const QString &seconds)
 {
     GUITEST_VERIFY(s);
-    GUITEST_VERIFY2(type(minuteBox(s, slot), minutes), qPrintable(QStringLiteral("minutes of slot %1").arg(slot)));
-    GUITEST_VERIFY2(type(secondBox(s, slot), seconds), qPrintable(QStringLiteral("seconds of slot %1").arg(slot)));
+    GUITEST_VERIFY2(type(minuteBox(s, slot), minutes),
+                    qPrintable(QStringLiteral("minutes of slot %1").arg(slot)));
+    GUITEST_VERIFY2(type(secondBox(s, slot), seconds),
+                    qPrintable(QStringLiteral("seconds of slot %1").arg(slot)));
     return true;
 }
 
@@ -441,7 +451,8 @@ inline QStringList controlSnapshot(const QWidget *window)
         } else
             continue;
         lines << QStringLiteral("%1 [%2] %3%4")
-                     .arg(w->objectName(), text, w->isEnabled() ? QString() : QStringLiteral("disabled "),
+                     .arg(w->objectName(), text,
+                          w->isEnabled() ? QString() : QStringLiteral("disabled "),
                           w->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown"));
     }
     lines.sort();
