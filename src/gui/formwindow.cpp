@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -54,12 +55,15 @@ void FormWindow::setDefaultButton(QPushButton *button)
 
 void FormWindow::setCancelButton(QPushButton *button) { cancelButton_ = button; }
 
-void FormWindow::setBackgroundColour(const QColor &colour)
+void FormWindow::setBackgroundColour(const QColor &colour) { background_ = colour; }
+
+void FormWindow::paintEvent(QPaintEvent *)
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, colour);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    // Painted rather than set in the palette: a palette of its own would
+    // pass to every control of the window, and the style would cache fresh
+    // pictures of its buttons and boxes for each window ever opened.
+    if (background_.isValid())
+        QPainter(this).fillRect(rect(), background_);
 }
 
 QLabel *FormWindow::addLabel(const QString &name, const QString &text, const QRect &geometry,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QColor>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -63,6 +64,7 @@ protected:
     QPushButton *addButton(const QString &name, const QString &caption, const QRect &geometry);
 
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -70,6 +72,7 @@ private:
     void centre();
     void centreWithFrame(int wait);
 
+    QColor background_;
     QPushButton *defaultButton_ = nullptr;
     QPushButton *cancelButton_ = nullptr;
     Frame frame_;
