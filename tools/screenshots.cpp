@@ -28,7 +28,8 @@ QString suffix;
 
 void save(QWidget *window, const char *name)
 {
-    const QString path = QDir(folder).filePath(QStringLiteral("%1%2.png").arg(QLatin1String(name), suffix));
+    const QString path =
+        QDir(folder).filePath(QStringLiteral("%1%2.png").arg(QLatin1String(name), suffix));
     if (!window->grab().save(path))
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
 }

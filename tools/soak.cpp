@@ -46,7 +46,9 @@ void settle()
 void closeSomehow(QWidget *window, int way)
 {
     switch (way % 3) {
-    case 0: button(window, window->objectName() == TotalForm::kName ? "Command2" : "Command3")->click(); break;
+    case 0:
+        button(window, window->objectName() == TotalForm::kName ? "Command2" : "Command3")->click();
+        break;
     case 1: QTest::keyClick(window, Qt::Key_Escape); break;
     default: window->close(); break;  // the close box
     }
@@ -129,7 +131,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: tavelo_soak [--check] CYCLES (100 or more)\n");
         return 2;
     }
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     setUpApplication();
     setErrorBoxHandler([](QWidget *, Message) {});
@@ -144,7 +147,8 @@ int main(int argc, char **argv)
             if (n == 100)
                 atHundred = heap;
             if (!check)
-                std::printf("%6d cycles: heap %8.1f KB, resident %ld KB\n", n, heap / 1024.0, residentKb());
+                std::printf("%6d cycles: heap %8.1f KB, resident %ld KB\n", n, heap / 1024.0,
+                            residentKb());
         }
     }
     const long growth = heapInUse() - atHundred;

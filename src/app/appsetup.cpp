@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/appsetup.h"
 
-#include "gui/pictures.h"
 #include "gui/formwindow.h"
+#include "gui/pictures.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

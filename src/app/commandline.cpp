@@ -26,9 +26,10 @@ std::optional<int> handleCommandLine(int argc, const char *const *argv, std::ost
     }
     // Anything else is refused rather than ignored, so that a mistyped option
     // is noticed; the program reads nothing else from its command line.
-    const std::string_view bad = (arg == "-h" || arg == "--help" || arg == "-V" || arg == "--version")
-                                     ? std::string_view(argv[2])
-                                     : arg;
+    const std::string_view bad =
+        (arg == "-h" || arg == "--help" || arg == "-V" || arg == "--version")
+            ? std::string_view(argv[2])
+            : arg;
     err << "tavelo: " << (bad.starts_with('-') ? "unknown option '" : "unexpected argument '")
         << bad << "' (try 'tavelo --help')\n";
     return 2;

@@ -40,7 +40,8 @@ template <typename Window>
 Window *enrol(Window *window)
 {
     registry().insert(window->objectName(), window);
-    QObject::connect(window, &FormWindow::closed, [name = window->objectName()] { registry().remove(name); });
+    QObject::connect(window, &FormWindow::closed,
+                     [name = window->objectName()] { registry().remove(name); });
     return window;
 }
 
@@ -107,7 +108,9 @@ void onMainButton(MainButton button)
     case MainButton::Capacity: showTotalForm(); break;
     case MainButton::Entry: showScreen(ScreenId::Entry); break;
     case MainButton::TotalEntry: showScreen(ScreenId::TotalEntry); break;
-    case MainButton::Correction: carryOut(openCorrection(mainState(), ScreenId::Correction), mainWindow()); break;
+    case MainButton::Correction:
+        carryOut(openCorrection(mainState(), ScreenId::Correction), mainWindow());
+        break;
     case MainButton::TotalCorrection:
         carryOut(openCorrection(mainState(), ScreenId::TotalCorrection), mainWindow());
         break;
@@ -118,9 +121,13 @@ void onMainButton(MainButton button)
 void onScreenAction(EntryScreen *screen, Action action)
 {
     switch (action) {
-    case Action::Continue: carryOut(continueOnPageTwo(mainState(), screen->id(), screen->texts()), screen); break;
+    case Action::Continue:
+        carryOut(continueOnPageTwo(mainState(), screen->id(), screen->texts()), screen);
+        break;
     case Action::NextPage: carryOut(correctOnPageTwo(screen->id(), screen->texts()), screen); break;
-    case Action::Calculate: carryOut(calculate(mainState(), screen->id(), screen->texts()), screen); break;
+    case Action::Calculate:
+        carryOut(calculate(mainState(), screen->id(), screen->texts()), screen);
+        break;
     case Action::Cancel: break;  // the screen closes itself
     }
 }

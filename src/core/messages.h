@@ -7,9 +7,9 @@
 namespace tavelo {
 
 enum class Message {
-    BadMinutes,         // a row's minutes, or the capacity dialog's minutes
-    BadSeconds,         // a row's seconds
-    OverCapacity,       // the songs do not fit on the tape side
+    BadMinutes,    // a row's minutes, or the capacity dialog's minutes
+    BadSeconds,    // a row's seconds
+    OverCapacity,  // the songs do not fit on the tape side
     // Refusals for what the arithmetic cannot hold.
     MinutesTooLarge,
     BadCapacity,
@@ -19,8 +19,8 @@ enum class Message {
 };
 
 inline constexpr Message kAllMessages[] = {
-    Message::BadMinutes,  Message::BadSeconds,       Message::OverCapacity,
-    Message::MinutesTooLarge, Message::BadCapacity, Message::CapacityTooLarge,
+    Message::BadMinutes,        Message::BadSeconds,    Message::OverCapacity,
+    Message::MinutesTooLarge,   Message::BadCapacity,   Message::CapacityTooLarge,
     Message::RemainingTooLarge, Message::TotalTooLarge,
 };
 

@@ -18,7 +18,8 @@ ScreenRole roleOf(ScreenId id)
 
 bool isTotalScreen(ScreenId id)
 {
-    return id == ScreenId::TotalEntry || id == ScreenId::TotalPage2 || id == ScreenId::TotalCorrection;
+    return id == ScreenId::TotalEntry || id == ScreenId::TotalPage2 ||
+           id == ScreenId::TotalCorrection;
 }
 
 ScreenId pageTwoOf(ScreenId id)

@@ -48,7 +48,10 @@ bool isTotalScreen(ScreenId id);
 // The page-2 screen of the same mode.
 ScreenId pageTwoOf(ScreenId id);
 // The first slot a screen shows as a row: 15 on page 2, otherwise 0.
-inline int firstVisibleSlot(ScreenId id) { return roleOf(id) == ScreenRole::PageTwo ? kRowsPerPage : 0; }
+inline int firstVisibleSlot(ScreenId id)
+{
+    return roleOf(id) == ScreenRole::PageTwo ? kRowsPerPage : 0;
+}
 
 // The main window's lasting state. Its mode is remaining mode (the tape line
 // and the caption テープの残り時間は show) or total mode (both hidden, the caption

@@ -12,7 +12,8 @@ namespace tavelo {
 bool TimeSum::add(std::int16_t minutes, std::int16_t seconds)
 {
     std::int32_t m = 0, s = 0;
-    if (qAddOverflow<std::int32_t>(minutes_, minutes, &m) || qAddOverflow<std::int32_t>(seconds_, seconds, &s))
+    if (qAddOverflow<std::int32_t>(minutes_, minutes, &m) ||
+        qAddOverflow<std::int32_t>(seconds_, seconds, &s))
         return false;
     minutes_ = m;
     seconds_ = s;
@@ -28,10 +29,7 @@ std::optional<std::int32_t> TimeSum::totalSeconds() const
     return total;
 }
 
-std::optional<std::int32_t> capacitySeconds(double minutes)
-{
-    return roundToInt32(minutes * 60.0);
-}
+std::optional<std::int32_t> capacitySeconds(double minutes) { return roundToInt32(minutes * 60.0); }
 
 std::optional<MinutesSeconds> splitSeconds(std::int32_t seconds)
 {
@@ -50,7 +48,8 @@ QString twoDigitPattern(double value)
     double whole = std::round(value);
     if (whole == 0.0)
         whole = 0.0;  // no "-0"
-    const QString digits = QString::number(std::fabs(whole), 'f', 0).rightJustified(2, QLatin1Char('0'));
+    const QString digits =
+        QString::number(std::fabs(whole), 'f', 0).rightJustified(2, QLatin1Char('0'));
     return whole < 0 ? QLatin1Char('-') + digits : digits;
 }
 

@@ -11,12 +11,15 @@ TotalForm::TotalForm()
     : FormWindow(kName, QStringLiteral("片面タベロ可能時間"), QSize(339, 106), Frame::Tool)
 {
     setBackgroundColour(QColor(0xFF, 0xFF, 0x00));
-    QLabel *label1 = addLabel(QStringLiteral("Label1"), QStringLiteral("録音可能時間を入力してください"),
-                              twipsRect(480, 120, 3975, 255));
+    QLabel *label1 =
+        addLabel(QStringLiteral("Label1"), QStringLiteral("録音可能時間を入力してください"),
+                 twipsRect(480, 120, 3975, 255));
     label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     text1_ = addLineEdit(QStringLiteral("Text1"), twipsRect(1800, 600, 615, 270));
-    QLabel *label2 = addLabel(QStringLiteral("Label2"), QStringLiteral("分"), twipsRect(2640, 600, 255, 255));
-    auto *ok = addButton(QStringLiteral("Command1"), QStringLiteral("OK"), twipsRect(960, 1080, 1335, 375));
+    QLabel *label2 =
+        addLabel(QStringLiteral("Label2"), QStringLiteral("分"), twipsRect(2640, 600, 255, 255));
+    auto *ok = addButton(QStringLiteral("Command1"), QStringLiteral("OK"),
+                         twipsRect(960, 1080, 1335, 375));
     auto *cancel = addButton(QStringLiteral("Command2"), QStringLiteral("キャンセル"),
                              twipsRect(2640, 1080, 1335, 375));
 

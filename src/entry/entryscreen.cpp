@@ -34,10 +34,11 @@ QString indexed(const char *name, int index)
 }  // namespace
 
 EntryScreen::EntryScreen(ScreenId id)
-    : FormWindow(QString::fromLatin1(screenDescription(id).name), kCaption,
-                 QSize(fromTwips(screenDescription(id).width), fromTwips(screenDescription(id).height)),
-                 Frame::Tool),
-      description_(screenDescription(id))
+    : FormWindow(
+          QString::fromLatin1(screenDescription(id).name), kCaption,
+          QSize(fromTwips(screenDescription(id).width), fromTwips(screenDescription(id).height)),
+          Frame::Tool)
+    , description_(screenDescription(id))
 {
     setBackgroundColour(QColor(description_.background));
     buildLabels();
@@ -88,10 +89,10 @@ void EntryScreen::buildRows()
         label->setFont(screenFont(true));
         setTextColour(label, kRowLabelBlue);
 
-        QLineEdit *minutes = addLineEdit(indexed("Text1", slot),
-                                         twipsRect(description_.minuteLeft, top, kBoxWidth, kBoxHeight));
-        QLineEdit *seconds = addLineEdit(indexed("Text2", slot),
-                                         twipsRect(description_.secondLeft, top, kBoxWidth, kBoxHeight));
+        QLineEdit *minutes = addLineEdit(
+            indexed("Text1", slot), twipsRect(description_.minuteLeft, top, kBoxWidth, kBoxHeight));
+        QLineEdit *seconds = addLineEdit(
+            indexed("Text2", slot), twipsRect(description_.secondLeft, top, kBoxWidth, kBoxHeight));
         minutes->setAccessibleName(QStringLiteral("%1曲目の分").arg(song));
         seconds->setAccessibleName(QStringLiteral("%1曲目の秒").arg(song));
         label->setBuddy(minutes);
@@ -103,17 +104,20 @@ void EntryScreen::buildRows()
         previous = seconds;
     }
     const int top = description_.firstRowTop;
-    addLabel(QStringLiteral("Label2"), QStringLiteral("分"),
-             twipsRect(description_.minuteLeft + kBoxWidth + kUnitGap, top, kLabelSize, kLabelSize));
-    addLabel(QStringLiteral("Label3"), QStringLiteral("秒"),
-             twipsRect(description_.secondLeft + kBoxWidth + kUnitGap, top, kLabelSize, kLabelSize));
+    addLabel(
+        QStringLiteral("Label2"), QStringLiteral("分"),
+        twipsRect(description_.minuteLeft + kBoxWidth + kUnitGap, top, kLabelSize, kLabelSize));
+    addLabel(
+        QStringLiteral("Label3"), QStringLiteral("秒"),
+        twipsRect(description_.secondLeft + kBoxWidth + kUnitGap, top, kLabelSize, kLabelSize));
 }
 
 void EntryScreen::buildButtons()
 {
     for (const ButtonDescription &b : description_.buttons) {
-        QPushButton *widget = addButton(QString::fromLatin1(b.name), QString::fromUtf8(b.caption),
-                                        twipsRect(b.left, description_.buttonTop, b.width, kButtonHeight));
+        QPushButton *widget =
+            addButton(QString::fromLatin1(b.name), QString::fromUtf8(b.caption),
+                      twipsRect(b.left, description_.buttonTop, b.width, kButtonHeight));
         connect(widget, &QPushButton::clicked, this, [this, widget, action = b.action] {
             lastPressed_ = widget;
             if (action == Action::Cancel)

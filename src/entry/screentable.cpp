@@ -10,6 +10,9 @@ constexpr Rgb kBlack = 0x000000;
 constexpr Rgb kDarkBlue = 0x0000C0;
 constexpr Rgb kRed = 0xFF0000;
 
+// The texts and the table are laid out by hand, one screen to a block, so
+// that each reads as a whole.
+// clang-format off
 constexpr const char *kPageOneHeading = "それぞれの曲の収録時間を入力してください";
 constexpr const char *kPageTwoHeading = "16番目以降の曲の収録時間を入力してください";
 constexpr const char *kCorrectionHeading = "訂正したい曲の収録時間を入力してください";
@@ -107,6 +110,8 @@ std::vector<ScreenDescription> makeDescriptions()
          .defaultButton = "Command2", .cancelButton = "Command3"},
     };
 }
+
+// clang-format on
 
 }  // namespace
 

@@ -22,7 +22,8 @@ void showErrorBox(QWidget *parent, Message message)
         handler()(parent, message);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, errorTitle(), messageText(message), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, errorTitle(), messageText(message), QMessageBox::Ok,
+                    parent);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

@@ -87,7 +87,8 @@ QLineEdit *FormWindow::addLineEdit(const QString &name, const QRect &geometry)
     return edit;
 }
 
-QPushButton *FormWindow::addButton(const QString &name, const QString &caption, const QRect &geometry)
+QPushButton *FormWindow::addButton(const QString &name, const QString &caption,
+                                   const QRect &geometry)
 {
     auto *button = new QPushButton(caption, this);
     button->setObjectName(name);
@@ -101,7 +102,8 @@ void FormWindow::keyPressEvent(QKeyEvent *event)
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
         // Enter clicks the button that has the focus, otherwise the default one.
-        if (auto *focused = qobject_cast<QPushButton *>(focusWidget()); focused && focused->isEnabled())
+        if (auto *focused = qobject_cast<QPushButton *>(focusWidget());
+            focused && focused->isEnabled())
             focused->click();
         else if (defaultButton_ && defaultButton_->isEnabled() && defaultButton_->isVisible())
             defaultButton_->click();

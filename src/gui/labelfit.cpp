@@ -19,7 +19,8 @@ void NoteLabel::paintEvent(QPaintEvent *)
     const int pitch = QFontInfo(font()).pixelSize();
     layout.beginLayout();
     int y = 0;
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine(), y += pitch) {
+    for (QTextLine line = layout.createLine(); line.isValid();
+         line = layout.createLine(), y += pitch) {
         line.setLineWidth(area.width());
         line.setPosition(QPointF(0, y));
     }
@@ -45,8 +46,10 @@ void breakAtPadding(QLabel *note)
     auto it = padding.globalMatch(text);
     while (it.hasNext()) {
         const QRegularExpressionMatch run = it.next();
-        const int lineStart = std::max<qsizetype>(0, text.lastIndexOf(padding, run.capturedStart() - 1) + 1);
-        const QString before = text.mid(lineStart, run.capturedStart() - lineStart).remove(QChar(0x3000));
+        const int lineStart =
+            std::max<qsizetype>(0, text.lastIndexOf(padding, run.capturedStart() - 1) + 1);
+        const QString before =
+            text.mid(lineStart, run.capturedStart() - lineStart).remove(QChar(0x3000));
         const QString next = text.mid(run.capturedEnd(), 1);
         if (metrics.horizontalAdvance(before + run.captured() + next) <= lineWidth)
             return;

@@ -10,10 +10,7 @@
 // The pictures are compiled into a static library, and the linker only keeps
 // the compiled resources when something refers to them. Q_INIT_RESOURCE is
 // that reference; it has to stand outside any namespace.
-static void registerPictureResources()
-{
-    Q_INIT_RESOURCE(resources);
-}
+static void registerPictureResources() { Q_INIT_RESOURCE(resources); }
 
 namespace tavelo {
 

@@ -21,25 +21,33 @@ TaveloForm::TaveloForm()
 
 void TaveloForm::buildControls()
 {
-    const auto button = [this](const char *name, const char *caption, QRect geometry, MainButton id) {
+    const auto button = [this](const char *name, const char *caption, QRect geometry,
+                               MainButton id) {
         QPushButton *b = addButton(QString::fromLatin1(name), QString::fromUtf8(caption), geometry);
         connect(b, &QPushButton::clicked, this, [this, id] { emit buttonPressed(id); });
         return b;
     };
-    QPushButton *total = button("Total", "録音可能時間入力", twipsRect(720, 3240, 1935, 375), MainButton::Capacity);
-    nyuryoku_ = button("Nyuryoku", "録音時間入力", twipsRect(2880, 3240, 1575, 375), MainButton::Entry);
+    QPushButton *total =
+        button("Total", "録音可能時間入力", twipsRect(720, 3240, 1935, 375), MainButton::Capacity);
+    nyuryoku_ =
+        button("Nyuryoku", "録音時間入力", twipsRect(2880, 3240, 1575, 375), MainButton::Entry);
     teisei_ = button("Teisei", "訂正", twipsRect(4680, 3240, 1455, 375), MainButton::Correction);
-    QPushButton *goukei =
-        button("Goukei", "収録時間の合計を入力", twipsRect(720, 3720, 1935, 375), MainButton::TotalEntry);
-    goteisei_ = button("Goteisei", "合計の訂正", twipsRect(2880, 3720, 1575, 375), MainButton::TotalCorrection);
-    QPushButton *command3 = button("Command3", "閉じる", twipsRect(4680, 3720, 1455, 375), MainButton::Close);
+    QPushButton *goukei = button("Goukei", "収録時間の合計を入力", twipsRect(720, 3720, 1935, 375),
+                                 MainButton::TotalEntry);
+    goteisei_ = button("Goteisei", "合計の訂正", twipsRect(2880, 3720, 1575, 375),
+                       MainButton::TotalCorrection);
+    QPushButton *command3 =
+        button("Command3", "閉じる", twipsRect(4680, 3720, 1455, 375), MainButton::Close);
     setCancelButton(command3);
 
-    label1_ = addLabel(QStringLiteral("Label1"), QStringLiteral("テープの片面の録音時間は"), twipsRect(1800, 360, 2175, 255));
+    label1_ = addLabel(QStringLiteral("Label1"), QStringLiteral("テープの片面の録音時間は"),
+                       twipsRect(1800, 360, 2175, 255));
     totaltxt_ = addLineEdit(QStringLiteral("Totaltxt"), twipsRect(4080, 360, 375, 270));
-    label2_ = addLabel(QStringLiteral("Label2"), QStringLiteral("分です。"), twipsRect(4560, 360, 735, 255));
-    QLabel *label3 = addLabel(QStringLiteral("Label3"), QStringLiteral("これまで録音した曲数とテープの時間"),
-                              twipsRect(2040, 840, 2895, 255));
+    label2_ = addLabel(QStringLiteral("Label2"), QStringLiteral("分です。"),
+                       twipsRect(4560, 360, 735, 255));
+    QLabel *label3 =
+        addLabel(QStringLiteral("Label3"), QStringLiteral("これまで録音した曲数とテープの時間"),
+                 twipsRect(2040, 840, 2895, 255));
 
     list1_ = new QListWidget(this);
     list1_->setObjectName(QStringLiteral("List1"));
@@ -47,8 +55,10 @@ void TaveloForm::buildControls()
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
     list1_->setAccessibleName(label3->text());
 
-    nokori_ = addLabel(QStringLiteral("Nokori"), QStringLiteral("テープの残り時間は"), twipsRect(1680, 2760, 1695, 255));
-    gokei_ = addLabel(QStringLiteral("Gokei"), QStringLiteral("収録時間の合計は"), twipsRect(1800, 2760, 1575, 255));
+    nokori_ = addLabel(QStringLiteral("Nokori"), QStringLiteral("テープの残り時間は"),
+                       twipsRect(1680, 2760, 1695, 255));
+    gokei_ = addLabel(QStringLiteral("Gokei"), QStringLiteral("収録時間の合計は"),
+                      twipsRect(1800, 2760, 1575, 255));
     text3_ = addLineEdit(QStringLiteral("Text3"), twipsRect(3360, 2760, 375, 270));
     addLabel(QStringLiteral("Label5"), QStringLiteral("分"), twipsRect(3960, 2760, 255, 255));
     text4_ = addLineEdit(QStringLiteral("Text4"), twipsRect(4320, 2760, 375, 270));
@@ -62,7 +72,8 @@ void TaveloForm::buildControls()
     text4_->setAccessibleName(QStringLiteral("結果の秒"));
 
     // Tab order: the buttons, then the tape box, the result boxes and the list.
-    QWidget *order[] = {total, nyuryoku_, teisei_, goukei, goteisei_, command3, totaltxt_, text3_, text4_, list1_};
+    QWidget *order[] = {total,    nyuryoku_, teisei_, goukei, goteisei_,
+                        command3, totaltxt_, text3_,  text4_, list1_};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     total->setFocus();

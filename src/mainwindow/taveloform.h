@@ -14,7 +14,6 @@ namespace tavelo {
 
 struct MainState;
 
-
 // The main window's buttons, by what they do.
 enum class MainButton {
     Capacity,         // Total 録音可能時間入力

@@ -85,10 +85,12 @@ void TestModel::changes_data()
                                            << QByteArray("entry correct - remaining") << true;
     QTest::newRow("remaining at start") << QByteArray("start") << QByteArray("remaining")
                                         << QByteArray("- correct - remaining") << true;
-    QTest::newRow("remaining after a total") << QByteArray("total") << QByteArray("remaining")
-                                             << QByteArray("- correct totalcorrect remaining") << false;
+    QTest::newRow("remaining after a total")
+        << QByteArray("total") << QByteArray("remaining")
+        << QByteArray("- correct totalcorrect remaining") << false;
     QTest::newRow("remaining from correction after a total")
-        << QByteArray("total") << QByteArray("remaining correction") << QByteArray("- correct - remaining") << false;
+        << QByteArray("total") << QByteArray("remaining correction")
+        << QByteArray("- correct - remaining") << false;
     // The start of a total-time calculation: 録音時間入力 and 訂正 off, 合計の訂正 on.
     QTest::newRow("total at start") << QByteArray("start") << QByteArray("total")
                                     << QByteArray("- - totalcorrect total") << true;

@@ -16,15 +16,9 @@ namespace {
 
 // Exact comparison of doubles: the readings must give the nearest double, not
 // something close to it.
-bool sameValue(double actual, double expected)
-{
-    return actual == expected;
-}
+bool sameValue(double actual, double expected) { return actual == expected; }
 
-QByteArray repeated(char c, int count)
-{
-    return QByteArray(count, c);
-}
+QByteArray repeated(char c, int count) { return QByteArray(count, c); }
 
 const double kInf = std::numeric_limits<double>::infinity();
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -58,10 +52,14 @@ void TestConversion::asciiForm_data()
     // Everything beyond ASCII that is not a full-width part of a number
     // becomes DEL, one for each UTF-16 unit, so it can never pass for a digit.
     QTest::addRow("ascii unchanged") << QByteArray("12.5e-3 abc") << QByteArray("12.5e-3 abc");
-    QTest::addRow("full-width digits") << QByteArray("０１２３４５６７８９") << QByteArray("0123456789");
+    QTest::addRow("full-width digits")
+        << QByteArray("０１２３４５６７８９") << QByteArray("0123456789");
     QTest::addRow("full-width signs and point") << QByteArray("＋－．") << QByteArray("+-.");
-    QTest::addRow("minus sign U+2212") << QByteArray("\u2212" "5") << QByteArray("-5");
-    QTest::addRow("full-width exponent letters") << QByteArray("１ｅ２１Ｅ２") << QByteArray("1e21E2");
+    QTest::addRow("minus sign U+2212") << QByteArray("\u2212"
+                                                     "5")
+                                       << QByteArray("-5");
+    QTest::addRow("full-width exponent letters")
+        << QByteArray("１ｅ２１Ｅ２") << QByteArray("1e21E2");
     QTest::addRow("ideographic space") << QByteArray("\u3000５\u3000") << QByteArray(" 5 ");
     QTest::addRow("other full-width letters") << QByteArray("ａｂｃ") << QByteArray("\x7f\x7f\x7f");
     QTest::addRow("kana") << QByteArray("ごふん") << QByteArray("\x7f\x7f\x7f");
@@ -118,16 +116,14 @@ void TestConversion::strictNumber_data()
     // Long texts.
     QTest::addRow("400 leading zeros") << (repeated('0', 400) + "5") << true << 5.0;
     QTest::addRow("long fraction 1e-31") << ("0." + repeated('0', 30) + "1") << true << 1e-31;
-    QTest::addRow("long fraction below double")
-        << ("0." + repeated('0', 400) + "1") << true << 0.0;
+    QTest::addRow("long fraction below double") << ("0." + repeated('0', 400) + "1") << true << 0.0;
     QTest::addRow("long fraction with large exponent")
         << ("0." + repeated('0', 399) + "1e400") << true << 1.0;
     QTest::addRow("400 digits with negative exponent")
         << ("1" + repeated('0', 400) + "e-399") << true << 10.0;
     QTest::addRow("400 digits with exponent below double")
         << ("1" + repeated('0', 400) + "e-800") << true << 0.0;
-    QTest::addRow("400 nines after 59. reach 60")
-        << ("59." + repeated('9', 400)) << true << 60.0;
+    QTest::addRow("400 nines after 59. reach 60") << ("59." + repeated('9', 400)) << true << 60.0;
 
     // Not one number.
     QTest::addRow("empty") << QByteArray("") << false << 0.0;
@@ -178,16 +174,15 @@ void TestConversion::strictNumber()
     const auto actual = tavelo::strictNumber(text(input));
     QCOMPARE(actual.has_value(), converts);
     if (converts)
-        QVERIFY2(sameValue(*actual, value),
-                 qPrintable(QString("got %1, expected %2").arg(*actual, 0, 'g', 17).arg(value, 0, 'g', 17)));
+        QVERIFY2(
+            sameValue(*actual, value),
+            qPrintable(
+                QString("got %1, expected %2").arg(*actual, 0, 'g', 17).arg(value, 0, 'g', 17)));
 }
 
 // Whatever the row check accepts must add up as the same number, rounded:
 // the strict and the lenient reading may not drift apart.
-void TestConversion::strictAndLenientAgree_data()
-{
-    strictNumber_data();
-}
+void TestConversion::strictAndLenientAgree_data() { strictNumber_data(); }
 
 void TestConversion::strictAndLenientAgree()
 {
@@ -256,10 +251,17 @@ void TestConversion::leadingNumber_data()
     QTest::addRow("0x10") << QByteArray("0x10") << 0.0;
     QTest::addRow("inf") << QByteArray("inf") << 0.0;
     QTest::addRow("nan") << QByteArray("nan") << 0.0;
-    QTest::addRow("emoji") << QByteArray("\U0001F3B5" "5") << 0.0;
-    QTest::addRow("digit then emoji") << QByteArray("5\U0001F3B5" "5") << 5.0;
+    QTest::addRow("emoji") << QByteArray("\U0001F3B5"
+                                         "5")
+                           << 0.0;
+    QTest::addRow("digit then emoji") << QByteArray("5\U0001F3B5"
+                                                    "5")
+                                      << 5.0;
     QTest::addRow("arabic-indic 5") << QByteArray("\u0665") << 0.0;
-    QTest::addRow("NUL inside") << QByteArray("5\0" "6", 3) << 5.0;
+    QTest::addRow("NUL inside") << QByteArray("5\0"
+                                              "6",
+                                              3)
+                                << 5.0;
 
     QTest::addRow("full-width 59") << QByteArray("５９") << 59.0;
     QTest::addRow("full-width -2.5") << QByteArray("－２．５") << -2.5;
@@ -277,8 +279,9 @@ void TestConversion::leadingNumber()
     QFETCH(QByteArray, input);
     QFETCH(double, value);
     const double actual = tavelo::leadingNumber(text(input));
-    QVERIFY2(sameValue(actual, value),
-             qPrintable(QString("got %1, expected %2").arg(actual, 0, 'g', 17).arg(value, 0, 'g', 17)));
+    QVERIFY2(
+        sameValue(actual, value),
+        qPrintable(QString("got %1, expected %2").arg(actual, 0, 'g', 17).arg(value, 0, 'g', 17)));
 }
 
 void TestConversion::lenientInt16_data()
@@ -315,7 +318,8 @@ void TestConversion::lenientInt16_data()
     QTest::addRow("full-width 2.5") << QByteArray("２．５") << true << 2;
     QTest::addRow("full-width 3.5") << QByteArray("３．５") << true << 4;
     QTest::addRow("full-width -1") << QByteArray("－１") << true << -1;
-    QTest::addRow("full-width with ideographic spaces") << QByteArray("\u3000１\u3000２") << true << 12;
+    QTest::addRow("full-width with ideographic spaces")
+        << QByteArray("\u3000１\u3000２") << true << 12;
 
     // The edges of 16 bits.
     QTest::addRow("32767") << QByteArray("32767") << true << 32767;

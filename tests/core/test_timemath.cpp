@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "core/timemath.h"
 #include "core/numbers.h"
+#include "core/timemath.h"
 #include "support/valuetest.h"
 
 #include <QStringList>
@@ -89,7 +89,8 @@ void TestTimeMath::sumsOfRows_data()
     QTest::addRow("ten rows 54:40") << QByteArray("10*54:40 5*0:0") << 540 << 400 << 32800;
     QTest::addRow("fifteen 4:00 and 5:15") << QByteArray("15*4:0 5:15 14*0:0") << 65 << 15 << 3915;
     QTest::addRow("fifteen 3:0 and 1:30") << QByteArray("15*3:0 1:30") << 46 << 30 << 2790;
-    QTest::addRow("thirty rows of 32767:59") << QByteArray("30*32767:59") << 983010 << 1770 << 58982370;
+    QTest::addRow("thirty rows of 32767:59")
+        << QByteArray("30*32767:59") << 983010 << 1770 << 58982370;
 }
 
 void TestTimeMath::sumsOfRows()
@@ -120,8 +121,7 @@ void TestTimeMath::totalSeconds_data()
     QTest::addRow("one second beyond") << qint64(35791394) << qint64(8) << false << qint64(0);
     QTest::addRow("minutes beyond") << qint64(35791395) << qint64(0) << false << qint64(0);
     QTest::addRow("seconds alone at max") << qint64(0) << kMax32 << true << kMax32;
-    QTest::addRow("minutes bring seconds back in")
-        << qint64(-1) << kMax32 << true << kMax32 - 60;
+    QTest::addRow("minutes bring seconds back in") << qint64(-1) << kMax32 << true << kMax32 - 60;
     QTest::addRow("smallest") << qint64(-35791394) << qint64(-8) << true << kMin32;
     QTest::addRow("one second below") << qint64(-35791394) << qint64(-9) << false << qint64(0);
 }
@@ -294,12 +294,15 @@ void TestTimeMath::listLine_data()
     QTest::addRow("4 30.5") << QByteArray("4") << QByteArray("30.5") << QByteArray("4:31");
     QTest::addRow("4 0.5") << QByteArray("4") << QByteArray("0.5") << QByteArray("4:01");
     QTest::addRow("4 59.4") << QByteArray("4") << QByteArray("59.4") << QByteArray("4:59");
-    QTest::addRow("4 blanks around 5") << QByteArray("4") << QByteArray(" 5 ") << QByteArray("4:05");
+    QTest::addRow("4 blanks around 5")
+        << QByteArray("4") << QByteArray(" 5 ") << QByteArray("4:05");
     QTest::addRow("4 -0") << QByteArray("4") << QByteArray("-0") << QByteArray("4:00");
     QTest::addRow("4 1e1") << QByteArray("4") << QByteArray("1e1") << QByteArray("4:10");
     QTest::addRow("4 full-width 5") << QByteArray("4") << QByteArray("５") << QByteArray("4:05");
-    QTest::addRow("full-width minutes as typed") << QByteArray("４") << QByteArray("５") << QByteArray("４:05");
-    QTest::addRow("minutes with blanks as typed") << QByteArray(" 4 ") << QByteArray("5") << QByteArray(" 4 :05");
+    QTest::addRow("full-width minutes as typed")
+        << QByteArray("４") << QByteArray("５") << QByteArray("４:05");
+    QTest::addRow("minutes with blanks as typed")
+        << QByteArray(" 4 ") << QByteArray("5") << QByteArray(" 4 :05");
     QTest::addRow("4 abc kept") << QByteArray("4") << QByteArray("abc") << QByteArray("4:abc");
     QTest::addRow("4 1:30 kept") << QByteArray("4") << QByteArray("1:30") << QByteArray("4:1:30");
     QTest::addRow("4 blanks kept") << QByteArray("4") << QByteArray("  ") << QByteArray("4:  ");

@@ -61,7 +61,8 @@ std::optional<QString> tool(const QString &program, const QStringList &arguments
         process.kill();
     if (!finished || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         process.waitForFinished();
-        qWarning("%s %s failed: %s", qPrintable(program), qPrintable(arguments.join(QLatin1Char(' '))),
+        qWarning("%s %s failed: %s", qPrintable(program),
+                 qPrintable(arguments.join(QLatin1Char(' '))),
                  finished ? process.readAllStandardError().constData() : "no answer within 5 s");
         return std::nullopt;
     }
@@ -73,10 +74,7 @@ bool xdotool(const QStringList &arguments)
     return tool(QStringLiteral("xdotool"), arguments).has_value();
 }
 
-QString hexId(WId id)
-{
-    return QStringLiteral("0x%1").arg(id, 0, 16);
-}
+QString hexId(WId id) { return QStringLiteral("0x%1").arg(id, 0, 16); }
 
 // The numbers of a property as xprop prints it ("NAME(TYPE) = 1, 2" or
 // "NAME(WINDOW): window id # 0x1, 0x2"); none when the property is not set.
@@ -93,7 +91,8 @@ QList<qulonglong> numbers(const QString &text)
 
 QString rootProperty(const char *name)
 {
-    return tool(QStringLiteral("xprop"), {QStringLiteral("-root"), QLatin1String(name)}).value_or(QString());
+    return tool(QStringLiteral("xprop"), {QStringLiteral("-root"), QLatin1String(name)})
+        .value_or(QString());
 }
 
 QString windowProperty(WId id, const char *name)
@@ -122,9 +121,9 @@ WId focusedWindow()
 QPoint pointerPosition()
 {
     static const QRegularExpression x(QStringLiteral("X=(\\d+)")), y(QStringLiteral("Y=(\\d+)"));
-    const QString shell =
-        tool(QStringLiteral("xdotool"), {QStringLiteral("getmouselocation"), QStringLiteral("--shell")})
-            .value_or(QString());
+    const QString shell = tool(QStringLiteral("xdotool"),
+                               {QStringLiteral("getmouselocation"), QStringLiteral("--shell")})
+                              .value_or(QString());
     return QPoint(x.match(shell).captured(1).toInt(), y.match(shell).captured(1).toInt());
 }
 
@@ -166,16 +165,14 @@ QWidget *window(const QString &name)
 }
 
 // The X window of one of our windows; 0 while it has none (never makes one).
-WId xid(const QWidget *w)
-{
-    return w ? w->internalWinId() : 0;
-}
+WId xid(const QWidget *w) { return w ? w->internalWinId() : 0; }
 
 QString nameOf(WId id)
 {
     for (QWidget *w : QApplication::topLevelWidgets())
         if (id && xid(w) == id)
-            return w->objectName().isEmpty() ? QLatin1String(w->metaObject()->className()) : w->objectName();
+            return w->objectName().isEmpty() ? QLatin1String(w->metaObject()->className())
+                                             : w->objectName();
     return hexId(id);
 }
 
@@ -226,10 +223,7 @@ bool hasKeyboardFocus(const QWidget *w)
     return QApplication::activeWindow() == w && focusedWindow() == xid(w);
 }
 
-QString text(QPoint p)
-{
-    return QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y());
-}
+QString text(QPoint p) { return QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y()); }
 
 QString text(const QRect &r)
 {
@@ -241,8 +235,8 @@ QString placementText(const QWidget *w)
     if (!w)
         return QStringLiteral("the window is not open");
     return QStringLiteral("%1 is not framed where Qt has it: X %2, Qt %3; %4")
-        .arg(w->objectName(), text(clientRect(xid(w))), text(QRect(w->mapToGlobal(QPoint(0, 0)), w->size())),
-             stackingText());
+        .arg(w->objectName(), text(clientRect(xid(w))),
+             text(QRect(w->mapToGlobal(QPoint(0, 0)), w->size())), stackingText());
 }
 
 // ---- The user's hands -----------------------------------------------------
@@ -254,24 +248,19 @@ bool clickAt(const QWidget *w, QPoint local)
     // there already.
     if (pointerPosition() == global)
         return xdotool({QStringLiteral("click"), QStringLiteral("1")});
-    return xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(global.x()),
-                    QString::number(global.y()), QStringLiteral("click"), QStringLiteral("1")});
+    return xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"),
+                    QString::number(global.x()), QString::number(global.y()),
+                    QStringLiteral("click"), QStringLiteral("1")});
 }
 
-bool clickCentre(const QWidget *w)
-{
-    return w && clickAt(w, w->rect().center());
-}
+bool clickCentre(const QWidget *w) { return w && clickAt(w, w->rect().center()); }
 
 bool typeKeys(const QString &keys)
 {
     return xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), keys});
 }
 
-bool pressKey(const char *key)
-{
-    return xdotool({QStringLiteral("key"), QLatin1String(key)});
-}
+bool pressKey(const char *key) { return xdotool({QStringLiteral("key"), QLatin1String(key)}); }
 
 // A point of `w`'s own background (no control under it) well outside
 // `cover`, searched from the left edge inwards.
@@ -324,8 +313,8 @@ private:
             seen = true;
             title = box->windowTitle();
             text = box->text();
-            onlyOk =
-                box->buttons().size() == 1 && box->standardButton(box->buttons().first()) == QMessageBox::Ok;
+            onlyOk = box->buttons().size() == 1 &&
+                     box->standardButton(box->buttons().first()) == QMessageBox::Ok;
             shownAt_ = clock_.elapsed();
         }
         if (returnAt_ < 0 && hasKeyboardFocus(box)) {
@@ -333,10 +322,11 @@ private:
             returnAt_ = clock_.elapsed();
         } else if (returnAt_ >= 0 ? clock_.elapsed() - returnAt_ > 3000
                                   : clock_.elapsed() - shownAt_ > 8000) {
-            fault = returnAt_ >= 0
-                        ? QStringLiteral("Return did not close the error box")
-                        : QStringLiteral("the error box never got the keyboard focus (X focus on %1)")
-                              .arg(nameOf(focusedWindow()));
+            fault =
+                returnAt_ >= 0
+                    ? QStringLiteral("Return did not close the error box")
+                    : QStringLiteral("the error box never got the keyboard focus (X focus on %1)")
+                          .arg(nameOf(focusedWindow()));
             box->done(QMessageBox::Ok);
         }
     }
@@ -350,7 +340,8 @@ private:
 }  // namespace
 
 // Waits until the window manager has placed a window of ours.
-#define WAIT_PLACED(w) QTRY_VERIFY2_WITH_TIMEOUT(isPlaced(w), qPrintable(placementText(w)), kPlacement)
+#define WAIT_PLACED(w)                                                                             \
+    QTRY_VERIFY2_WITH_TIMEOUT(isPlaced(w), qPrintable(placementText(w)), kPlacement)
 
 class DesktopTest : public QObject {
     Q_OBJECT
@@ -414,7 +405,8 @@ void DesktopTest::cleanup()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     auto gone = [&ids] {
         const QList<WId> managed = stacking();
-        return std::none_of(ids.begin(), ids.end(), [&managed](WId id) { return managed.contains(id); });
+        return std::none_of(ids.begin(), ids.end(),
+                            [&managed](WId id) { return managed.contains(id); });
     };
     QTRY_VERIFY2_WITH_TIMEOUT(gone(), "the window manager still lists closed windows", kPlacement);
 }
@@ -427,7 +419,9 @@ QWidget *DesktopTest::openTotalEntryByClick()
         return nullptr;
     QWidget *screen = nullptr;
     const bool inFront = waitFor(
-        [&screen] { return (screen = window(kTotalEntry)) && isPlaced(screen) && isTopOfOurs(screen); },
+        [&screen] {
+            return (screen = window(kTotalEntry)) && isPlaced(screen) && isTopOfOurs(screen);
+        },
         kPlacement);
     return inFront ? screen : nullptr;
 }
@@ -438,14 +432,16 @@ void DesktopTest::clickedMainWindowComesToFront()
 {
     QWidget *screen = openTotalEntryByClick();
     QVERIFY2(screen,
-             qPrintable(QStringLiteral("収録時間の合計を入力 did not bring NyuryokuForm4 up in front; ") +
-                        stackingText()));
+             qPrintable(
+                 QStringLiteral("収録時間の合計を入力 did not bring NyuryokuForm4 up in front; ") +
+                 stackingText()));
 
     const QRect cover = frameRect(screen);
     const QRect mainFrame = frameRect(main_);
     QVERIFY2(cover.contains(mainFrame.center()),
-             qPrintable(QStringLiteral("NyuryokuForm4 %1 should lie over the middle of the main window %2")
-                            .arg(text(cover), text(mainFrame))));
+             qPrintable(
+                 QStringLiteral("NyuryokuForm4 %1 should lie over the middle of the main window %2")
+                     .arg(text(cover), text(mainFrame))));
     const std::optional<QPoint> strip = uncoveredPoint(main_, cover);
     QVERIFY2(strip, qPrintable(QStringLiteral("NyuryokuForm4 %1 hides the whole main window %2")
                                    .arg(text(cover), text(mainFrame))));
@@ -453,7 +449,8 @@ void DesktopTest::clickedMainWindowComesToFront()
     QVERIFY(clickAt(main_, *strip));
     QTRY_VERIFY2_WITH_TIMEOUT(
         isAbove(main_, screen),
-        qPrintable(QStringLiteral("after a click on the main window at %1 it stays behind NyuryokuForm4; %2")
+        qPrintable(QStringLiteral(
+                       "after a click on the main window at %1 it stays behind NyuryokuForm4; %2")
                        .arg(text(main_->mapToGlobal(*strip)), stackingText())),
         kReaction);
 }
@@ -464,8 +461,9 @@ void DesktopTest::capacityButtonReachableOverScreen()
 {
     QWidget *screen = openTotalEntryByClick();
     QVERIFY2(screen,
-             qPrintable(QStringLiteral("収録時間の合計を入力 did not bring NyuryokuForm4 up in front; ") +
-                        stackingText()));
+             qPrintable(
+                 QStringLiteral("収録時間の合計を入力 did not bring NyuryokuForm4 up in front; ") +
+                 stackingText()));
     auto *total = main_->findChild<QPushButton *>(QStringLiteral("Total"));
     QVERIFY(total);
     const QPoint centre = total->mapToGlobal(total->rect().center());
@@ -484,13 +482,15 @@ void DesktopTest::capacityButtonReachableOverScreen()
     QWidget *dialog = nullptr;
     QTRY_VERIFY2_WITH_TIMEOUT(
         (dialog = window(kTotalForm)),
-        qPrintable(QStringLiteral("a click on 録音可能時間入力 at %1 did not open TotalForm (%2); %3")
-                       .arg(text(centre), raised, stackingText())),
+        qPrintable(
+            QStringLiteral("a click on 録音可能時間入力 at %1 did not open TotalForm (%2); %3")
+                .arg(text(centre), raised, stackingText())),
         kReaction);
     WAIT_PLACED(dialog);
     QTRY_VERIFY2_WITH_TIMEOUT(
         isTopOfOurs(dialog),
-        qPrintable(QStringLiteral("TotalForm opened behind another window; ") + stackingText()), kReaction);
+        qPrintable(QStringLiteral("TotalForm opened behind another window; ") + stackingText()),
+        kReaction);
 }
 
 // After the error box refuses an unreadable tape capacity, the next keys the
@@ -501,8 +501,8 @@ void DesktopTest::keysAfterRefusedCapacityReachMainWindow()
     // A capacity of 46, accepted through TotalForm as a user types it.
     QVERIFY(clickCentre(main_->findChild<QPushButton *>(QStringLiteral("Total"))));
     QWidget *dialog = nullptr;
-    QTRY_VERIFY2_WITH_TIMEOUT((dialog = window(kTotalForm)), "録音可能時間入力 did not open TotalForm",
-                              kReaction);
+    QTRY_VERIFY2_WITH_TIMEOUT((dialog = window(kTotalForm)),
+                              "録音可能時間入力 did not open TotalForm", kReaction);
     WAIT_PLACED(dialog);
     const WId dialogId = xid(dialog);
     QTRY_VERIFY2_WITH_TIMEOUT(hasKeyboardFocus(dialog), "TotalForm did not get the keyboard focus",
@@ -520,8 +520,8 @@ void DesktopTest::keysAfterRefusedCapacityReachMainWindow()
     QTRY_VERIFY2_WITH_TIMEOUT((screen = window(QStringLiteral("NyuryokuForm"))),
                               "録音時間入力 did not open NyuryokuForm", kReaction);
     WAIT_PLACED(screen);
-    QTRY_VERIFY2_WITH_TIMEOUT(hasKeyboardFocus(screen), "NyuryokuForm did not get the keyboard focus",
-                              kReaction);
+    QTRY_VERIFY2_WITH_TIMEOUT(hasKeyboardFocus(screen),
+                              "NyuryokuForm did not get the keyboard focus", kReaction);
 
     totaltxt->setText(QStringLiteral("abc"));
     ErrorBoxCloser closer;
@@ -537,9 +537,9 @@ void DesktopTest::keysAfterRefusedCapacityReachMainWindow()
     waitFor([this] { return hasKeyboardFocus(main_) && isTopOfOurs(main_); }, 2000);
     QVERIFY(typeKeys(QStringLiteral("46")));
     QTRY_COMPARE_WITH_TIMEOUT(totaltxt->text(), QStringLiteral("abc46"), kReaction);
-    QVERIFY2(
-        isTopOfOurs(main_),
-        qPrintable(QStringLiteral("the main window is not in front after the error box; ") + stackingText()));
+    QVERIFY2(isTopOfOurs(main_),
+             qPrintable(QStringLiteral("the main window is not in front after the error box; ") +
+                        stackingText()));
     QVERIFY2(focusedWindow() == xid(main_),
              qPrintable(QStringLiteral("the X keyboard focus is on %1, not on the main window")
                             .arg(nameOf(focusedWindow()))));
@@ -571,7 +571,8 @@ void DesktopTest::taskbarEntries()
             offTaskbar << name;
         if (name != kMain && !(skipsTaskbar && skipsPager))
             onTaskbar << name;
-        if (const QList<qulonglong> owner = numbers(windowProperty(id, "WM_TRANSIENT_FOR")); !owner.isEmpty())
+        if (const QList<qulonglong> owner = numbers(windowProperty(id, "WM_TRANSIENT_FOR"));
+            !owner.isEmpty())
             owned << name + QStringLiteral(" by ") + nameOf(WId(owner.first()));
     }
     QStringList faults;
@@ -598,7 +599,8 @@ void DesktopTest::framedWindowCentred()
     QFETCH(QString, name);
     if (name == kTotalEntry)
         tavelo::windows::showScreen(ScreenId::TotalEntry);
-    QTRY_VERIFY2_WITH_TIMEOUT(window(name), qPrintable(name + QStringLiteral(" did not open")), kReaction);
+    QTRY_VERIFY2_WITH_TIMEOUT(window(name), qPrintable(name + QStringLiteral(" did not open")),
+                              kReaction);
     QWidget *w = window(name);
     WAIT_PLACED(w);
 
@@ -610,7 +612,8 @@ void DesktopTest::framedWindowCentred()
     const auto offCentre = [&] {
         const QRect frame = frameRect(w);
         return QPoint((frame.left() * 2 + frame.width()) - (workArea.left() * 2 + workArea.width()),
-                      (frame.top() * 2 + frame.height()) - (workArea.top() * 2 + workArea.height()));
+                      (frame.top() * 2 + frame.height()) -
+                          (workArea.top() * 2 + workArea.height()));
     };
     QTRY_VERIFY_WITH_TIMEOUT(qAbs(offCentre().x()) <= 2 && qAbs(offCentre().y()) <= 2, kReaction);
     const QRect frame = frameRect(w);
@@ -618,7 +621,8 @@ void DesktopTest::framedWindowCentred()
     QVERIFY2(
         qAbs(off.x()) <= 2 && qAbs(off.y()) <= 2,
         qPrintable(
-            QStringLiteral("%1 with its frame is %2 (%3), its centre off the work area's %4 by %5, %6 pixels")
+            QStringLiteral(
+                "%1 with its frame is %2 (%3), its centre off the work area's %4 by %5, %6 pixels")
                 .arg(name, text(frame), windowProperty(xid(w), "_NET_FRAME_EXTENTS").trimmed(),
                      text(workArea))
                 .arg(off.x() / 2.0)

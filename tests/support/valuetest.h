@@ -13,10 +13,7 @@
 namespace valuetest {
 
 // The UTF-8 bytes of a data row as the text a box holds.
-inline QString text(const QByteArray &bytes)
-{
-    return QString::fromUtf8(bytes);
-}
+inline QString text(const QByteArray &bytes) { return QString::fromUtf8(bytes); }
 
 // A result that may not fit: whether it fits, and then its value.
 template <typename Actual, typename Expected>
