@@ -34,6 +34,9 @@ build build/test -DCMAKE_BUILD_TYPE=Debug
 step "Tests, plain build"
 (cd build/test && ctest --output-on-failure -j"$jobs")
 
+step "Static analysis (cppcheck, clang-tidy)"
+scripts/check_static.sh build/test
+
 step "Build with sanitizers (log: build/sanitize/build.log)"
 build build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTAVELO_SANITIZE=ON
 step "Tests with sanitizers"

@@ -58,6 +58,8 @@ template <class... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
 };
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 // Carries out what an operation returned, in order. `origin` is the window
 // whose button was pressed; error boxes stand over it.

@@ -23,7 +23,7 @@ char asciiFor(QChar c)
         return static_cast<char>('0' + (u - u'\uFF10'));
     switch (u) {
     case u'\uFF0B': return '+';
-    case u'\uFF0D': return '-';
+    case u'\uFF0D':
     case u'\u2212': return '-';
     case u'\uFF0E': return '.';
     case u'\uFF45': return 'e';

@@ -45,12 +45,10 @@ std::optional<MinutesSeconds> splitSeconds(std::int32_t seconds)
 
 QString twoDigitPattern(double value)
 {
-    double whole = std::round(value);
-    if (whole == 0.0)
-        whole = 0.0;  // no "-0"
+    const double whole = std::round(value);
     const QString digits =
         QString::number(std::fabs(whole), 'f', 0).rightJustified(2, QLatin1Char('0'));
-    return whole < 0 ? QLatin1Char('-') + digits : digits;
+    return whole < 0 ? QLatin1Char('-') + digits : digits;  // -0 shows as 00
 }
 
 QString listLine(const QString &minutesText, const QString &secondsText)

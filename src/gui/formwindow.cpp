@@ -14,6 +14,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <limits>
+
 namespace tavelo {
 
 QFont screenFont(bool bold)
@@ -84,6 +86,9 @@ QLineEdit *FormWindow::addLineEdit(const QString &name, const QRect &geometry)
     edit->setObjectName(name);
     edit->setGeometry(geometry);
     edit->setTextMargins(0, 0, 0, 0);
+    // A box holds its text exactly as typed or pasted, however long: the
+    // row check reads all of it rather than a silently cut copy.
+    edit->setMaxLength(std::numeric_limits<int>::max());
     return edit;
 }
 

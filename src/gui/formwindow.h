@@ -16,7 +16,7 @@ namespace tavelo {
 constexpr int fromTwips(int twips) { return twips / 15; }
 constexpr QRect twipsRect(int left, int top, int width, int height)
 {
-    return QRect(fromTwips(left), fromTwips(top), fromTwips(width), fromTwips(height));
+    return {fromTwips(left), fromTwips(top), fromTwips(width), fromTwips(height)};
 }
 
 // The face every window is laid out for; the program maps it to the closest

@@ -46,7 +46,7 @@ void breakAtPadding(QLabel *note)
     auto it = padding.globalMatch(text);
     while (it.hasNext()) {
         const QRegularExpressionMatch run = it.next();
-        const int lineStart =
+        const qsizetype lineStart =
             std::max<qsizetype>(0, text.lastIndexOf(padding, run.capturedStart() - 1) + 1);
         const QString before =
             text.mid(lineStart, run.capturedStart() - lineStart).remove(QChar(0x3000));
@@ -61,7 +61,7 @@ void keepInsideWindow(QLabel *label, int windowWidth)
 {
     const int room = windowWidth - label->x();
     QFont font = label->font();
-    for (qreal spacing = 100; spacing >= 90; spacing -= 1) {
+    for (int spacing = 100; spacing >= 90; --spacing) {
         font.setLetterSpacing(QFont::PercentageSpacing, spacing);
         if (QFontMetrics(font).horizontalAdvance(label->text()) <= room) {
             if (spacing < 100)

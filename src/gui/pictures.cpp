@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "gui/pictures.h"
 
+#include <QGuiApplication>
+#include <QIconEngine>
+#include <QImage>
 #include <QPainter>
 #include <QPen>
 #include <QPolygonF>
 
 #include <cmath>
+#include <future>
+#include <optional>
 
 // The pictures are compiled into a static library, and the linker only keeps
 // the compiled resources when something refers to them. Q_INIT_RESOURCE is
@@ -13,15 +18,109 @@
 static void registerPictureResources() { Q_INIT_RESOURCE(resources); }
 
 namespace tavelo {
+namespace {
+
+constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+// The pictures of the icon, decoded from the files built into the program,
+// smallest first.
+QList<QImage> decodeIconFiles()
+{
+    QList<QImage> pictures;
+    for (int size : kIconSizes)
+        pictures << QImage(QStringLiteral(":/icons/tavelo-%1.png").arg(size));
+    return pictures;
+}
+
+// Decoding the files takes a few milliseconds. Where a window hands its icon
+// at every size to the window manager as it is created (X11), the pictures
+// are needed before the first window shows: they are then decoded on a
+// thread of their own while the program sets up its fonts and builds the main
+// window.
+std::future<QList<QImage>> &iconDecoding()
+{
+    static std::future<QList<QImage>> decoding;
+    return decoding;
+}
+
+// The icon with every size read from its file.
+const QIcon &iconFromFiles()
+{
+    static const QIcon icon = [] {
+        const QList<QImage> pictures =
+            iconDecoding().valid() ? iconDecoding().get() : decodeIconFiles();
+        QIcon files;
+        for (const QImage &picture : pictures)
+            files.addPixmap(QPixmap::fromImage(picture));
+        return files;
+    }();
+    return icon;
+}
+
+// Stands for iconFromFiles() and knows its sizes without reading any file, so
+// that a window can carry the icon from its start while the files are only
+// read once a platform asks for a picture of it (on X11, when a window is
+// created; never on the offscreen platform). Everything else is the built
+// icon's answer.
+class IconEngine final : public QIconEngine {
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const QPaintDevice *device = painter->device();
+        const qreal ratio = device ? device->devicePixelRatio() : qApp->devicePixelRatio();
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return pixmap(size, mode, state).size();
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, 1.0, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        if (mode != QIcon::Normal || state != QIcon::Off || own_)
+            return icon().availableSizes(mode, state);
+        QList<QSize> sizes;
+        for (int size : kIconSizes)
+            sizes << QSize(size, size);
+        return sizes;
+    }
+    void addPixmap(const QPixmap &pixmap, QIcon::Mode mode, QIcon::State state) override
+    {
+        own().addPixmap(pixmap, mode, state);
+    }
+    void addFile(const QString &fileName, const QSize &size, QIcon::Mode mode,
+                 QIcon::State state) override
+    {
+        own().addFile(fileName, size, mode, state);
+    }
+    bool isNull() override { return false; }
+    QIconEngine *clone() const override { return new IconEngine(*this); }
+
+private:
+    const QIcon &icon() const { return own_ ? *own_ : iconFromFiles(); }
+    // A copy changed by its user stops standing for the shared icon.
+    QIcon &own()
+    {
+        if (!own_)
+            own_ = iconFromFiles();
+        return *own_;
+    }
+
+    std::optional<QIcon> own_;
+};
+
+}  // namespace
 
 QIcon appIcon()
 {
     static const QIcon icon = [] {
         registerPictureResources();
-        QIcon files;
-        for (int size : {16, 24, 32, 48, 64, 128, 256})
-            files.addFile(QStringLiteral(":/icons/tavelo-%1.png").arg(size), QSize(size, size));
-        return files;
+        if (QGuiApplication::platformName() == QLatin1String("xcb"))
+            iconDecoding() = std::async(std::launch::async, decodeIconFiles);
+        return QIcon(new IconEngine);
     }();
     return icon;
 }
@@ -53,8 +152,10 @@ QPixmap latticePicture(QSize size, qreal ratio)
     const double height = size.height();
     const double rise = height / h * w;  // how far a line moves sideways over the height
     // The lines meet the top edge at x = w/2 + k w.
-    const double first = w / 2 - w * std::ceil(rise / w);
-    for (double x = first; x <= size.width() + rise + w; x += w) {
+    const int first = -static_cast<int>(std::ceil(rise / w));
+    const int last = static_cast<int>((size.width() + rise) / w) + 1;
+    for (int k = first; k <= last; ++k) {
+        const double x = w / 2 + k * w;
         p.drawLine(QPointF(x, 0), QPointF(x - rise, height));
         p.drawLine(QPointF(x, 0), QPointF(x + rise, height));
     }
