@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Start-up of the program against the floor (bench/floor.cpp), side by side on
+# one virtual X server without a window manager. The two alternate, RUNS times
+# each (default 25) after one unmeasured start of each; every start is timed
+# by bench/xwatch: from just before the process is created to its window
+# mapped, and to every pixel of that window painted; and its peak resident
+# memory. Prints for both the median, the range and the quartiles, and the
+# program's medians over the floor's.
+#
+#   bench/startup.sh [BUILD_DIR]     default build/bench, a release build
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build/bench}
+runs=${RUNS:-25}
+
+for tool in Xvfb python3; do
+    command -v "$tool" >/dev/null || { echo "startup.sh: $tool is missing (packages xvfb, python3)" >&2; exit 1; }
+done
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+fi
+cmake --build "$build" -j2 --target tavelo floor xwatch >/dev/null
+
+work=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display and writes its number once it accepts clients.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.05
+done
+[ -s "$work/display" ] || { echo "startup.sh: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_SCALE_FACTOR
+export LANG=C.UTF-8
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+tavelo="$build/src/tavelo"
+floor="$build/bench/floor"
+watch="$build/bench/xwatch"
+start() { "$watch" "$1" 2>>"$work/stderr.log"; }
+
+echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)  ($(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ //'))"
+start "$tavelo" >/dev/null
+start "$floor" >/dev/null
+for i in $(seq "$runs"); do
+    # Alternate which goes first, so neither always follows the other.
+    if (( i % 2 )); then
+        echo "tavelo $(start "$tavelo")" >>"$work/runs"
+        echo "floor $(start "$floor")" >>"$work/runs"
+    else
+        echo "floor $(start "$floor")" >>"$work/runs"
+        echo "tavelo $(start "$tavelo")" >>"$work/runs"
+    fi
+done
+echo "load after:  $(cut -d' ' -f1-3 /proc/loadavg)"
+
+python3 - "$work/runs" "$runs" <<'PY'
+import statistics, sys
+
+runs = {"tavelo": [], "floor": []}
+for line in open(sys.argv[1]):
+    name, mapped, drawn, rss, code = line.split()
+    if code != "0":
+        sys.exit(f"startup.sh: a run of {name} ended with status {code}")
+    runs[name].append((float(mapped), float(drawn), int(rss) / 1024))
+
+def quartiles(values):
+    q = statistics.quantiles(values, n=4, method="inclusive")
+    return q[0], q[2]
+
+columns = [("mapped, ms", 0), ("first frame, ms", 1), ("peak RSS, MB", 2)]
+print(f"\n{sys.argv[2]} starts each; median [min-max] (IQR q1-q3)")
+print(f"{'':8}" + "".join(f"{title:>34}" for title, _ in columns))
+medians = {}
+for name in ("tavelo", "floor"):
+    cells = []
+    for title, i in columns:
+        values = [r[i] for r in runs[name]]
+        med = statistics.median(values)
+        medians[(name, i)] = med
+        q1, q3 = quartiles(values)
+        cells.append(f"{med:8.1f} [{min(values):.1f}-{max(values):.1f}] ({q1:.1f}-{q3:.1f})")
+    print(f"{name:8}" + "".join(f"{c:>34}" for c in cells))
+print(f"{'ratio':8}" + "".join(
+    f"{medians[('tavelo', i)] / medians[('floor', i)]:>33.3f}x" for _, i in columns))
+PY
+if [ -s "$work/stderr.log" ]; then
+    echo "(the programs wrote $(wc -l <"$work/stderr.log") lines to stderr; first: $(head -n1 "$work/stderr.log"))"
+fi
