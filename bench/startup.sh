@@ -2,17 +2,20 @@
 # SPDX-License-Identifier: MIT
 # Start-up of the program against the floor (bench/floor.cpp), side by side on
 # one virtual X server without a window manager. The two alternate, RUNS times
-# each (default 25) after one unmeasured start of each; every start is timed
+# each (default 30) after one unmeasured start of each; every start is timed
 # by bench/xwatch: from just before the process is created to its window
 # mapped, and to every pixel of that window painted; and its peak resident
 # memory. Prints for both the median, the range and the quartiles, and the
 # program's medians over the floor's.
 #
 #   bench/startup.sh [BUILD_DIR]     default build/bench, a release build
+#
+# RUNS sets the number of starts; TAVELO_BINARY times another build of the
+# program against the same floor (an earlier version, for instance).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/bench}
-runs=${RUNS:-25}
+runs=${RUNS:-30}
 
 for tool in Xvfb python3; do
     command -v "$tool" >/dev/null || { echo "startup.sh: $tool is missing (packages xvfb, python3)" >&2; exit 1; }
@@ -46,7 +49,7 @@ export LANG=C.UTF-8
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-tavelo="$build/src/tavelo"
+tavelo="${TAVELO_BINARY:-$build/src/tavelo}"
 floor="$build/bench/floor"
 watch="$build/bench/xwatch"
 start() { "$watch" "$1" 2>>"$work/stderr.log"; }

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <future>
 #include <optional>
+#include <utility>
 
 // The pictures are compiled into a static library, and the linker only keeps
 // the compiled resources when something refers to them. Q_INIT_RESOURCE is
@@ -47,11 +48,11 @@ std::future<QList<QImage>> &iconDecoding()
 const QIcon &iconFromFiles()
 {
     static const QIcon icon = [] {
-        const QList<QImage> pictures =
-            iconDecoding().valid() ? iconDecoding().get() : decodeIconFiles();
+        QList<QImage> pictures = iconDecoding().valid() ? iconDecoding().get() : decodeIconFiles();
         QIcon files;
-        for (const QImage &picture : pictures)
-            files.addPixmap(QPixmap::fromImage(picture));
+        // Each picture becomes a pixmap in place, without a second copy.
+        for (QImage &picture : pictures)
+            files.addPixmap(QPixmap::fromImage(std::move(picture)));
         return files;
     }();
     return icon;
