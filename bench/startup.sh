@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Start-up of the program against the floor (bench/floor.cpp), side by side on
 # one virtual X server without a window manager. The two alternate, RUNS times
-# each (default 30) after one unmeasured start of each; every start is timed
+# each (default 40) after one unmeasured start of each; every start is timed
 # by bench/xwatch: from just before the process is created to its window
 # mapped, and to every pixel of that window painted; and its peak resident
 # memory. Prints for both the median, the range and the quartiles, and the
@@ -11,11 +11,12 @@
 #   bench/startup.sh [BUILD_DIR]     default build/bench, a release build
 #
 # RUNS sets the number of starts; TAVELO_BINARY times another build of the
-# program against the same floor (an earlier version, for instance).
+# program instead; EARLIER_BINARY times one more build in the same rounds (an
+# earlier version, to compare before and after under the same load).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/bench}
-runs=${RUNS:-30}
+runs=${RUNS:-40}
 
 for tool in Xvfb python3; do
     command -v "$tool" >/dev/null || { echo "startup.sh: $tool is missing (packages xvfb, python3)" >&2; exit 1; }
@@ -54,30 +55,36 @@ floor="$build/bench/floor"
 watch="$build/bench/xwatch"
 start() { "$watch" "$1" 2>>"$work/stderr.log"; }
 
+programs=(tavelo floor)
+declare -A binary=([tavelo]="$tavelo" [floor]="$floor")
+if [ -n "${EARLIER_BINARY:-}" ]; then
+    programs+=(earlier)
+    binary[earlier]="$EARLIER_BINARY"
+fi
+
 echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)  ($(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ //'))"
-start "$tavelo" >/dev/null
-start "$floor" >/dev/null
+for name in "${programs[@]}"; do
+    start "${binary[$name]}" >/dev/null
+done
 for i in $(seq "$runs"); do
-    # Alternate which goes first, so neither always follows the other.
-    if (( i % 2 )); then
-        echo "tavelo $(start "$tavelo")" >>"$work/runs"
-        echo "floor $(start "$floor")" >>"$work/runs"
-    else
-        echo "floor $(start "$floor")" >>"$work/runs"
-        echo "tavelo $(start "$tavelo")" >>"$work/runs"
-    fi
+    # Each round starts with another program, so none always follows another.
+    n=${#programs[@]}
+    for j in $(seq 0 $((n - 1))); do
+        name=${programs[$(((i + j) % n))]}
+        echo "$name $(start "${binary[$name]}")" >>"$work/runs"
+    done
 done
 echo "load after:  $(cut -d' ' -f1-3 /proc/loadavg)"
 
 python3 - "$work/runs" "$runs" <<'PY'
 import statistics, sys
 
-runs = {"tavelo": [], "floor": []}
+runs = {}
 for line in open(sys.argv[1]):
     name, mapped, drawn, rss, code = line.split()
     if code != "0":
         sys.exit(f"startup.sh: a run of {name} ended with status {code}")
-    runs[name].append((float(mapped), float(drawn), int(rss) / 1024))
+    runs.setdefault(name, []).append((float(mapped), float(drawn), int(rss) / 1024))
 
 def quartiles(values):
     q = statistics.quantiles(values, n=4, method="inclusive")
@@ -85,9 +92,10 @@ def quartiles(values):
 
 columns = [("mapped, ms", 0), ("first frame, ms", 1), ("peak RSS, MB", 2)]
 print(f"\n{sys.argv[2]} starts each; median [min-max] (IQR q1-q3)")
-print(f"{'':8}" + "".join(f"{title:>34}" for title, _ in columns))
+print(f"{'':14}" + "".join(f"{title:>34}" for title, _ in columns))
 medians = {}
-for name in ("tavelo", "floor"):
+names = [n for n in ("tavelo", "earlier", "floor") if n in runs]
+for name in names:
     cells = []
     for title, i in columns:
         values = [r[i] for r in runs[name]]
@@ -95,9 +103,10 @@ for name in ("tavelo", "floor"):
         medians[(name, i)] = med
         q1, q3 = quartiles(values)
         cells.append(f"{med:8.1f} [{min(values):.1f}-{max(values):.1f}] ({q1:.1f}-{q3:.1f})")
-    print(f"{name:8}" + "".join(f"{c:>34}" for c in cells))
-print(f"{'ratio':8}" + "".join(
-    f"{medians[('tavelo', i)] / medians[('floor', i)]:>33.3f}x" for _, i in columns))
+    print(f"{name:14}" + "".join(f"{c:>34}" for c in cells))
+for name in names[:-1]:
+    print(f"{name + '/floor':14}" + "".join(
+        f"{medians[(name, i)] / medians[('floor', i)]:>33.3f}x" for _, i in columns))
 PY
 if [ -s "$work/stderr.log" ]; then
     echo "(the programs wrote $(wc -l <"$work/stderr.log") lines to stderr; first: $(head -n1 "$work/stderr.log"))"

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The program's start as main() does it, ending right after the main window's
-// first paint: the run to count instructions to the first frame with.
+// first paint: the run to count instructions to the first frame with. Like
+// main(), it reads no command line when it has no arguments, and it is run
+// without any.
 
 #include "app/appsetup.h"
-#include "app/commandline.h"
 #include "app/windows.h"
 #include "firstpaint.h"
 #include "mainwindow/taveloform.h"
@@ -11,12 +12,8 @@
 #include <QApplication>
 #include <QPointer>
 
-#include <iostream>
-
-int main(int argc, char *argv[])
+int main(int, char *argv[])
 {
-    if (const auto status = tavelo::handleCommandLine(argc, argv, std::cout, std::cerr))
-        return *status;
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     tavelo::setUpApplication();
