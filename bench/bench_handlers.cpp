@@ -22,13 +22,15 @@ using guitest::Session;
 
 namespace {
 
-// A window's controls, as what a plain copy needs: kind, name, place, text.
+// A window's controls, as what a plain copy needs: kind, name, place, text,
+// and for a label whether it wraps its lines (a note must, to be read).
 struct ControlCopy {
     enum Kind { Label, LineEdit, Button, List } kind;
     QString name;
     QRect geometry;
     QString text;
     bool hidden;
+    bool wrapped = false;
 };
 
 struct WindowCopy {
@@ -43,6 +45,7 @@ WindowCopy copyOf(const QWidget *window)
         ControlCopy c{ControlCopy::Label, w->objectName(), w->geometry(), {}, w->isHidden()};
         if (auto *label = qobject_cast<const QLabel *>(w)) {
             c.text = label->text();
+            c.wrapped = label->wordWrap();
         } else if (auto *edit = qobject_cast<const QLineEdit *>(w)) {
             c.kind = ControlCopy::LineEdit;
             c.text = edit->text();
@@ -69,7 +72,12 @@ public:
         for (const ControlCopy &c : copy.controls) {
             QWidget *w = nullptr;
             switch (c.kind) {
-            case ControlCopy::Label: w = new QLabel(c.text, this); break;
+            case ControlCopy::Label: {
+                auto *label = new QLabel(c.text, this);
+                label->setWordWrap(c.wrapped);
+                w = label;
+                break;
+            }
             case ControlCopy::LineEdit:
                 w = new QLineEdit(this);
                 texts_.emplace_back(static_cast<QLineEdit *>(w), c.text);
