@@ -53,7 +53,16 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 tavelo="${TAVELO_BINARY:-$build/src/tavelo}"
 floor="$build/bench/floor"
 watch="$build/bench/xwatch"
-start() { "$watch" "$1" 2>>"$work/stderr.log"; }
+# Times one start of a program and adds its line to the runs.
+measure() {
+    local line
+    if ! line=$("$watch" "${binary[$1]}" 2>>"$work/stderr.log"); then
+        echo "startup.sh: timing $1 failed:" >&2
+        tail -n 5 "$work/stderr.log" >&2
+        exit 1
+    fi
+    echo "$1 $line" >>"$work/runs"
+}
 
 programs=(tavelo floor)
 declare -A binary=([tavelo]="$tavelo" [floor]="$floor")
@@ -63,15 +72,17 @@ if [ -n "${EARLIER_BINARY:-}" ]; then
 fi
 
 echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)  ($(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ //'))"
+# One start of each first, not counted: it brings the files into the caches.
 for name in "${programs[@]}"; do
-    start "${binary[$name]}" >/dev/null
+    measure "$name"
 done
+: >"$work/runs"
 for i in $(seq "$runs"); do
     # Each round starts with another program, so none always follows another.
     n=${#programs[@]}
     for j in $(seq 0 $((n - 1))); do
         name=${programs[$(((i + j) % n))]}
-        echo "$name $(start "${binary[$name]}")" >>"$work/runs"
+        measure "$name"
     done
 done
 echo "load after:  $(cut -d' ' -f1-3 /proc/loadavg)"
