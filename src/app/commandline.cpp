@@ -5,33 +5,32 @@
 
 namespace tavelo {
 
-std::optional<int> handleCommandLine(int argc, const char *const *argv, std::ostream &out,
-                                     std::ostream &err)
+std::optional<int> handleCommandLine(int argc, const char *const *argv, std::FILE *out,
+                                     std::FILE *err)
 {
     if (argc < 2)
         return std::nullopt;
     const std::string_view arg = argv[1];
     if (argc == 2 && (arg == "-h" || arg == "--help")) {
-        out << "Usage: tavelo [--help | --version]\n"
-               "Plans a cassette recording: the playing times of up to 30 songs against the\n"
-               "minutes of one tape side, or just their total. The windows are in Japanese.\n"
-               "\n"
-               "  -h, --help     show this help and exit\n"
-               "  -V, --version  show the version and exit\n";
+        std::fputs("Usage: tavelo [--help | --version]\n"
+                   "Plans a cassette recording: the playing times of up to 30 songs against the\n"
+                   "minutes of one tape side, or just their total. The windows are in Japanese.\n"
+                   "\n"
+                   "  -h, --help     show this help and exit\n"
+                   "  -V, --version  show the version and exit\n",
+                   out);
         return 0;
     }
     if (argc == 2 && (arg == "-V" || arg == "--version")) {
-        out << "tavelo " TAVELO_VERSION "\n";
+        std::fputs("tavelo " TAVELO_VERSION "\n", out);
         return 0;
     }
     // Anything else is refused rather than ignored, so that a mistyped option
     // is noticed; the program reads nothing else from its command line.
-    const std::string_view bad =
-        (arg == "-h" || arg == "--help" || arg == "-V" || arg == "--version")
-            ? std::string_view(argv[2])
-            : arg;
-    err << "tavelo: " << (bad.starts_with('-') ? "unknown option '" : "unexpected argument '")
-        << bad << "' (try 'tavelo --help')\n";
+    const char *bad =
+        (arg == "-h" || arg == "--help" || arg == "-V" || arg == "--version") ? argv[2] : argv[1];
+    std::fprintf(err, "tavelo: %s '%s' (try 'tavelo --help')\n",
+                 bad[0] == '-' ? "unknown option" : "unexpected argument", bad);
     return 2;
 }
 

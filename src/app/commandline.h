@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdio>
 #include <optional>
-#include <ostream>
 
 namespace tavelo {
 
@@ -10,7 +10,7 @@ namespace tavelo {
 // --version work without a display. Returns the exit status when the program
 // must end here (0 after --help or --version, 2 after an argument it does not
 // know), or nothing when it should start as usual.
-std::optional<int> handleCommandLine(int argc, const char *const *argv, std::ostream &out,
-                                     std::ostream &err);
+std::optional<int> handleCommandLine(int argc, const char *const *argv, std::FILE *out,
+                                     std::FILE *err);
 
 }  // namespace tavelo

@@ -1,17 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "gui/pictures.h"
 
-#include <QGuiApplication>
-#include <QIconEngine>
-#include <QImage>
 #include <QPainter>
 #include <QPen>
 #include <QPolygonF>
 
 #include <cmath>
-#include <future>
-#include <optional>
-#include <utility>
 
 // The pictures are compiled into a static library, and the linker only keeps
 // the compiled resources when something refers to them. Q_INIT_RESOURCE is
@@ -19,109 +13,19 @@
 static void registerPictureResources() { Q_INIT_RESOURCE(resources); }
 
 namespace tavelo {
-namespace {
-
-constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
-
-// The pictures of the icon, decoded from the files built into the program,
-// smallest first.
-QList<QImage> decodeIconFiles()
-{
-    QList<QImage> pictures;
-    for (int size : kIconSizes)
-        pictures << QImage(QStringLiteral(":/icons/tavelo-%1.png").arg(size));
-    return pictures;
-}
-
-// Decoding the files takes a few milliseconds. Where a window hands its icon
-// at every size to the window manager as it is created (X11), the pictures
-// are needed before the first window shows: they are then decoded on a
-// thread of their own while the program sets up its fonts and builds the main
-// window.
-std::future<QList<QImage>> &iconDecoding()
-{
-    static std::future<QList<QImage>> decoding;
-    return decoding;
-}
-
-// The icon with every size read from its file.
-const QIcon &iconFromFiles()
-{
-    static const QIcon icon = [] {
-        QList<QImage> pictures = iconDecoding().valid() ? iconDecoding().get() : decodeIconFiles();
-        QIcon files;
-        // Each picture becomes a pixmap in place, without a second copy.
-        for (QImage &picture : pictures)
-            files.addPixmap(QPixmap::fromImage(std::move(picture)));
-        return files;
-    }();
-    return icon;
-}
-
-// Stands for iconFromFiles() and knows its sizes without reading any file, so
-// that a window can carry the icon from its start while the files are only
-// read once a platform asks for a picture of it (on X11, when a window is
-// created; never on the offscreen platform). Everything else is the built
-// icon's answer.
-class IconEngine final : public QIconEngine {
-public:
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
-    {
-        const QPaintDevice *device = painter->device();
-        const qreal ratio = device ? device->devicePixelRatio() : qApp->devicePixelRatio();
-        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
-    }
-    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return pixmap(size, mode, state).size();
-    }
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return icon().pixmap(size, 1.0, mode, state);
-    }
-    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
-    {
-        if (mode != QIcon::Normal || state != QIcon::Off || own_)
-            return icon().availableSizes(mode, state);
-        QList<QSize> sizes;
-        for (int size : kIconSizes)
-            sizes << QSize(size, size);
-        return sizes;
-    }
-    void addPixmap(const QPixmap &pixmap, QIcon::Mode mode, QIcon::State state) override
-    {
-        own().addPixmap(pixmap, mode, state);
-    }
-    void addFile(const QString &fileName, const QSize &size, QIcon::Mode mode,
-                 QIcon::State state) override
-    {
-        own().addFile(fileName, size, mode, state);
-    }
-    bool isNull() override { return false; }
-    QIconEngine *clone() const override { return new IconEngine(*this); }
-
-private:
-    const QIcon &icon() const { return own_ ? *own_ : iconFromFiles(); }
-    // A copy changed by its user stops standing for the shared icon.
-    QIcon &own()
-    {
-        if (!own_)
-            own_ = iconFromFiles();
-        return *own_;
-    }
-
-    std::optional<QIcon> own_;
-};
-
-}  // namespace
 
 QIcon appIcon()
 {
+    // A window carries the sizes its title bar and a taskbar show; launchers
+    // take the larger ones from the installed icon theme. Handing the window
+    // manager only these keeps the icon's cost at start small. Each file is
+    // read when its size is first needed.
     static const QIcon icon = [] {
         registerPictureResources();
-        if (QGuiApplication::platformName() == QLatin1String("xcb"))
-            iconDecoding() = std::async(std::launch::async, decodeIconFiles);
-        return QIcon(new IconEngine);
+        QIcon files;
+        for (int size : {16, 24, 32, 48, 64})
+            files.addFile(QStringLiteral(":/icons/tavelo-%1.png").arg(size), QSize(size, size));
+        return files;
     }();
     return icon;
 }

@@ -8,8 +8,8 @@
 namespace tavelo {
 
 // The window icon shared by every window: two beamed eighth notes and a sharp
-// on a five-line staff, at every size from 16 to 256 pixels, read from the
-// files built into the program when a size is first needed.
+// on a five-line staff, from 16 to 64 pixels, read from the files built into
+// the program.
 QIcon appIcon();
 
 // The lattice of pink and pale green diamonds outlined in thin orange-red

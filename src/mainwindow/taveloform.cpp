@@ -11,8 +11,6 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include <cmath>
-
 namespace tavelo {
 
 TaveloForm::TaveloForm()
@@ -111,47 +109,16 @@ void TaveloForm::focusCapacity() { focusBox(totaltxt_); }
 
 void TaveloForm::paintEvent(QPaintEvent *event)
 {
-    // The lattice repeats every 40 x 28 pixels. Where that is a whole number
-    // of device pixels, the window is covered with a band one repeat high,
-    // made of copies of one repeat: far less to draw than the whole window,
-    // and no picture of the window's size to keep. The repeat is cut from the
-    // middle of a picture three repeats high, where no line ends at the
-    // picture's edge. Otherwise the lattice is drawn at the window's size.
-    // Either is drawn anew when the window moves to a screen of another pixel
-    // ratio, never stretched from another ratio's.
-    constexpr int repeatWidth = 40, repeatHeight = 28;
+    // The lattice repeats every 40 x 28 pixels: one repeat, drawn anew for
+    // the screen's pixel ratio (never stretched from another ratio's), is
+    // tiled over the window. Where a repeat is no whole number of device
+    // pixels, the lattice is drawn at the window's size instead.
     const qreal ratio = devicePixelRatioF();
-    const QSizeF repeat = QSizeF(repeatWidth, repeatHeight) * ratio;
-    const bool tiled = repeat.width() == std::round(repeat.width()) &&
-                       repeat.height() == std::round(repeat.height());
-    if (background_.isNull() || background_.devicePixelRatio() != ratio) {
-        if (tiled) {
-            // Put together in device pixels; the band takes the ratio at the end.
-            const QSize piece = repeat.toSize();
-            QPixmap one = latticePicture(QSize(repeatWidth, 3 * repeatHeight), ratio)
-                              .copy(QRect(QPoint(0, piece.height()), piece));
-            one.setDevicePixelRatio(1);
-            const int repeats = (width() + repeatWidth - 1) / repeatWidth;
-            background_ = QPixmap(repeats * piece.width(), piece.height());
-            QPainter band(&background_);
-            for (int i = 0; i < repeats; ++i)
-                band.drawPixmap(i * piece.width(), 0, one);
-            band.end();
-            background_.setDevicePixelRatio(ratio);
-        } else {
-            background_ = latticePicture(size(), ratio);
-        }
-    }
-    QPainter painter(this);
-    if (tiled) {
-        const QRect area = event->rect();
-        for (int y = area.top() / repeatHeight * repeatHeight; y <= area.bottom();
-             y += repeatHeight)
-            painter.drawPixmap(0, y, background_);
-    } else {
-        painter.drawPixmap(0, 0, background_);
-    }
-    FormWindow::paintEvent(event);
+    const QSizeF repeat = QSizeF(40, 28) * ratio;
+    const bool tiled = repeat == QSizeF(repeat.toSize());
+    if (background_.isNull() || background_.devicePixelRatio() != ratio)
+        background_ = latticePicture(tiled ? QSize(40, 28) : size(), ratio);
+    QPainter(this).drawTiledPixmap(event->rect(), background_, event->rect().topLeft());
 }
 
 }  // namespace tavelo
