@@ -107,18 +107,21 @@ QString TaveloForm::capacityText() const { return totaltxt_->text(); }
 
 void TaveloForm::focusCapacity() { focusBox(totaltxt_); }
 
-void TaveloForm::paintEvent(QPaintEvent *event)
+void TaveloForm::paintEvent(QPaintEvent *)
 {
     // The lattice repeats every 40 x 28 pixels: one repeat, drawn anew for
     // the screen's pixel ratio (never stretched from another ratio's), is
     // tiled over the window. Where a repeat is no whole number of device
-    // pixels, the lattice is drawn at the window's size instead.
+    // pixels, the lattice is drawn at the window's size instead. The tiles
+    // start at the window's corner whatever part is repainted: tiles started
+    // at a repainted part's corner land between device pixels at ratios such
+    // as 1.25 and no longer meet the lattice around them.
     const qreal ratio = devicePixelRatioF();
     const QSizeF repeat = QSizeF(40, 28) * ratio;
     const bool tiled = repeat == QSizeF(repeat.toSize());
     if (background_.isNull() || background_.devicePixelRatio() != ratio)
         background_ = latticePicture(tiled ? QSize(40, 28) : size(), ratio);
-    QPainter(this).drawTiledPixmap(event->rect(), background_, event->rect().topLeft());
+    QPainter(this).drawTiledPixmap(rect(), background_);
 }
 
 }  // namespace tavelo
