@@ -18,8 +18,8 @@ QIcon appIcon()
 {
     // A window carries the sizes its title bar and a taskbar show; launchers
     // take the larger ones from the installed icon theme. Handing the window
-    // manager only these keeps the icon's cost at start small. Each file is
-    // read when its size is first needed.
+    // manager only these keeps the icon's cost at start small: QIcon::addFile
+    // decodes each file as it is added, so all five are read here.
     static const QIcon icon = [] {
         registerPictureResources();
         QIcon files;
