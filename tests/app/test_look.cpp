@@ -43,6 +43,7 @@ private slots:
     void everyCharacterHasAGlyph();
     void notesFitTheirRectangles();
     void latticeIsSharpAtRatioTwo();
+    void repaintedPartMeetsTheLattice();
     void windowsAnnounceTheirRoles();
 };
 
@@ -132,6 +133,22 @@ void Test_look::latticeIsSharpAtRatioTwo()
     }
     QVERIFY2(mixed * 20 > blocks,
              qPrintable(QStringLiteral("%1 of %2 blocks mixed").arg(mixed).arg(blocks)));
+}
+
+void Test_look::repaintedPartMeetsTheLattice()
+{
+    // A part of the main window painted on its own (a new result, say) must
+    // show the same lattice as the whole window painted at once, also at
+    // ratios where a repeat of the lattice falls between device pixels.
+    Session s;
+    const qreal ratio = s.main.window->devicePixelRatioF();
+    const QRect part(112, 184, 112, 16);  // whole device pixels at 1, 1.25, 1.5 and 2
+    const QImage whole = s.main.window->grab().toImage();
+    const QImage alone = s.main.window->grab(part).toImage();
+    const QRect inWhole(part.topLeft() * ratio, part.size() * ratio);
+    QCOMPARE(alone.size(), inWhole.size());
+    QVERIFY(alone.convertToFormat(QImage::Format_RGB32) ==
+            whole.copy(inWhole).convertToFormat(QImage::Format_RGB32));
 }
 
 void Test_look::windowsAnnounceTheirRoles()
