@@ -189,11 +189,11 @@ void Bench_handlers::openPageTwo()
 {
     QFETCH(bool, bare);
     Session s;
-    const WindowCopy copy = copyOf(tavelo::windows::showScreen(ScreenId::Page2));
+    const WindowCopy copy = copyOf(guitest::program().showScreen(ScreenId::Page2));
     delete guitest::screen(ScreenId::Page2);
     const auto open = [&]() -> std::unique_ptr<QWidget> {
         if (!bare)
-            return std::unique_ptr<QWidget>(tavelo::windows::showScreen(ScreenId::Page2));
+            return std::unique_ptr<QWidget>(guitest::program().showScreen(ScreenId::Page2));
         auto plain = std::make_unique<PlainWindow>(copy);
         plain->show();
         return plain;

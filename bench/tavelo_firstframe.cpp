@@ -5,21 +5,18 @@
 // without any.
 
 #include "app/appsetup.h"
-#include "app/windows.h"
+#include "app/program.h"
 #include "firstpaint.h"
-#include "mainwindow/taveloform.h"
+#include "mainwindow/mainwindow.h"
 
 #include <QApplication>
-#include <QPointer>
 
 int main(int, char *argv[])
 {
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     tavelo::setUpApplication();
-    QPointer<tavelo::TaveloForm> main = tavelo::windows::openMainWindow();
-    bench::quitAfterFirstPaint(main);
-    const int code = QApplication::exec();
-    delete main.data();
-    return code;
+    tavelo::Program program;
+    bench::quitAfterFirstPaint(program.start());
+    return QApplication::exec();
 }

@@ -23,7 +23,8 @@ RowFault expectedFault(std::optional<double> minutes, std::optional<double> seco
 void check(const QString &row)
 {
     const auto [minutes, seconds] = fuzzing::splitRow(row);
-    const RowFault fault = tavelo::checkRow(minutes, seconds);
+    const tavelo::CheckedRow checked = tavelo::checkRow(minutes, seconds);
+    const RowFault fault = checked.fault;
     const fuzzing::Reading m = fuzzing::readStrict(minutes);
     const fuzzing::Reading s = fuzzing::readStrict(seconds);
 
@@ -46,6 +47,13 @@ void check(const QString &row)
         // Passing minutes never add up as a negative number.
         const auto lenientMinutes = tavelo::lenientInt16(minutes);
         FUZZ_CHECK(!lenientMinutes || *lenientMinutes >= 0, describe(row));
+        // The values the row counts with are its lenient readings.
+        FUZZ_CHECK(checked.values.has_value() == lenientMinutes.has_value(), describe(row));
+        FUZZ_CHECK(!checked.values || (checked.values->minutes == *lenientMinutes &&
+                                       checked.values->seconds == *lenientSeconds),
+                   describe(row));
+    } else {
+        FUZZ_CHECK(!checked.values, describe(row));
     }
 }
 

@@ -8,10 +8,10 @@
 // RATIO is the device pixel ratio (1 or 2); the files are named after it.
 
 #include "app/appsetup.h"
-#include "app/windows.h"
-#include "dialogs/totalform.h"
+#include "app/program.h"
+#include "dialogs/capacitydialog.h"
 #include "entry/entryscreen.h"
-#include "mainwindow/taveloform.h"
+#include "mainwindow/mainwindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -72,14 +72,15 @@ int main(int argc, char **argv)
     QDir().mkpath(folder);
 
     // A tape of 46 minutes per side and five songs.
-    QWidget *main = tavelo::windows::openMainWindow();
-    QWidget *dialog = tavelo::windows::showTotalForm();
+    tavelo::Program program;
+    QWidget *main = program.start();
+    QWidget *dialog = program.showCapacityDialog();
     control<QLineEdit>(dialog, QStringLiteral("Text1"))->setText(QStringLiteral("46"));
     control<QPushButton>(dialog, QStringLiteral("Command1"))->click();
     settle();
     const QStringList songs{"4:30", "3:45", "5:12", "6:05", "4:58"};
     control<QPushButton>(main, QStringLiteral("Nyuryoku"))->click();
-    QWidget *screen = tavelo::windows::findScreen(tavelo::ScreenId::Entry);
+    QWidget *screen = program.screen(tavelo::ScreenId::Entry);
     typeSongs(screen, songs);
     settle();
     save(screen, "entry-screen");
@@ -89,7 +90,7 @@ int main(int argc, char **argv)
 
     // Eleven songs of 4:30 on the same tape: the message that they do not fit.
     control<QPushButton>(main, QStringLiteral("Nyuryoku"))->click();
-    screen = tavelo::windows::findScreen(tavelo::ScreenId::Entry);
+    screen = program.screen(tavelo::ScreenId::Entry);
     typeSongs(screen, QStringList(11, QStringLiteral("4:30")));
     QTimer::singleShot(0, [] {
         QWidget *box = QApplication::activeModalWidget();
@@ -99,7 +100,5 @@ int main(int argc, char **argv)
     });
     control<QPushButton>(screen, QStringLiteral("Command2"))->click();
     settle();
-    delete screen;
-    delete main;
     return 0;
 }

@@ -10,11 +10,11 @@
 // by its cancel button, Esc, its close box and its own action.
 
 #include "app/appsetup.h"
-#include "app/windows.h"
-#include "dialogs/totalform.h"
+#include "app/program.h"
+#include "dialogs/capacitydialog.h"
 #include "entry/entryscreen.h"
 #include "gui/errorbox.h"
-#include "mainwindow/taveloform.h"
+#include "mainwindow/mainwindow.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -47,7 +47,7 @@ void closeSomehow(QWidget *window, int way)
 {
     switch (way % 3) {
     case 0:
-        button(window, window->objectName() == TotalForm::kName ? "Command2" : "Command3")->click();
+        button(window, qobject_cast<CapacityDialog *>(window) ? "Command2" : "Command3")->click();
         break;
     case 1: QTest::keyClick(window, Qt::Key_Escape); break;
     default: window->close(); break;  // the close box
@@ -55,22 +55,23 @@ void closeSomehow(QWidget *window, int way)
     settle();
 }
 
-void cycle(QWidget *main, int n)
+void cycle(Program &program, int n)
 {
+    QWidget *main = program.mainWindow();
     // The capacity dialog: three ways to close it, then OK.
     for (int way = 0; way < 3; ++way) {
         button(main, "Total")->click();
-        closeSomehow(windows::find(TotalForm::kName), way);
+        closeSomehow(program.capacityDialog(), way);
     }
     button(main, "Total")->click();
-    QWidget *dialog = windows::find(TotalForm::kName);
+    QWidget *dialog = program.capacityDialog();
     dialog->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("46"));
     QTest::keyClick(dialog, Qt::Key_Return);
     settle();
 
     // A refused row and the message box, answered at once.
     button(main, "Nyuryoku")->click();
-    QWidget *screen = windows::findScreen(ScreenId::Entry);
+    QWidget *screen = program.screen(ScreenId::Entry);
     screen->findChild<QLineEdit *>(QStringLiteral("Text1(0)"))->setText(QStringLiteral("-1"));
     button(screen, "Command2")->click();
     closeSomehow(screen, n);
@@ -84,21 +85,21 @@ void cycle(QWidget *main, int n)
         const char *open = total ? "Goukei" : "Nyuryoku";
         for (int way = 0; way < 3; ++way) {
             button(main, open)->click();
-            closeSomehow(windows::findScreen(pageOne), way + n);
+            closeSomehow(program.screen(pageOne), way + n);
         }
         button(main, open)->click();
-        button(windows::findScreen(pageOne), "Command1")->click();
+        button(program.screen(pageOne), "Command1")->click();
         settle();
-        button(windows::findScreen(pageTwo), "Command2")->click();
+        button(program.screen(pageTwo), "Command2")->click();
         settle();
         button(main, total ? "Goteisei" : "Teisei")->click();
-        closeSomehow(windows::findScreen(correction), n);
+        closeSomehow(program.screen(correction), n);
         button(main, total ? "Goteisei" : "Teisei")->click();
-        button(windows::findScreen(correction), "Command4")->click();
+        button(program.screen(correction), "Command4")->click();
         settle();
-        closeSomehow(windows::findScreen(pageTwo), 2);
+        closeSomehow(program.screen(pageTwo), 2);
         button(main, total ? "Goteisei" : "Teisei")->click();
-        QTest::keyClick(windows::findScreen(correction), Qt::Key_Return);
+        QTest::keyClick(program.screen(correction), Qt::Key_Return);
         settle();
     }
 }
@@ -136,12 +137,13 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     setUpApplication();
     setErrorBoxHandler([](QWidget *, Message) {});
-    windows::setEndProgramHandler([] {});
-    QWidget *main = windows::openMainWindow();
+    Program program;
+    program.setEndHandler([] {});
+    program.start();
 
     long atHundred = 0;
     for (int n = 1; n <= cycles; ++n) {
-        cycle(main, n);
+        cycle(program, n);
         if (n % 100 == 0) {
             const long heap = heapInUse();
             if (n == 100)
@@ -154,6 +156,5 @@ int main(int argc, char **argv)
     const long growth = heapInUse() - atHundred;
     std::printf("heap after 100 cycles %.1f KB, after %d cycles %.1f KB: growth %.1f KB\n",
                 atHundred / 1024.0, cycles, (atHundred + growth) / 1024.0, growth / 1024.0);
-    delete main;
     return check && growth > 1024 * 1024 ? 1 : 0;
 }

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/appsetup.h"
 #include "app/commandline.h"
-#include "app/windows.h"
-#include "mainwindow/taveloform.h"
+#include "app/program.h"
 
 #include <QApplication>
-#include <QPointer>
 
 #include <cstdio>
 
@@ -18,8 +16,7 @@ int main(int argc, char *argv[])
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     tavelo::setUpApplication();
-    QPointer<tavelo::TaveloForm> main = tavelo::windows::openMainWindow();
-    const int code = QApplication::exec();
-    delete main.data();
-    return code;
+    tavelo::Program program;
+    program.start();
+    return QApplication::exec();
 }

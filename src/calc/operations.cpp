@@ -10,7 +10,7 @@ namespace {
 
 bool isBlank(const SongTime &time) { return isBlankRow(time.minutes, time.seconds); }
 
-RowFault check(const SongTime &time) { return checkRow(time.minutes, time.seconds); }
+CheckedRow check(const SongTime &time) { return checkRow(time.minutes, time.seconds); }
 
 // The message of a failing row, then the focus in its failing box.
 void refuseRow(Outcome &out, ScreenId screen, int slot, RowFault fault)
@@ -22,8 +22,9 @@ void refuseRow(Outcome &out, ScreenId screen, int slot, RowFault fault)
 
 void setResult(MainState &state, const MinutesSeconds &result)
 {
-    state.resultMinutes = QString::number(result.minutes);
-    state.resultSeconds = QString::number(result.seconds);
+    const ResultTexts texts = resultTexts(result);
+    state.resultMinutes = texts.minutes;
+    state.resultSeconds = texts.seconds;
 }
 
 // Seconds of tape from the capacity box, or no value after saying why it
@@ -56,14 +57,13 @@ std::optional<TimeSum> sumRows(Outcome &out, MainState &state, ScreenId screen, 
             state.songs.at(i) = row;
             out.emplace_back(WriteSlot{screen, i, row});
         }
-        if (const RowFault fault = check(row); fault != RowFault::None) {
+        const CheckedRow checked = check(row);
+        if (checked.fault != RowFault::None) {
             out.emplace_back(UpdateMain{state});
-            refuseRow(out, screen, i, fault);
+            refuseRow(out, screen, i, checked.fault);
             return std::nullopt;
         }
-        const auto minutes = lenientInt16(row.minutes);
-        const auto seconds = lenientInt16(row.seconds);
-        if (!minutes || !seconds || !sum.add(*minutes, *seconds)) {
+        if (!checked.values || !sum.add(checked.values->minutes, checked.values->seconds)) {
             out.emplace_back(UpdateMain{state});
             out.emplace_back(ShowMessage{Message::MinutesTooLarge});
             out.emplace_back(FocusSlot{screen, i, Field::Minutes});
@@ -166,7 +166,7 @@ Outcome continueOnPageTwo(const MainState &main, ScreenId screen, const Slots &t
             state.songs.at(slot) = zeroTime();
             continue;
         }
-        if (const RowFault fault = check(texts.at(slot)); fault != RowFault::None) {
+        if (const RowFault fault = check(texts.at(slot)).fault; fault != RowFault::None) {
             out.emplace_back(UpdateMain{state});
             refuseRow(out, screen, slot, fault);
             return out;
@@ -189,7 +189,7 @@ Outcome correctOnPageTwo(ScreenId screen, const Slots &texts)
             row = zeroTime();
             out.emplace_back(WriteSlot{screen, slot, row});
         }
-        if (const RowFault fault = check(row); fault != RowFault::None) {
+        if (const RowFault fault = check(row).fault; fault != RowFault::None) {
             refuseRow(out, screen, slot, fault);
             return out;
         }

@@ -51,6 +51,11 @@ QString twoDigitPattern(double value)
     return whole < 0 ? QLatin1Char('-') + digits : digits;  // -0 shows as 00
 }
 
+ResultTexts resultTexts(const MinutesSeconds &result)
+{
+    return {QString::number(result.minutes), QString::number(result.seconds)};
+}
+
 QString listLine(const QString &minutesText, const QString &secondsText)
 {
     const auto seconds = strictNumber(secondsText);

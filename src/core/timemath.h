@@ -46,6 +46,14 @@ inline constexpr std::int32_t kLargestShownSeconds = 546 * 60 + 59;
 // halves rounded away from zero (7 -> "07", 30.5 -> "31", -5 -> "-05").
 QString twoDigitPattern(double value);
 
+// A result as the main window's result boxes show it: the minutes and the
+// seconds as plain decimal numbers, the sign on both when it is negative.
+struct ResultTexts {
+    QString minutes;
+    QString seconds;
+};
+ResultTexts resultTexts(const MinutesSeconds &result);
+
 // One line of the song list: the minutes text as typed, ":", and the seconds
 // text in the pattern "00". A seconds text that is no number stays as it is.
 QString listLine(const QString &minutesText, const QString &secondsText);

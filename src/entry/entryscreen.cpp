@@ -114,6 +114,7 @@ void EntryScreen::buildRows()
 
 void EntryScreen::buildButtons()
 {
+    std::vector<QPushButton *> tabOrder(description_.buttons.size());
     for (const ButtonDescription &b : description_.buttons) {
         QPushButton *widget =
             addButton(QString::fromLatin1(b.name), QString::fromUtf8(b.caption),
@@ -125,19 +126,17 @@ void EntryScreen::buildButtons()
             else
                 emit actionRequested(action);
         });
+        tabOrder.at(static_cast<std::size_t>(b.tabPosition)) = widget;
+        if (b.key == ButtonKey::Enter)
+            setDefaultButton(widget);
+        else if (b.key == ButtonKey::Escape)
+            setCancelButton(widget);
     }
-    const auto button = [this](const char *name) {
-        return findChild<QPushButton *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-    };
     QWidget *previous = secondBoxes_.at(firstVisibleSlot(description_.id) + kRowsPerPage - 1);
-    for (const char *name : description_.buttonTabOrder) {
-        setTabOrder(previous, button(name));
-        previous = button(name);
+    for (QPushButton *widget : tabOrder) {
+        setTabOrder(previous, widget);
+        previous = widget;
     }
-    if (description_.defaultButton)
-        setDefaultButton(button(description_.defaultButton));
-    if (description_.cancelButton)
-        setCancelButton(button(description_.cancelButton));
 }
 
 Slots EntryScreen::texts() const

@@ -45,69 +45,63 @@ LabelDescription note(const char *name, int left, int top, int height, const cha
 const LabelDescription kSecondLine{.name = "Label4", .text = "30曲まで入力できます。", .left = 600,
                                    .top = 360, .width = 3495, .height = 255, .colour = kDarkBlue};
 
-ButtonDescription button(const char *name, const char *caption, int left, int width, Action action)
+ButtonDescription button(const char *name, const char *caption, int left, int width, Action action,
+                         int tabPosition, ButtonKey key = ButtonKey::None)
 {
-    return {.name = name, .caption = caption, .left = left, .width = width, .action = action};
+    return {.name = name, .caption = caption, .left = left, .width = width, .action = action,
+            .tabPosition = tabPosition, .key = key};
 }
+constexpr ButtonKey kEnter = ButtonKey::Enter;
+constexpr ButtonKey kEsc = ButtonKey::Escape;
 
 std::vector<ScreenDescription> makeDescriptions()
 {
-    const ButtonDescription cancelAt3000 = button("Command3", kCancel, 3000, 1335, Action::Cancel);
-    const ButtonDescription cancelAt3120 = button("Command3", kCancel, 3120, 1335, Action::Cancel);
+    const ButtonDescription cancelAt3000 = button("Command3", kCancel, 3000, 1335, Action::Cancel, 2, kEsc);
     return {
         {.id = ScreenId::Entry, .name = "NyuryokuForm", .background = kLightGreen,
          .width = 4590, .height = 7455,
          .firstRowTop = 1320, .rowLabelLeft = 960, .minuteLeft = 1440, .secondLeft = 2520, .buttonTop = 6840,
          .heading = heading(600, 120, 3375, kPageOneHeading), .secondLine = kSecondLine,
          .note = note("Label5(1)", 600, 600, 615, kPageOneNote),
-         .buttons = {button("Command1", kContinue, 120, 1335, Action::Continue),
-                     button("Command2", kRemaining, 1560, 1335, Action::Calculate), cancelAt3000},
-         .buttonTabOrder = {"Command1", "Command2", "Command3"},
-         .defaultButton = "Command2", .cancelButton = "Command3"},
+         .buttons = {button("Command1", kContinue, 120, 1335, Action::Continue, 0),
+                     button("Command2", kRemaining, 1560, 1335, Action::Calculate, 1, kEnter), cancelAt3000}},
         {.id = ScreenId::Page2, .name = "NyuryokuForm2", .background = kLightGreen,
          .width = 4170, .height = 7080,
          .firstRowTop = 960, .rowLabelLeft = 720, .minuteLeft = 1320, .secondLeft = 2400, .buttonTop = 6480,
          .heading = heading(600, 120, 3735, kPageTwoHeading, true), .secondLine = {},
          .note = note("Label4", 600, 480, 375, kPageTwoNote),
-         .buttons = {button("Command2", kRemaining, 600, 1335, Action::Calculate),
-                     button("Command3", kCancel, 2520, 1335, Action::Cancel)},
-         .buttonTabOrder = {"Command2", "Command3"}},
+         .buttons = {button("Command2", kRemaining, 600, 1335, Action::Calculate, 0),
+                     button("Command3", kCancel, 2520, 1335, Action::Cancel, 1)}},
         {.id = ScreenId::Correction, .name = "NyuryokuForm3", .background = kLightGreen,
          .width = 4455, .height = 7920,
          .firstRowTop = 1800, .rowLabelLeft = 840, .minuteLeft = 1320, .secondLeft = 2400, .buttonTop = 7320,
          .heading = heading(480, 240, 3375, kCorrectionHeading), .secondLine = {},
          .note = note("Label5(1)", 480, 480, 1215, kCorrectionNote),
-         .buttons = {button("Command4", kNextPage, 120, 1335, Action::NextPage),
-                     button("Command2", kRemaining, 1560, 1335, Action::Calculate), cancelAt3000},
-         .buttonTabOrder = {"Command4", "Command2", "Command3"},
-         .defaultButton = "Command2", .cancelButton = "Command3"},
+         .buttons = {button("Command4", kNextPage, 120, 1335, Action::NextPage, 0),
+                     button("Command2", kRemaining, 1560, 1335, Action::Calculate, 1, kEnter), cancelAt3000}},
         {.id = ScreenId::TotalEntry, .name = "NyuryokuForm4", .background = kCyan,
          .width = 4650, .height = 7380,
          .firstRowTop = 1320, .rowLabelLeft = 960, .minuteLeft = 1440, .secondLeft = 2520, .buttonTop = 6840,
          .heading = heading(600, 120, 3375, kPageOneHeading), .secondLine = kSecondLine,
          .note = note("Label5(1)", 600, 600, 615, kPageOneNote),
-         .buttons = {button("Command1", kContinue, 120, 1335, Action::Continue),
-                     button("Command2", kTotal, 1560, 1455, Action::Calculate), cancelAt3120},
-         .buttonTabOrder = {"Command1", "Command3", "Command2"},
-         .defaultButton = "Command2", .cancelButton = "Command3"},
+         .buttons = {button("Command1", kContinue, 120, 1335, Action::Continue, 0),
+                     button("Command2", kTotal, 1560, 1455, Action::Calculate, 2, kEnter),
+                     button("Command3", kCancel, 3120, 1335, Action::Cancel, 1, kEsc)}},
         {.id = ScreenId::TotalPage2, .name = "NyuryokuForm5", .background = kCyan,
          .width = 4170, .height = 7065,
          .firstRowTop = 960, .rowLabelLeft = 600, .minuteLeft = 1200, .secondLeft = 2280, .buttonTop = 6480,
          .heading = heading(480, 120, 3735, kPageTwoHeading, true), .secondLine = {},
          .note = note("Label4", 480, 480, 375, kPageTwoNote),
-         .buttons = {button("Command2", kTotal, 480, 1455, Action::Calculate),
-                     button("Command3", kCancel, 2400, 1335, Action::Cancel)},
-         .buttonTabOrder = {"Command2", "Command3"},
-         .defaultButton = "Command2", .cancelButton = "Command3"},
+         .buttons = {button("Command2", kTotal, 480, 1455, Action::Calculate, 0, kEnter),
+                     button("Command3", kCancel, 2400, 1335, Action::Cancel, 1, kEsc)}},
         {.id = ScreenId::TotalCorrection, .name = "NyuryokuForm6", .background = kCyan,
          .width = 4590, .height = 7785,
          .firstRowTop = 1680, .rowLabelLeft = 840, .minuteLeft = 1320, .secondLeft = 2400, .buttonTop = 7200,
          .heading = heading(480, 120, 3375, kCorrectionHeading), .secondLine = {},
          .note = note("Label5(1)", 480, 360, 1215, kTotalCorrectionNote),
-         .buttons = {button("Command4", kNextPage, 120, 1335, Action::NextPage),
-                     button("Command2", kTotal, 1560, 1455, Action::Calculate), cancelAt3120},
-         .buttonTabOrder = {"Command4", "Command2", "Command3"},
-         .defaultButton = "Command2", .cancelButton = "Command3"},
+         .buttons = {button("Command4", kNextPage, 120, 1335, Action::NextPage, 0),
+                     button("Command2", kTotal, 1560, 1455, Action::Calculate, 1, kEnter),
+                     button("Command3", kCancel, 3120, 1335, Action::Cancel, 2, kEsc)}},
     };
 }
 

@@ -28,11 +28,20 @@ struct LabelDescription {
     bool bold = false;           // the row labels' bold face
 };
 
+// Which key presses a button besides a click.
+enum class ButtonKey {
+    None,
+    Enter,   // the default button
+    Escape,  // the cancel button
+};
+
 struct ButtonDescription {
     const char *name;
     const char *caption;
     int left, width;  // twips
     Action action;
+    int tabPosition;  // place in the tab order after the boxes, from 0
+    ButtonKey key = ButtonKey::None;
 };
 
 // Everything that sets one entry screen apart from the others. Sizes and
@@ -44,10 +53,7 @@ struct ScreenDescription {
     int width, height;  // client area
     int firstRowTop, rowLabelLeft, minuteLeft, secondLeft, buttonTop;
     LabelDescription heading, secondLine, note;
-    std::vector<ButtonDescription> buttons;    // left to right
-    std::vector<const char *> buttonTabOrder;  // after the boxes
-    const char *defaultButton = nullptr;       // Enter; nullptr: none
-    const char *cancelButton = nullptr;        // Esc; nullptr: none
+    std::vector<ButtonDescription> buttons;  // left to right
 };
 
 inline constexpr int kRowPitch = 360;  // twips between rows

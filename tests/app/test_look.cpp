@@ -18,9 +18,9 @@ namespace {
 // Every window, open at once.
 QList<QWidget *> openAllWindows(Session &s)
 {
-    QList<QWidget *> windows{s.main, tavelo::windows::showTotalForm()};
+    QList<QWidget *> windows{s.main, guitest::program().showCapacityDialog()};
     for (ScreenId id : tavelo::kAllScreens)
-        windows << tavelo::windows::showScreen(id);
+        windows << guitest::program().showScreen(id);
     return windows;
 }
 
@@ -78,7 +78,7 @@ void Test_look::notesFitTheirRectangles()
     Session s;
     int notes = 0;
     for (ScreenId id : tavelo::kAllScreens) {
-        for (QLabel *label : tavelo::windows::showScreen(id)->findChildren<QLabel *>()) {
+        for (QLabel *label : guitest::program().showScreen(id)->findChildren<QLabel *>()) {
             if (!label->wordWrap())
                 continue;
             ++notes;

@@ -14,7 +14,7 @@ using guitest::click;
 using guitest::EntryScreen;
 using guitest::ScreenId;
 using guitest::Session;
-using guitest::TaveloForm;
+using guitest::MainWindow;
 using guitest::twips;
 
 namespace {
@@ -172,7 +172,7 @@ void Test_mainwindow::controls()
 void Test_mainwindow::frame()
 {
     Session s;
-    TaveloForm *m = s.main;
+    MainWindow *m = s.main;
     QCOMPARE(m->windowTitle(), QStringLiteral("タベロサポータVer2.85"));
     QCOMPARE(m->objectName(), QStringLiteral("TaveloForm"));
     QCOMPARE(m->size(), QSize(479, 282));
@@ -329,7 +329,7 @@ void Test_mainwindow::enterClicksFocusedButton()
     QTest::keyClick(b, Qt::Key_Return);
     QCOMPARE(s.endRequests, endRequests);
     if (!opens.isEmpty()) {
-        QWidget *w = tavelo::windows::find(opens);
+        QWidget *w = guitest::openWindow(opens);
         QVERIFY(w);
         QVERIFY(w->isVisible());
     }

@@ -35,7 +35,7 @@ using guitest::Session;
 using tavelo::EntryScreen;
 using tavelo::ScreenId;
 using tavelo::ScreenRole;
-using tavelo::TotalForm;
+using tavelo::CapacityDialog;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -216,9 +216,9 @@ private:
     {
         std::vector<QWidget *> open;
         if (!screensOnly)
-            open = {s.main, tavelo::windows::find(TotalForm::kName)};
+            open = {s.main, guitest::program().capacityDialog()};
         for (ScreenId id : tavelo::kAllScreens)
-            open.push_back(tavelo::windows::findScreen(id));
+            open.push_back(guitest::screen(id));
         std::erase(open, nullptr);
         return open;
     }
@@ -403,8 +403,8 @@ private:
     {
         auto *screen = qobject_cast<const EntryScreen *>(box->window());
         if (!screen)  // OK in the capacity dialog writes the capacity into Totaltxt
-            return box == s.main->totaltxt && acting == TotalForm::kName &&
-                   now == before.value(TotalForm::kName + u".Text1"_s).text;
+            return box == s.main->totaltxt && acting == QStringLiteral("TotalForm") &&
+                   now == before.value(QStringLiteral("TotalForm") + u".Text1"_s).text;
         // The blank rule writes 0 into a blank row of the screen whose button was pressed.
         if (screen->objectName() == acting && now == u"0"_s)
             return true;
@@ -413,9 +413,9 @@ private:
             return box->objectName().startsWith(u"Text1"_s) ? t.minutes : t.seconds;
         };
         // 訂正 and 合計の訂正 fill a correction screen from the song table.
-        if (acting == tavelo::TaveloForm::kName &&
+        if (acting == QStringLiteral("TaveloForm") &&
             tavelo::roleOf(screen->id()) == ScreenRole::Correction)
-            return now.isEmpty() || now == part(tavelo::windows::mainState().songs.at(slot));
+            return now.isEmpty() || now == part(guitest::program().state().songs.at(slot));
         // 次画面を訂正 copies the correction screen's texts into page 2.
         return copiesTo == screen->id() && now == part(copied.at(slot));
     }
@@ -429,7 +429,7 @@ private:
                 continue;
             if (++visibleNames[w->objectName()] > 1)
                 found << u"%1 visible twice"_s.arg(w->objectName());
-            if (tavelo::windows::find(w->objectName()) != w)
+            if (guitest::openWindow(w->objectName()) != w)
                 found << u"visible window %1 is not the registered one"_s.arg(w->objectName());
         }
 
@@ -463,7 +463,7 @@ private:
             found << u"List1 has %1 lines"_s.arg(lines.size());
         else if (lines != listBefore)
             for (int i = 0; i < lines.size(); ++i)
-                if (!isListLine(lines[i], tavelo::windows::mainState().songs.at(i)))
+                if (!isListLine(lines[i], guitest::program().state().songs.at(i)))
                     found << u"List1 line %1 %2"_s.arg(i).arg(shown(lines[i]));
 
         // Typed boxes hold what was typed; the others keep their texts

@@ -16,7 +16,7 @@ using guitest::mainSnapshot;
 using guitest::ScreenId;
 using guitest::Session;
 using guitest::slotTexts;
-using guitest::TotalForm;
+using guitest::CapacityDialog;
 
 namespace {
 
@@ -101,7 +101,7 @@ QWidget *findWindow(Win w)
 // visible minute box of a screen.
 QLineEdit *firstBox(QWidget *window)
 {
-    if (auto *d = qobject_cast<TotalForm *>(window))
+    if (auto *d = qobject_cast<CapacityDialog *>(window))
         return guitest::DialogView(d).text1;
     auto *screen = qobject_cast<EntryScreen *>(window);
     return guitest::minuteBox(screen, guitest::firstVisibleSlot(screen));
@@ -179,7 +179,7 @@ void Test_windows::mainButtonsOpenTheirScreens()
             QVERIFY2(w == s.main || !w->isVisible(), qPrintable(w->objectName()));
         return;
     }
-    QWidget *w = tavelo::windows::find(window);
+    QWidget *w = guitest::openWindow(window);
     QVERIFY(w);
     QVERIFY(QTest::qWaitForWindowExposed(w));
     QCOMPARE(visibleWindowsNamed(window), 1);
@@ -217,7 +217,7 @@ void Test_windows::atMostOnce()
     QVERIFY(openAgain(s, win));
 
     QVERIFY(!first.isNull());
-    QCOMPARE(tavelo::windows::find(name), first.data());
+    QCOMPARE(guitest::openWindow(name), first.data());
     QVERIFY(first->isVisible());
     QCOMPARE(visibleWindowsNamed(name), 1);
     QCOMPARE(box->text(), keepsTyped ? QStringLiteral("7") : stored);
@@ -263,7 +263,7 @@ void Test_windows::closedWindowComesBackFresh()
     guitest::settle();
 
     QVERIFY(window.isNull());
-    QVERIFY(!tavelo::windows::find(name));
+    QVERIFY(!guitest::openWindow(name));
     QCOMPARE(visibleWindowsNamed(name), 0);
     QVERIFY(s.messages.empty());
     QCOMPARE(s.endRequests, 0);
@@ -322,7 +322,7 @@ void Test_windows::windowsStayUsableSideBySide()
     // Modeless windows: with the dialog and two screens open the main window
     // still works, and typing in one window leaves the others alone.
     Session s;
-    TotalForm *dialog = guitest::openTotalForm(s.main);
+    CapacityDialog *dialog = guitest::openTotalForm(s.main);
     QVERIFY(dialog);
     const guitest::DialogView d(dialog);
     QVERIFY(guitest::type(d.text1, QStringLiteral("46")));

@@ -646,7 +646,7 @@ void Test_remaining::correctionScreenCountsFirstPageOnly()
     QVERIFY(press(total));
     QVERIFY(s.main->goteisei->isEnabled());
 
-    EntryScreen *screen = tavelo::windows::showScreen(ScreenId::Correction);
+    EntryScreen *screen = guitest::program().showScreen(ScreenId::Correction);
     QVERIFY(screen);
     QVERIFY(guitest::typeRows(screen, {"10:0", "5:0"}));
     for (int slot = 15; slot < 20; ++slot)

@@ -26,6 +26,8 @@ class TestRowCheck : public QObject {
 private slots:
     void checkRow_data();
     void checkRow();
+    void values_data();
+    void values();
     void isBlankRow_data();
     void isBlankRow();
 };
@@ -122,7 +124,40 @@ void TestRowCheck::checkRow()
     QFETCH(QByteArray, minutes);
     QFETCH(QByteArray, seconds);
     QFETCH(QByteArray, fault);
-    QCOMPARE(faultName(tavelo::checkRow(text(minutes), text(seconds))), fault);
+    QCOMPARE(faultName(tavelo::checkRow(text(minutes), text(seconds)).fault), fault);
+}
+
+// What a passing row counts with, as "minutes:seconds", or "none" when its
+// minutes need more than 16 bits.
+void TestRowCheck::values_data()
+{
+    QTest::addColumn<QByteArray>("minutes");
+    QTest::addColumn<QByteArray>("seconds");
+    QTest::addColumn<QByteArray>("values");
+    // clang-format off
+    QTest::addRow("plain")               << QByteArray("4")      << QByteArray("59")   << QByteArray("4:59");
+    QTest::addRow("halves to even")      << QByteArray("2.5")    << QByteArray("30.5") << QByteArray("2:30");
+    QTest::addRow("halves up to even")   << QByteArray("3.5")    << QByteArray("58.5") << QByteArray("4:58");
+    QTest::addRow("exponent")            << QByteArray("1e4")    << QByteArray("5.9e1")<< QByteArray("10000:59");
+    QTest::addRow("full width")          << QByteArray("３")     << QByteArray("０７") << QByteArray("3:7");
+    QTest::addRow("largest minutes")     << QByteArray("32767")  << QByteArray("0")    << QByteArray("32767:0");
+    QTest::addRow("32767.5 rounds over") << QByteArray("32767.5")<< QByteArray("0")    << QByteArray("none");
+    QTest::addRow("minutes too large")   << QByteArray("1e300")  << QByteArray("0")    << QByteArray("none");
+    // clang-format on
+}
+
+void TestRowCheck::values()
+{
+    QFETCH(QByteArray, minutes);
+    QFETCH(QByteArray, seconds);
+    QFETCH(QByteArray, values);
+    const tavelo::CheckedRow row = tavelo::checkRow(text(minutes), text(seconds));
+    QCOMPARE(faultName(row.fault), QByteArray("None"));
+    const QByteArray shown =
+        row.values ? QByteArray::number(row.values->minutes) + ':' +
+                         QByteArray::number(row.values->seconds)
+                   : QByteArray("none");
+    QCOMPARE(shown, values);
 }
 
 void TestRowCheck::isBlankRow_data()

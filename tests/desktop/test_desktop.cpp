@@ -6,7 +6,7 @@
 // from the X properties (xprop, xwininfo). Run it through run_under_wm.sh.
 
 #include "app/appsetup.h"
-#include "app/windows.h"
+#include "app/program.h"
 #include "core/model.h"
 
 #include <QApplication>
@@ -361,6 +361,7 @@ private slots:
 private:
     QWidget *openTotalEntryByClick();
 
+    tavelo::Program program_;
     QPointer<QWidget> main_;
 };
 
@@ -374,7 +375,7 @@ void DesktopTest::initTestCase()
 // Every test starts with the main window alone, new, placed and focused.
 void DesktopTest::init()
 {
-    tavelo::windows::openMainWindow();
+    program_.start();
     main_ = window(kMain);
     QVERIFY2(main_, "the main window did not open");
     WAIT_PLACED(main_);
@@ -390,18 +391,12 @@ void DesktopTest::init()
 // from ending the program.
 void DesktopTest::cleanup()
 {
-    QList<QPointer<QWidget>> windows;
     QList<WId> ids;
     for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == kMain)
-            windows.append(w);
-        else
-            windows.prepend(w);
         if (xid(w))
             ids << xid(w);
     }
-    for (const QPointer<QWidget> &w : std::as_const(windows))
-        delete w.data();
+    program_.closeAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     auto gone = [&ids] {
         const QList<WId> managed = stacking();
@@ -549,9 +544,9 @@ void DesktopTest::keysAfterRefusedCapacityReachMainWindow()
 void DesktopTest::taskbarEntries()
 {
     QStringList names{kMain, kTotalForm};
-    tavelo::windows::showTotalForm();
+    program_.showCapacityDialog();
     for (const auto &[id, name] : kScreens) {
-        tavelo::windows::showScreen(id);
+        program_.showScreen(id);
         names << QLatin1String(name);
     }
     for (const QString &name : std::as_const(names)) {
@@ -598,7 +593,7 @@ void DesktopTest::framedWindowCentred()
 {
     QFETCH(QString, name);
     if (name == kTotalEntry)
-        tavelo::windows::showScreen(ScreenId::TotalEntry);
+        program_.showScreen(ScreenId::TotalEntry);
     QTRY_VERIFY2_WITH_TIMEOUT(window(name), qPrintable(name + QStringLiteral(" did not open")),
                               kReaction);
     QWidget *w = window(name);

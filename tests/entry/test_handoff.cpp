@@ -342,7 +342,7 @@ void Test_handoff::correctNextWithEmptySecond()
     QVERIFY(startMode(s, totalMode));
     const Mode mode = guitest::modeOf(s.main, totalMode);
     const QStringList before = mainSnapshot(s.main);
-    EntryScreen *source = tavelo::windows::showScreen(mode.correction);
+    EntryScreen *source = guitest::program().showScreen(mode.correction);
     QVERIFY(source);
     QVERIFY(guitest::typeRows(source, {"4:30", "", "2:15"}));
     QVERIFY(guitest::type(guitest::minuteBox(source, 1), QStringLiteral("3")));
@@ -399,7 +399,7 @@ void Test_handoff::correctNextOverwritesAllSlots()
     QVERIFY(two);
     QVERIFY(guitest::typeRows(two, repeated("8:8", kRowsPerPage)));
 
-    EntryScreen *source = tavelo::windows::showScreen(mode.correction);
+    EntryScreen *source = guitest::program().showScreen(mode.correction);
     QVERIFY(source);
     for (int slot = 0; slot < kSlotCount; ++slot) {
         if (slot == 3 || slot == 20)
@@ -445,7 +445,7 @@ void Test_handoff::laterHandOffWins()
     QVERIFY(startMode(s, false));
     EntryScreen *entry = guitest::openPageOne(s.main, false, repeated("1:0", kRowsPerPage));
     QVERIFY(entry);
-    EntryScreen *correction = tavelo::windows::showScreen(ScreenId::Correction);
+    EntryScreen *correction = guitest::program().showScreen(ScreenId::Correction);
     QVERIFY(correction);
     QVERIFY(guitest::typeRows(correction, repeated("2:0", kRowsPerPage)));
     for (int slot = kRowsPerPage; slot < kSlotCount; ++slot)

@@ -12,7 +12,7 @@
 using guitest::Session;
 using tavelo::EntryScreen;
 using tavelo::ScreenId;
-using tavelo::TotalForm;
+using tavelo::CapacityDialog;
 
 Q_DECLARE_METATYPE(tavelo::ScreenId)
 

@@ -14,11 +14,11 @@
 // so the log reads from the failing step up to the line of the test.
 
 #include "app/appsetup.h"
-#include "app/windows.h"
-#include "dialogs/totalform.h"
+#include "app/program.h"
+#include "dialogs/capacitydialog.h"
 #include "entry/entryscreen.h"
 #include "gui/errorbox.h"
-#include "mainwindow/taveloform.h"
+#include "mainwindow/mainwindow.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -56,10 +56,34 @@
 
 namespace guitest {
 
+using tavelo::CapacityDialog;
 using tavelo::EntryScreen;
+using tavelo::MainWindow;
 using tavelo::ScreenId;
-using tavelo::TaveloForm;
-using tavelo::TotalForm;
+
+// The program of the test that runs now (each test makes a Session, which
+// makes one).
+inline tavelo::Program *currentProgram = nullptr;
+inline tavelo::Program &program()
+{
+    if (!currentProgram)
+        qFatal("no Session: the test has no program");
+    return *currentProgram;
+}
+
+// The open window of an object name, or null.
+inline QWidget *openWindow(const QString &name)
+{
+    if (name == QLatin1String("TaveloForm"))
+        return program().mainWindow();
+    if (name == QLatin1String("TotalForm"))
+        return program().capacityDialog();
+    for (ScreenId id : tavelo::kAllScreens) {
+        if (name == QLatin1String(tavelo::screenDescription(id).name))
+            return program().screen(id);
+    }
+    return nullptr;
+}
 
 // The texts of the error box, written out here rather than taken from the
 // program, so that a changed text fails the tests.
@@ -107,15 +131,15 @@ Control *control(const QWidget *window, const QString &name)
 
 // The song table as the main window holds it, slot by slot.
 struct SongTableView {
-    QString minutes(int slot) const { return tavelo::windows::mainState().songs.at(slot).minutes; }
-    QString seconds(int slot) const { return tavelo::windows::mainState().songs.at(slot).seconds; }
+    QString minutes(int slot) const { return program().state().songs.at(slot).minutes; }
+    QString seconds(int slot) const { return program().state().songs.at(slot).seconds; }
 };
 
 // The main window's controls, found by their object names, under the names
 // of their objects; `main->text3` reads like the control it is.
 struct MainView {
     MainView() = default;
-    explicit MainView(TaveloForm *w)
+    explicit MainView(MainWindow *w)
         : window(w)
         , total(control<QPushButton>(w, QStringLiteral("Total")))
         , nyuryoku(control<QPushButton>(w, QStringLiteral("Nyuryoku")))
@@ -137,10 +161,10 @@ struct MainView {
     {
     }
     const MainView *operator->() const { return this; }
-    operator TaveloForm *() const { return window; }
+    operator MainWindow *() const { return window; }
     SongTableView songTable() const { return {}; }
 
-    TaveloForm *window = nullptr;
+    MainWindow *window = nullptr;
     QPushButton *total = nullptr, *nyuryoku = nullptr, *teisei = nullptr, *goukei = nullptr,
                 *goteisei = nullptr, *command3 = nullptr;
     QLabel *label1 = nullptr, *label2 = nullptr, *label3 = nullptr, *nokori = nullptr,
@@ -151,7 +175,7 @@ struct MainView {
 
 // The capacity dialog's controls.
 struct DialogView {
-    explicit DialogView(TotalForm *w)
+    explicit DialogView(CapacityDialog *w)
         : window(w)
         , text1(control<QLineEdit>(w, QStringLiteral("Text1")))
         , command1(control<QPushButton>(w, QStringLiteral("Command1")))
@@ -161,9 +185,9 @@ struct DialogView {
     {
     }
     const DialogView *operator->() const { return this; }
-    operator TotalForm *() const { return window; }
+    operator CapacityDialog *() const { return window; }
 
-    TotalForm *window;
+    CapacityDialog *window;
     QLineEdit *text1;
     QPushButton *command1, *command2;
     QLabel *label1, *label2;
@@ -213,8 +237,9 @@ public:
             if (onMessage)
                 onMessage(shown);
         });
-        tavelo::windows::setEndProgramHandler([this] { ++endRequests; });
-        main = MainView(tavelo::windows::openMainWindow());
+        currentProgram = &program;
+        program.setEndHandler([this] { ++endRequests; });
+        main = MainView(program.start());
         if (!QTest::qWaitForWindowExposed(main.window))
             qFatal("the main window did not show");
     }
@@ -222,13 +247,10 @@ public:
     ~Session()
     {
         // Close every window so the next test starts from the program's start.
-        for (ScreenId id : tavelo::kAllScreens)
-            delete tavelo::windows::findScreen(id);
-        delete tavelo::windows::find(TotalForm::kName);
-        delete tavelo::windows::find(TaveloForm::kName);
+        program.closeAll();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         tavelo::setErrorBoxHandler({});
-        tavelo::windows::setEndProgramHandler({});
+        currentProgram = nullptr;
     }
 
     QStringList messageTexts() const
@@ -247,6 +269,7 @@ public:
         return lines;
     }
 
+    tavelo::Program program;
     MainView main;
     std::vector<Shown> messages;
     std::function<void(const Shown &)> onMessage;
@@ -310,15 +333,12 @@ inline void pressKey(QWidget *target, Qt::Key key)
     QTest::keyClick(target, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
 }
 
-inline EntryScreen *screen(ScreenId id) { return tavelo::windows::findScreen(id); }
+inline EntryScreen *screen(ScreenId id) { return program().screen(id); }
 
-inline TotalForm *totalForm()
-{
-    return qobject_cast<TotalForm *>(tavelo::windows::find(TotalForm::kName));
-}
+inline CapacityDialog *totalForm() { return program().capacityDialog(); }
 
 // Opens the capacity dialog with 録音可能時間入力; null when it did not open.
-inline TotalForm *openTotalForm(const MainView &main)
+inline CapacityDialog *openTotalForm(const MainView &main)
 {
     GUITEST_VERIFY(click(main->total));
     return totalForm();
@@ -391,7 +411,7 @@ inline EntryScreen *continueToPageTwo(EntryScreen *pageOne)
 // Accepts a tape capacity through the dialog, as the user does.
 [[nodiscard]] inline bool acceptCapacity(const MainView &main, const QString &minutes)
 {
-    TotalForm *dialog = openTotalForm(main);
+    CapacityDialog *dialog = openTotalForm(main);
     GUITEST_VERIFY(dialog);
     const DialogView view(dialog);
     GUITEST_VERIFY(type(view.text1, minutes));

@@ -9,12 +9,10 @@ namespace tavelo {
 
 // The tape capacity dialog: asks for the recordable minutes of one tape side.
 // OK hands the typed text on; キャンセル, Esc and the close box close it.
-class TotalForm : public FormWindow {
+class CapacityDialog : public FormWindow {
     Q_OBJECT
 public:
-    static inline const QString kName = QStringLiteral("TotalForm");
-
-    TotalForm();
+    CapacityDialog();
 
     QString minutesText() const;
     void focusMinutes();
@@ -23,7 +21,7 @@ signals:
     void okPressed();
 
 private:
-    QLineEdit *text1_;
+    QLineEdit *minutesBox_;
 };
 
 }  // namespace tavelo

@@ -27,19 +27,19 @@ enum class MainButton {
 // The main window: the tape line, the list of song times, the result line and
 // the six buttons. It shows the main state it is given and owns no rule; the
 // capacity box is the one place where the user edits that state directly.
-class TaveloForm : public FormWindow {
+class MainWindow : public FormWindow {
     Q_OBJECT
 public:
-    static inline const QString kName = QStringLiteral("TaveloForm");
-
-    TaveloForm();
+    MainWindow();
 
     void render(const MainState &state);
-    QString capacityText() const;
     void focusCapacity();
 
 signals:
     void buttonPressed(tavelo::MainButton button);
+    // The user changed the capacity box, the one place where the main
+    // state is edited in place.
+    void capacityEdited(const QString &text);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -47,10 +47,10 @@ protected:
 private:
     void buildControls();
 
-    QPushButton *nyuryoku_, *teisei_, *goteisei_;
-    QLabel *label1_, *label2_, *nokori_, *gokei_;
-    QLineEdit *totaltxt_, *text3_, *text4_;
-    QListWidget *list1_;
+    QPushButton *entryButton_, *correctionButton_, *totalCorrectionButton_;
+    QLabel *capacityCaption_, *capacityUnit_, *remainingCaption_, *totalCaption_;
+    QLineEdit *capacityBox_, *resultMinutesBox_, *resultSecondsBox_;
+    QListWidget *songList_;
     QPixmap background_;  // drawn for the screen the window is on
 };
 

@@ -14,17 +14,17 @@ using guitest::kBadMinutes;
 using guitest::mainSnapshot;
 using guitest::Session;
 using guitest::songTable;
-using guitest::TotalForm;
+using guitest::CapacityDialog;
 using guitest::twips;
 
 namespace {
 
-TotalForm *openDialog(Session &s) { return guitest::openTotalForm(s.main); }
+CapacityDialog *openDialog(Session &s) { return guitest::openTotalForm(s.main); }
 
 // Opens the dialog and types `typed` into its box; null when a step failed.
-TotalForm *openDialogWith(Session &s, const QString &typed)
+CapacityDialog *openDialogWith(Session &s, const QString &typed)
 {
-    TotalForm *d = openDialog(s);
+    CapacityDialog *d = openDialog(s);
     GUITEST_VERIFY(d);
     GUITEST_VERIFY(guitest::type(DialogView(d)->text1, typed));
     return d;
@@ -63,7 +63,7 @@ TotalForm *openDialogWith(Session &s, const QString &typed)
 
 }  // namespace
 
-class Test_totalform : public QObject {
+class Test_capacitydialog : public QObject {
     Q_OBJECT
 private slots:
     void layout_data();
@@ -81,7 +81,7 @@ private slots:
     void totalModeBackToRemainingMode();
 };
 
-void Test_totalform::layout_data()
+void Test_capacitydialog::layout_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
@@ -98,13 +98,13 @@ void Test_totalform::layout_data()
                               << "キャンセル" << twips(2640, 1080, 1335, 375);
 }
 
-void Test_totalform::layout()
+void Test_capacitydialog::layout()
 {
     QFETCH(QString, name);
     QFETCH(QString, text);
     QFETCH(QRect, geometry);
     Session s;
-    TotalForm *d = openDialog(s);
+    CapacityDialog *d = openDialog(s);
     QVERIFY(d);
     const QList<QWidget *> found = d->findChildren<QWidget *>(name, Qt::FindDirectChildrenOnly);
     QCOMPARE(found.size(), 1);
@@ -121,10 +121,10 @@ void Test_totalform::layout()
     }
 }
 
-void Test_totalform::window()
+void Test_capacitydialog::window()
 {
     Session s;
-    TotalForm *dialog = openDialog(s);
+    CapacityDialog *dialog = openDialog(s);
     QVERIFY(dialog);
     const DialogView d(dialog);
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
@@ -147,10 +147,10 @@ void Test_totalform::window()
     QVERIFY(!d->command2->isDefault());
 }
 
-void Test_totalform::tabOrderAndFocus()
+void Test_capacitydialog::tabOrderAndFocus()
 {
     Session s;
-    TotalForm *d = openDialog(s);
+    CapacityDialog *d = openDialog(s);
     QVERIFY(d);
     QCOMPARE(d->focusWidget(), DialogView(d)->text1);
     QStringList visited;
@@ -161,7 +161,7 @@ void Test_totalform::tabOrderAndFocus()
     QCOMPARE(visited, (QStringList{"Command1", "Command2", "Text1"}));
 }
 
-void Test_totalform::accepted_data()
+void Test_capacitydialog::accepted_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("byEnter");
@@ -177,21 +177,21 @@ void Test_totalform::accepted_data()
     QTest::newRow("very large") << "1e300" << false;
 }
 
-void Test_totalform::accepted()
+void Test_capacitydialog::accepted()
 {
     QFETCH(QString, typed);
     QFETCH(bool, byEnter);
     Session s;
     QVERIFY(fillMainWindow(s));
     const QStringList songs = songTable(s.main);
-    TotalForm *d = openDialogWith(s, typed);
+    CapacityDialog *d = openDialogWith(s, typed);
     QVERIFY(d);
-    QPointer<TotalForm> alive(d);
+    QPointer<CapacityDialog> alive(d);
     QVERIFY(submit(DialogView(d), byEnter));
 
     QVERIFY(s.messages.empty());
     QVERIFY(alive.isNull());
-    QVERIFY(!tavelo::windows::find(TotalForm::kName));
+    QVERIFY(!guitest::program().capacityDialog());
 
     const auto &m = s.main;
     QCOMPARE(m->totaltxt->text(), typed);
@@ -212,7 +212,7 @@ void Test_totalform::accepted()
     QCOMPARE(songTable(m), songs);
 }
 
-void Test_totalform::refused_data()
+void Test_capacitydialog::refused_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("byEnter");
@@ -229,17 +229,17 @@ void Test_totalform::refused_data()
     QTest::newRow("full-width minus") << "－５" << false;
 }
 
-void Test_totalform::refused()
+void Test_capacitydialog::refused()
 {
     QFETCH(QString, typed);
     QFETCH(bool, byEnter);
     Session s;
     QVERIFY(fillMainWindow(s));
     const QStringList before = mainSnapshot(s.main);
-    TotalForm *dialog = openDialogWith(s, typed);
+    CapacityDialog *dialog = openDialogWith(s, typed);
     QVERIFY(dialog);
     const DialogView d(dialog);
-    QPointer<TotalForm> alive(dialog);
+    QPointer<CapacityDialog> alive(dialog);
     QVERIFY(submit(d, byEnter));
 
     QCOMPARE(s.messageTexts(), QStringList{kBadMinutes});
@@ -259,11 +259,11 @@ void Test_totalform::refused()
     QCOMPARE(s.messages.size(), std::size_t(1));
 }
 
-void Test_totalform::realErrorBox()
+void Test_capacitydialog::realErrorBox()
 {
     Session s;
     tavelo::setErrorBoxHandler({});
-    TotalForm *dialog = openDialogWith(s, QStringLiteral("-5"));
+    CapacityDialog *dialog = openDialogWith(s, QStringLiteral("-5"));
     QVERIFY(dialog);
     const DialogView d(dialog);
 
@@ -318,7 +318,7 @@ void Test_totalform::realErrorBox()
     QVERIFY(!s.main->nyuryoku->isEnabled());
 }
 
-void Test_totalform::closesWithoutChange_data()
+void Test_capacitydialog::closesWithoutChange_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("typed");
@@ -329,17 +329,17 @@ void Test_totalform::closesWithoutChange_data()
     }
 }
 
-void Test_totalform::closesWithoutChange()
+void Test_capacitydialog::closesWithoutChange()
 {
     QFETCH(QString, how);
     QFETCH(QString, typed);
     Session s;
     QVERIFY(fillMainWindow(s));
     const QStringList before = mainSnapshot(s.main);
-    TotalForm *dialog = openDialogWith(s, typed);
+    CapacityDialog *dialog = openDialogWith(s, typed);
     QVERIFY(dialog);
     const DialogView d(dialog);
-    QPointer<TotalForm> alive(dialog);
+    QPointer<CapacityDialog> alive(dialog);
 
     if (how == QStringLiteral("キャンセル"))
         QVERIFY(click(d->command2));
@@ -350,24 +350,24 @@ void Test_totalform::closesWithoutChange()
     guitest::settle();
 
     QVERIFY(alive.isNull());
-    QVERIFY(!tavelo::windows::find(TotalForm::kName));
+    QVERIFY(!guitest::program().capacityDialog());
     QVERIFY(s.messages.empty());
     QCOMPARE(s.endRequests, 0);
     QCOMPARE(mainSnapshot(s.main), before);
 
     // The next opening starts afresh.
-    TotalForm *again = openDialog(s);
+    CapacityDialog *again = openDialog(s);
     QVERIFY(again);
     QCOMPARE(DialogView(again)->text1->text(), QString());
     QCOMPARE(again->focusWidget(), DialogView(again)->text1);
 }
 
-void Test_totalform::reopensEmpty()
+void Test_capacitydialog::reopensEmpty()
 {
     Session s;
     QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
     QCOMPARE(s.main->totaltxt->text(), QStringLiteral("46"));
-    TotalForm *d = openDialog(s);
+    CapacityDialog *d = openDialog(s);
     QVERIFY(d);
     QCOMPARE(DialogView(d)->text1->text(), QString());
     QCOMPARE(d->focusWidget(), DialogView(d)->text1);
@@ -375,7 +375,7 @@ void Test_totalform::reopensEmpty()
     QCOMPARE(s.main->totaltxt->text(), QStringLiteral("46"));
 }
 
-void Test_totalform::totalModeBackToRemainingMode()
+void Test_capacitydialog::totalModeBackToRemainingMode()
 {
     Session s;
     const auto &m = s.main;
@@ -409,5 +409,5 @@ void Test_totalform::totalModeBackToRemainingMode()
     QCOMPARE(m->songTable().seconds(1), QStringLiteral("45"));
 }
 
-GUITEST_MAIN(Test_totalform)
-#include "test_totalform.moc"
+GUITEST_MAIN(Test_capacitydialog)
+#include "test_capacitydialog.moc"

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "calc/outcome.h"
+#include "core/model.h"
+#include "entry/screentable.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+
+class QWidget;
+
+namespace tavelo {
+
+class CapacityDialog;
+class EntryScreen;
+class MainWindow;
+enum class MainButton;
+
+// The running program: the main state and the eight windows. Every window
+// exists at most once: it is created the first time it is shown, brought to
+// the front while it is open, and forgotten when it closes (closing destroys
+// it). Each button is wired to its operation, and what the operation returns
+// is carried out here, in order. The views follow the state through
+// stateChanged.
+class Program : public QObject {
+    Q_OBJECT
+public:
+    Program();
+    ~Program() override;
+
+    // Shows the main window in the start state. Closing it, or 閉じる, ends
+    // the program.
+    MainWindow *start();
+
+    const MainState &state() const { return state_; }
+
+    // The open windows, or null.
+    MainWindow *mainWindow() const;
+    CapacityDialog *capacityDialog() const;
+    EntryScreen *screen(ScreenId id) const;
+
+    // Creates the window when it is not open, otherwise brings it to the
+    // front unchanged.
+    CapacityDialog *showCapacityDialog();
+    EntryScreen *showScreen(ScreenId id);
+
+    // Destroys every window at once, the main window last, without ending
+    // the program.
+    void closeAll();
+
+    // What ending the program does; by default the event loop stops. Tests
+    // set their own to observe it.
+    void setEndHandler(std::function<void()> handler) { endHandler_ = std::move(handler); }
+
+signals:
+    void stateChanged(const tavelo::MainState &state);
+
+private:
+    void setState(const MainState &state);
+    void carryOut(const Outcome &outcome, QWidget *origin);
+    void onMainButton(MainButton button);
+    void onScreenAction(EntryScreen *screen, Action action);
+    void endProgram();
+
+    MainState state_;
+    QPointer<MainWindow> main_;
+    QPointer<CapacityDialog> capacityDialog_;
+    std::array<QPointer<EntryScreen>, std::size(kAllScreens)> screens_;
+    std::function<void()> endHandler_;
+};
+
+}  // namespace tavelo

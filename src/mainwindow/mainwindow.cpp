@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: MIT
+#include "mainwindow/mainwindow.h"
+
+#include "core/model.h"
+#include "gui/pictures.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace tavelo {
+
+MainWindow::MainWindow()
+    : FormWindow(QStringLiteral("TaveloForm"), QStringLiteral("タベロサポータVer2.85"),
+                 QSize(479, 282), Frame::Main)
+{
+    buildControls();
+    render(MainState{});
+}
+
+void MainWindow::buildControls()
+{
+    const auto button = [this](const char *name, const char *caption, QRect geometry,
+                               MainButton id) {
+        QPushButton *b = addButton(QString::fromLatin1(name), QString::fromUtf8(caption), geometry);
+        connect(b, &QPushButton::clicked, this, [this, id] { emit buttonPressed(id); });
+        return b;
+    };
+    QPushButton *capacityButton =
+        button("Total", "録音可能時間入力", twipsRect(720, 3240, 1935, 375), MainButton::Capacity);
+    entryButton_ =
+        button("Nyuryoku", "録音時間入力", twipsRect(2880, 3240, 1575, 375), MainButton::Entry);
+    correctionButton_ =
+        button("Teisei", "訂正", twipsRect(4680, 3240, 1455, 375), MainButton::Correction);
+    QPushButton *totalEntryButton = button("Goukei", "収録時間の合計を入力",
+                                           twipsRect(720, 3720, 1935, 375), MainButton::TotalEntry);
+    totalCorrectionButton_ = button("Goteisei", "合計の訂正", twipsRect(2880, 3720, 1575, 375),
+                                    MainButton::TotalCorrection);
+    QPushButton *closeButton =
+        button("Command3", "閉じる", twipsRect(4680, 3720, 1455, 375), MainButton::Close);
+    setCancelButton(closeButton);
+
+    capacityCaption_ =
+        addLabel(QStringLiteral("Label1"), QStringLiteral("テープの片面の録音時間は"),
+                 twipsRect(1800, 360, 2175, 255));
+    capacityBox_ = addLineEdit(QStringLiteral("Totaltxt"), twipsRect(4080, 360, 375, 270));
+    capacityUnit_ = addLabel(QStringLiteral("Label2"), QStringLiteral("分です。"),
+                             twipsRect(4560, 360, 735, 255));
+    QLabel *listCaption =
+        addLabel(QStringLiteral("Label3"), QStringLiteral("これまで録音した曲数とテープの時間"),
+                 twipsRect(2040, 840, 2895, 255));
+
+    songList_ = new QListWidget(this);
+    songList_->setObjectName(QStringLiteral("List1"));
+    songList_->setGeometry(twipsRect(2880, 1320, 1215, 1140));
+    songList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    songList_->setAccessibleName(listCaption->text());
+
+    remainingCaption_ = addLabel(QStringLiteral("Nokori"), QStringLiteral("テープの残り時間は"),
+                                 twipsRect(1680, 2760, 1695, 255));
+    totalCaption_ = addLabel(QStringLiteral("Gokei"), QStringLiteral("収録時間の合計は"),
+                             twipsRect(1800, 2760, 1575, 255));
+    resultMinutesBox_ = addLineEdit(QStringLiteral("Text3"), twipsRect(3360, 2760, 375, 270));
+    addLabel(QStringLiteral("Label5"), QStringLiteral("分"), twipsRect(3960, 2760, 255, 255));
+    resultSecondsBox_ = addLineEdit(QStringLiteral("Text4"), twipsRect(4320, 2760, 375, 270));
+    addLabel(QStringLiteral("Label6"), QStringLiteral("秒です。"), twipsRect(4800, 2760, 735, 255));
+    resultMinutesBox_->setReadOnly(true);
+    resultSecondsBox_->setReadOnly(true);
+
+    capacityCaption_->setBuddy(capacityBox_);
+    connect(capacityBox_, &QLineEdit::textChanged, this, &MainWindow::capacityEdited);
+    capacityBox_->setAccessibleName(QStringLiteral("テープの片面の録音時間（分）"));
+    resultMinutesBox_->setAccessibleName(QStringLiteral("結果の分"));
+    resultSecondsBox_->setAccessibleName(QStringLiteral("結果の秒"));
+
+    // Tab order: the buttons, then the tape box, the result boxes and the list.
+    QWidget *order[] = {capacityButton,         entryButton_, correctionButton_, totalEntryButton,
+                        totalCorrectionButton_, closeButton,  capacityBox_,      resultMinutesBox_,
+                        resultSecondsBox_,      songList_};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    capacityButton->setFocus();
+}
+
+void MainWindow::render(const MainState &state)
+{
+    // Texts are only set when they change, so that the cursor in the capacity
+    // box and the list's selection stay where they are.
+    if (capacityBox_->text() != state.capacity)
+        capacityBox_->setText(state.capacity);
+    entryButton_->setEnabled(state.entryEnabled);
+    correctionButton_->setEnabled(state.correctionEnabled);
+    totalCorrectionButton_->setEnabled(state.totalCorrectionEnabled);
+    for (QWidget *w : std::initializer_list<QWidget *>{capacityCaption_, capacityBox_,
+                                                       capacityUnit_, remainingCaption_})
+        w->setHidden(state.totalMode);
+    totalCaption_->setVisible(state.totalMode);
+    QStringList shown;
+    for (int i = 0; i < songList_->count(); ++i)
+        shown << songList_->item(i)->text();
+    if (shown != state.list) {
+        songList_->clear();
+        songList_->addItems(state.list);
+    }
+    resultMinutesBox_->setText(state.resultMinutes);
+    resultSecondsBox_->setText(state.resultSeconds);
+}
+
+void MainWindow::focusCapacity() { focusBox(capacityBox_); }
+
+void MainWindow::paintEvent(QPaintEvent *)
+{
+    // The lattice repeats every 40 x 28 pixels: one repeat, drawn anew for
+    // the screen's pixel ratio (never stretched from another ratio's), is
+    // tiled over the window. Where a repeat is no whole number of device
+    // pixels, the lattice is drawn at the window's size instead. The tiles
+    // start at the window's corner whatever part is repainted: tiles started
+    // at a repainted part's corner land between device pixels at ratios such
+    // as 1.25 and no longer meet the lattice around them.
+    const qreal ratio = devicePixelRatioF();
+    const QSizeF repeat = QSizeF(40, 28) * ratio;
+    const bool tiled = repeat == QSizeF(repeat.toSize());
+    if (background_.isNull() || background_.devicePixelRatio() != ratio)
+        background_ = latticePicture(tiled ? QSize(40, 28) : size(), ratio);
+    QPainter(this).drawTiledPixmap(rect(), background_);
+}
+
+}  // namespace tavelo
