@@ -12,9 +12,9 @@
 
 using guitest::click;
 using guitest::EntryScreen;
+using guitest::MainWindow;
 using guitest::ScreenId;
 using guitest::Session;
-using guitest::MainWindow;
 using guitest::twips;
 
 namespace {

@@ -32,10 +32,10 @@
 #include <optional>
 
 using guitest::Session;
+using tavelo::CapacityDialog;
 using tavelo::EntryScreen;
 using tavelo::ScreenId;
 using tavelo::ScreenRole;
-using tavelo::CapacityDialog;
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -10,13 +10,13 @@
 #include <QPointer>
 #include <QScreen>
 
+using guitest::CapacityDialog;
 using guitest::click;
 using guitest::EntryScreen;
 using guitest::mainSnapshot;
 using guitest::ScreenId;
 using guitest::Session;
 using guitest::slotTexts;
-using guitest::CapacityDialog;
 
 namespace {
 

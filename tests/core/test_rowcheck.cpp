@@ -153,10 +153,9 @@ void TestRowCheck::values()
     QFETCH(QByteArray, values);
     const tavelo::CheckedRow row = tavelo::checkRow(text(minutes), text(seconds));
     QCOMPARE(faultName(row.fault), QByteArray("None"));
-    const QByteArray shown =
-        row.values ? QByteArray::number(row.values->minutes) + ':' +
-                         QByteArray::number(row.values->seconds)
-                   : QByteArray("none");
+    const QByteArray shown = row.values ? QByteArray::number(row.values->minutes) + ':' +
+                                              QByteArray::number(row.values->seconds)
+                                        : QByteArray("none");
     QCOMPARE(shown, values);
 }
 

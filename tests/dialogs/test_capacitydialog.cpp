@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+using guitest::CapacityDialog;
 using guitest::click;
 using guitest::DialogView;
 using guitest::EntryScreen;
@@ -14,7 +15,6 @@ using guitest::kBadMinutes;
 using guitest::mainSnapshot;
 using guitest::Session;
 using guitest::songTable;
-using guitest::CapacityDialog;
 using guitest::twips;
 
 namespace {

@@ -10,9 +10,9 @@
 #include <QGuiApplication>
 
 using guitest::Session;
+using tavelo::CapacityDialog;
 using tavelo::EntryScreen;
 using tavelo::ScreenId;
-using tavelo::CapacityDialog;
 
 Q_DECLARE_METATYPE(tavelo::ScreenId)
 
