@@ -2,12 +2,22 @@
 #include "app/program.h"
 
 #include "calc/operations.h"
+#include "calc/placesongs.h"
+#include "core/listtext.h"
 #include "dialogs/capacitydialog.h"
 #include "entry/entryscreen.h"
 #include "gui/errorbox.h"
+#include "gui/filechooser.h"
 #include "mainwindow/mainwindow.h"
+#include "readers/dropped.h"
+#include "readers/tracklist.h"
 
-#include <QCoreApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QSaveFile>
+#include <QThread>
+
+#include <memory>
 
 namespace tavelo {
 namespace {
@@ -39,11 +49,24 @@ Overloaded(Ts...) -> Overloaded<Ts...>;
 
 std::size_t indexOf(ScreenId id) { return static_cast<std::size_t>(id); }
 
+std::optional<int> rowOf(int slot)
+{
+    return slot >= 0 ? std::optional<int>(slot) : std::nullopt;
+}
+
+const QString kReadingNote =
+    QStringLiteral("前のファイルを読み込み中です。終わってから、もう一度ドロップしてください。");
+
 }  // namespace
 
 Program::Program() = default;
 
-Program::~Program() { closeAll(); }
+Program::~Program()
+{
+    closeAll();
+    if (reading_)
+        reading_->wait();
+}
 
 MainWindow *Program::start()
 {
@@ -59,6 +82,8 @@ MainWindow *Program::start()
     // Closing the main window ends the program, as 閉じる does, also while
     // other windows are open.
     connect(main, &FormWindow::closed, this, &Program::endProgram);
+    connect(main, &MainWindow::listCopyRequested, this, &Program::copyList);
+    connect(main, &MainWindow::listSaveRequested, this, &Program::saveList);
     main->render(state_);
     return bringForward(main);
 }
@@ -89,6 +114,14 @@ EntryScreen *Program::showScreen(ScreenId id)
         forgetOnClose(this, screen, slot);
         connect(screen, &EntryScreen::actionRequested, this,
                 [this, screen](Action action) { onScreenAction(screen, action); });
+        connect(screen, &EntryScreen::filesDropped, this,
+                [this, screen](const QStringList &paths, int slot) {
+                    onFilesDropped(screen, paths, slot);
+                });
+        connect(screen, &EntryScreen::tracklistPasted, this,
+                [this, screen](const QString &text, int slot) {
+                    onTracklistPasted(screen, text, slot);
+                });
     }
     return bringForward(slot.data());
 }
@@ -143,6 +176,9 @@ void Program::carryOut(const Outcome &outcome, QWidget *origin)
                     if (capacityDialog_)
                         capacityDialog_->close();
                 },
+                [&](const ShowNote &e) {
+                    withScreen(e.screen, [&](EntryScreen *s) { s->showNote(e.text); });
+                },
             },
             effect);
     }
@@ -173,6 +209,59 @@ void Program::onScreenAction(EntryScreen *screen, Action action)
     case Action::Calculate: carryOut(calculate(state_, id, screen->texts()), screen); break;
     case Action::Cancel: break;  // the screen closes itself
     }
+}
+
+void Program::onFilesDropped(EntryScreen *screen, const QStringList &paths, int slot)
+{
+    if (reading_) {
+        screen->showNote(kReadingNote);
+        return;
+    }
+    // Only what fits on the screen is read: a folder of thousands of files
+    // is listed, not read whole.
+    auto found = std::make_shared<DroppedSongs>();
+    QThread *thread = QThread::create(
+        [paths, found] { *found = readDropped(paths, kRowsPerPage); });
+    reading_ = thread;
+    const QPointer<EntryScreen> target(screen);
+    connect(thread, &QThread::finished, this, [this, thread, target, slot, found] {
+        reading_ = nullptr;
+        thread->deleteLater();
+        // A screen closed meanwhile takes nothing; a fresh one opened since
+        // is another screen.
+        if (target)
+            carryOut(placeSongs(target->id(), target->texts(), rowOf(slot), found->songs,
+                                found->unreadable, found->leftOver),
+                     target);
+    });
+    thread->start();
+}
+
+void Program::onTracklistPasted(EntryScreen *screen, const QString &text, int slot)
+{
+    carryOut(placeSongs(screen->id(), screen->texts(), rowOf(slot), readTracklist(text), {}),
+             screen);
+}
+
+void Program::copyList()
+{
+    QGuiApplication::clipboard()->setText(
+        listText(state_.list, state_.totalMode, state_.resultMinutes, state_.resultSeconds));
+}
+
+void Program::saveList()
+{
+    const QString path =
+        chooseSaveFile(main_, QStringLiteral("一覧をテキストに保存"),
+                       QStringLiteral("テープの曲目.txt"), QStringLiteral("テキスト (*.txt)"));
+    if (path.isEmpty())
+        return;
+    const QByteArray text =
+        listText(state_.list, state_.totalMode, state_.resultMinutes, state_.resultSeconds)
+            .toUtf8();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        showErrorBox(main_, Message::SaveFailed);
 }
 
 void Program::endProgram()

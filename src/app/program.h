@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 
+class QThread;
 class QWidget;
 
 namespace tavelo {
@@ -52,6 +53,9 @@ public:
     // the program.
     void closeAll();
 
+    // True while files dropped on a screen are being read.
+    bool isReading() const { return !reading_.isNull(); }
+
     // What ending the program does; by default the event loop stops. Tests
     // set their own to observe it.
     void setEndHandler(std::function<void()> handler) { endHandler_ = std::move(handler); }
@@ -64,6 +68,10 @@ private:
     void carryOut(const Outcome &outcome, QWidget *origin);
     void onMainButton(MainButton button);
     void onScreenAction(EntryScreen *screen, Action action);
+    void onFilesDropped(EntryScreen *screen, const QStringList &paths, int slot);
+    void onTracklistPasted(EntryScreen *screen, const QString &text, int slot);
+    void copyList();
+    void saveList();
     void endProgram();
 
     MainState state_;
@@ -71,6 +79,9 @@ private:
     QPointer<CapacityDialog> capacityDialog_;
     std::array<QPointer<EntryScreen>, std::size(kAllScreens)> screens_;
     std::function<void()> endHandler_;
+    // Files dropped on a screen are read on a thread of their own, one drop
+    // at a time.
+    QPointer<QThread> reading_;
 };
 
 }  // namespace tavelo

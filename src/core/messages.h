@@ -16,12 +16,14 @@ enum class Message {
     CapacityTooLarge,
     RemainingTooLarge,
     TotalTooLarge,
+    // The song list could not be written to the file the user chose.
+    SaveFailed,
 };
 
 inline constexpr Message kAllMessages[] = {
     Message::BadMinutes,        Message::BadSeconds,    Message::OverCapacity,
     Message::MinutesTooLarge,   Message::BadCapacity,   Message::CapacityTooLarge,
-    Message::RemainingTooLarge, Message::TotalTooLarge,
+    Message::RemainingTooLarge, Message::TotalTooLarge, Message::SaveFailed,
 };
 
 // The title of the error box.
@@ -40,6 +42,7 @@ inline QString messageText(Message message)
         return QStringLiteral("残り時間が546分59秒を超えるため表示できません。");
     case Message::TotalTooLarge:
         return QStringLiteral("合計時間が546分59秒を超えるため表示できません。");
+    case Message::SaveFailed: return QStringLiteral("一覧を保存できませんでした。");
     }
     return {};
 }

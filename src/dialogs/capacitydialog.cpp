@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/capacitydialog.h"
 
+#include "gui/boxmenus.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,6 +32,7 @@ CapacityDialog::CapacityDialog()
         label->setPalette(pal);
     }
     prompt->setBuddy(minutesBox_);
+    offerTapeLengths(minutesBox_);
     minutesBox_->setAccessibleName(QStringLiteral("録音可能時間（分）"));
     setTabOrder(minutesBox_, ok);
     setTabOrder(ok, cancel);

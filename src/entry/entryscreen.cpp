@@ -3,9 +3,19 @@
 
 #include "gui/labelfit.h"
 
+#include "gui/boxmenus.h"
+
+#include <QClipboard>
+#include <QDropEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
+#include <QShortcut>
+#include <QToolTip>
+#include <QUrl>
 
 namespace tavelo {
 namespace {
@@ -24,6 +34,21 @@ void setTextColour(QWidget *widget, Rgb colour)
     pal.setColor(QPalette::WindowText, QColor(colour));
     widget->setPalette(pal);
 }
+
+// The local files a drag carries; empty for any other drag.
+QStringList localFiles(const QMimeData *mime)
+{
+    QStringList paths;
+    if (mime && mime->hasUrls()) {
+        for (const QUrl &url : mime->urls()) {
+            if (url.isLocalFile())
+                paths << url.toLocalFile();
+        }
+    }
+    return paths;
+}
+
+constexpr int kNoteMilliseconds = 10000;
 
 // Array names carry their index, as Label5(3) or Text1(17).
 QString indexed(const char *name, int index)
@@ -45,6 +70,12 @@ EntryScreen::EntryScreen(ScreenId id)
     buildRows();
     buildButtons();
     minuteBoxes_.at(firstVisibleSlot(id))->setFocus();
+
+    // Song times from the user's files and tracklists: dropped anywhere on
+    // the screen, or pasted with Ctrl+Shift+V or from a box's menu.
+    setAcceptDrops(true);
+    auto *paste = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), this);
+    connect(paste, &QShortcut::activated, this, [this] { pasteTracklist(focusedSlot()); });
 }
 
 void EntryScreen::buildLabels()
@@ -98,6 +129,10 @@ void EntryScreen::buildRows()
         label->setBuddy(minutes);
         minuteBoxes_.at(slot) = minutes;
         secondBoxes_.at(slot) = seconds;
+        for (QLineEdit *box : {minutes, seconds}) {
+            box->installEventFilter(this);
+            offerPaste(box, slot);
+        }
         if (previous)
             setTabOrder(previous, minutes);
         setTabOrder(minutes, seconds);
@@ -164,6 +199,98 @@ void EntryScreen::focusSlot(int slot, Field field)
     QWidget *box = field == Field::Minutes ? minuteBoxes_.at(slot) : secondBoxes_.at(slot);
     if (QWidget *target = box ? box : lastPressed_)
         focusBox(target);
+}
+
+void EntryScreen::offerPaste(QLineEdit *box, int slot)
+{
+    box->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(box, &QWidget::customContextMenuRequested, this, [this, box, slot](const QPoint &pos) {
+        showBoxMenu(box, pos, [this, slot](QMenu *menu) {
+            QAction *paste = menu->addAction(QStringLiteral("時間を貼り付け"), this,
+                                             [this, slot] { pasteTracklist(slot); });
+            paste->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+            paste->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
+        });
+    });
+}
+
+void EntryScreen::pasteTracklist(int slot)
+{
+    const QWidget *box = slot >= 0 ? minuteBoxes_.at(slot) : focusWidget();
+    notePlace_ = box ? box->mapToGlobal(QPoint(box->width(), 0)) : mapToGlobal(QPoint(0, 0));
+    emit tracklistPasted(QGuiApplication::clipboard()->text(), slot);
+}
+
+int EntryScreen::focusedSlot() const
+{
+    const QWidget *focused = focusWidget();
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        if (focused && (focused == minuteBoxes_.at(slot) || focused == secondBoxes_.at(slot)))
+            return slot;
+    }
+    return -1;
+}
+
+int EntryScreen::slotAt(QPoint pos) const
+{
+    const int top = fromTwips(description_.firstRowTop);
+    const int pitch = fromTwips(kRowPitch);
+    const int left = fromTwips(description_.rowLabelLeft);
+    const int right = fromTwips(description_.secondLeft + kBoxWidth + kUnitGap + kLabelSize);
+    if (pos.x() < left || pos.x() >= right || pos.y() < top || pos.y() >= top + kRowsPerPage * pitch)
+        return -1;
+    return firstVisibleSlot(description_.id) + (pos.y() - top) / pitch;
+}
+
+bool EntryScreen::takeFileDrag(QDropEvent *drag, int slot, QPoint globalPos)
+{
+    const QStringList paths = localFiles(drag->mimeData());
+    if (paths.isEmpty())
+        return false;
+    // A drag of files is never typed into a box as its file:// text.
+    drag->setDropAction(Qt::CopyAction);
+    drag->accept();
+    if (drag->type() == QEvent::Drop) {
+        notePlace_ = globalPos;
+        emit filesDropped(paths, slot);
+    }
+    return true;
+}
+
+bool EntryScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) {
+        auto *box = static_cast<QWidget *>(watched);
+        auto *drag = static_cast<QDropEvent *>(event);
+        if (takeFileDrag(drag, slotAt(box->mapTo(this, QPoint(0, 0))),
+                         box->mapToGlobal(drag->position().toPoint())))
+            return true;
+    }
+    return FormWindow::eventFilter(watched, event);
+}
+
+void EntryScreen::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!takeFileDrag(event, -1, {}))
+        event->ignore();
+}
+
+void EntryScreen::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!takeFileDrag(event, -1, {}))
+        event->ignore();
+}
+
+void EntryScreen::dropEvent(QDropEvent *event)
+{
+    const QPoint pos = event->position().toPoint();
+    takeFileDrag(event, slotAt(pos), mapToGlobal(pos));
+}
+
+void EntryScreen::showNote(const QString &text)
+{
+    QToolTip::showText(notePlace_, text, this, QRect(), kNoteMilliseconds);
 }
 
 }  // namespace tavelo

@@ -7,6 +7,7 @@
 
 #include <array>
 
+class QDropEvent;
 class QLineEdit;
 class QPushButton;
 
@@ -32,19 +33,42 @@ public:
     // onto the button last pressed.
     void focusSlot(int slot, Field field);
 
+    // A short note beside the place of the last drop or paste; it goes by
+    // itself and blocks nothing.
+    void showNote(const QString &text);
+
+    // The slot of a row under a point of the window, or -1 outside the rows.
+    int slotAt(QPoint pos) const;
+
 signals:
     void actionRequested(tavelo::Action action);
+    // Files or folders dropped on the row of `slot`, or outside the rows (-1).
+    void filesDropped(const QStringList &paths, int slot);
+    // 時間を貼り付け with the clipboard's text, at the focused row (-1: none).
+    void tracklistPasted(const QString &text, int slot);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildRows();
     void buildLabels();
     void buildButtons();
+    void offerPaste(QLineEdit *box, int slot);
+    void pasteTracklist(int slot);
+    int focusedSlot() const;
+    // Takes a drag that carries local files; false for any other drag.
+    bool takeFileDrag(QDropEvent *drag, int slot, QPoint globalPos);
 
     const ScreenDescription &description_;
     std::array<QLineEdit *, kSlotCount> minuteBoxes_{};
     std::array<QLineEdit *, kSlotCount> secondBoxes_{};
     Slots carry_;
     QPushButton *lastPressed_ = nullptr;
+    QPoint notePlace_;  // global position of the last drop or paste
 };
 
 }  // namespace tavelo

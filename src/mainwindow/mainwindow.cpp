@@ -2,8 +2,11 @@
 #include "mainwindow/mainwindow.h"
 
 #include "core/model.h"
+#include "gui/boxmenus.h"
 #include "gui/pictures.h"
 
+#include <QKeyEvent>
+#include <QMenu>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -58,6 +61,9 @@ void MainWindow::buildControls()
     songList_->setGeometry(twipsRect(2880, 1320, 1215, 1140));
     songList_->setSelectionMode(QAbstractItemView::SingleSelection);
     songList_->setAccessibleName(listCaption->text());
+    songList_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(songList_, &QWidget::customContextMenuRequested, this, &MainWindow::showListMenu);
+    songList_->installEventFilter(this);
 
     remainingCaption_ = addLabel(QStringLiteral("Nokori"), QStringLiteral("テープの残り時間は"),
                                  twipsRect(1680, 2760, 1695, 255));
@@ -72,6 +78,7 @@ void MainWindow::buildControls()
 
     capacityCaption_->setBuddy(capacityBox_);
     connect(capacityBox_, &QLineEdit::textChanged, this, &MainWindow::capacityEdited);
+    offerTapeLengths(capacityBox_);
     capacityBox_->setAccessibleName(QStringLiteral("テープの片面の録音時間（分）"));
     resultMinutesBox_->setAccessibleName(QStringLiteral("結果の分"));
     resultSecondsBox_->setAccessibleName(QStringLiteral("結果の秒"));
@@ -107,6 +114,33 @@ void MainWindow::render(const MainState &state)
     }
     resultMinutesBox_->setText(state.resultMinutes);
     resultSecondsBox_->setText(state.resultSeconds);
+}
+
+void MainWindow::showListMenu(const QPoint &pos)
+{
+    QMenu menu;
+    const bool empty = songList_->count() == 0;
+    QAction *copy = menu.addAction(QStringLiteral("一覧をコピー"), QKeySequence::Copy, this,
+                                   &MainWindow::listCopyRequested);
+    QAction *save = menu.addAction(QStringLiteral("テキストに保存…"), this,
+                                   &MainWindow::listSaveRequested);
+    copy->setEnabled(!empty);
+    save->setEnabled(!empty);
+    menu.exec(songList_->viewport()->mapToGlobal(pos));
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Ctrl+C in the list copies the whole list, not only the current line.
+    if (watched == songList_ &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) &&
+        static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
+        event->accept();
+        if (event->type() == QEvent::KeyPress && songList_->count() > 0)
+            emit listCopyRequested();
+        return true;
+    }
+    return FormWindow::eventFilter(watched, event);
 }
 
 void MainWindow::focusCapacity() { focusBox(capacityBox_); }

@@ -40,12 +40,18 @@ signals:
     // The user changed the capacity box, the one place where the main
     // state is edited in place.
     void capacityEdited(const QString &text);
+    // From the song list's menu (and Ctrl+C in the list): the whole list
+    // onto the clipboard, or into a text file.
+    void listCopyRequested();
+    void listSaveRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
+    void showListMenu(const QPoint &pos);
 
     QPushButton *entryButton_, *correctionButton_, *totalCorrectionButton_;
     QLabel *capacityCaption_, *capacityUnit_, *remainingCaption_, *totalCaption_;

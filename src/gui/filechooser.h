@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace tavelo {
+
+// Asks for the name of a file to write, through the platform's file dialog;
+// empty when the user cancels.
+QString chooseSaveFile(QWidget *parent, const QString &title, const QString &suggestedName,
+                       const QString &filter);
+
+// Tests answer in place of the dialog; an empty handler brings the dialog
+// back. Returns the old one.
+using SaveFileChooser = std::function<QString(const QString &suggestedName)>;
+SaveFileChooser setSaveFileChooser(SaveFileChooser chooser);
+
+}  // namespace tavelo
