@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,6 +66,43 @@ bool isTextSuffix(const QString &path)
     return QFileInfo(path).suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
 }
 
+struct FolderEntry {
+    QString name;
+    bool reachable = true;  // false: the name is not valid in the file name encoding
+};
+
+// The entries of a folder with an audio suffix that are no folders, in
+// natural order. Read with readdir rather than QDir, which leaves out names
+// that are not valid UTF-8: those are kept here (with U+FFFD where the bytes
+// were) so that a note can name them.
+std::vector<FolderEntry> audioFilesIn(const QString &path)
+{
+    std::vector<FolderEntry> entries;
+    DIR *dir = ::opendir(QFile::encodeName(path).constData());
+    if (!dir)
+        return entries;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray raw(entry->d_name);
+        if (raw == "." || raw == ".." || entry->d_type == DT_DIR)
+            continue;
+        const QString name = QFile::decodeName(raw);
+        if (!hasAudioSuffix(name))
+            continue;
+        if (entry->d_type == DT_UNKNOWN) {
+            struct stat info {};
+            const QByteArray full = QFile::encodeName(path) + '/' + raw;
+            if (::stat(full.constData(), &info) == 0 && S_ISDIR(info.st_mode))
+                continue;
+        }
+        entries.push_back({name, QFile::encodeName(name) == raw});
+    }
+    ::closedir(dir);
+    std::sort(entries.begin(), entries.end(), [](const FolderEntry &a, const FolderEntry &b) {
+        return naturalLess(a.name, b.name);
+    });
+    return entries;
+}
+
 class DropReader {
 public:
     explicit DropReader(int wanted) : wanted_(wanted) {}
@@ -108,21 +146,19 @@ private:
 
     void readFolder(const QString &path)
     {
-        const QDir folder(path);
-        QStringList names = folder.entryList(QDir::Files, QDir::Unsorted);
-        names.erase(std::remove_if(names.begin(), names.end(),
-                                   [](const QString &name) { return !hasAudioSuffix(name); }),
-                    names.end());
-        if (names.isEmpty()) {
+        const auto entries = audioFilesIn(path);
+        if (entries.empty()) {
             found_.unreadable << displayName(path);
             return;
         }
-        std::sort(names.begin(), names.end(), naturalLess);
-        for (const QString &name : names) {
+        const QDir folder(path);
+        for (const FolderEntry &entry : entries) {
             if (enough())
-                found_.leftOver << name;
+                found_.leftOver << entry.name;
+            else if (!entry.reachable)
+                found_.unreadable << entry.name;
             else
-                readAudio(folder.filePath(name), name);
+                readAudio(folder.filePath(entry.name), entry.name);
         }
     }
 
