@@ -735,8 +735,9 @@ void DesktopTest::framedWindowCentred()
     const QList<qulonglong> area = numbers(rootProperty("_NET_WORKAREA"));
     QVERIFY2(area.size() >= 4, "the window manager publishes no work area");
     const QRect workArea{int(area[0]), int(area[1]), int(area[2]), int(area[3])};
-    // Twice the distance between the centres, in whole pixels. The window
-    // may be centred once more when its frame becomes known: wait for it.
+    // Twice the distance between the centres, in whole pixels. Where the
+    // window manager tells no frame beforehand, the window is centred once
+    // more when its frame becomes known: wait for it.
     const auto offCentre = [&] {
         const QRect frame = frameRect(w);
         return QPoint((frame.left() * 2 + frame.width()) - (workArea.left() * 2 + workArea.width()),
