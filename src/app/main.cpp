@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/appsetup.h"
 #include "app/commandline.h"
+#include "app/platform.h"
 #include "app/program.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
 {
     if (const auto status = tavelo::handleCommandLine(argc, argv, stdout, stderr))
         return *status;
+    tavelo::choosePlatform();
     // Qt sees no argument but the program's name: nothing on the command line
     // changes what the program does.
     int qtArgc = 1;

@@ -130,18 +130,37 @@ void FormWindow::showEvent(QShowEvent *event)
         // ask the window manager to keep it off the taskbar.
         if (frame_ == Frame::Tool)
             keepOffTaskbar(this);
-        centre();
-        if (QGuiApplication::platformName() == QLatin1String("xcb"))
-            centreWithFrame(25);
+        // Placed once, frame included, where the frame is known beforehand:
+        // a window that moved after it appeared would twitch before the
+        // user's eyes and move its boxes from under a quick click.
+        if (const std::optional<QMargins> frame = frameBeforeMap(this)) {
+            placeCentred(*frame);
+        } else {
+            centre();
+            if (QGuiApplication::platformName() == QLatin1String("xcb"))
+                centreWithFrame(25);
+        }
     }
     QWidget::showEvent(event);
 }
 
+void FormWindow::placeCentred(const QMargins &frame)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect outer(QPoint(), size().grownBy(frame));
+        outer.moveCenter(screen->availableGeometry().center());
+        // The window itself, inside the frame: the window manager puts the
+        // frame around it where it stands.
+        setGeometry(QRect(outer.topLeft() + QPoint(frame.left(), frame.top()), size()));
+    }
+}
+
 void FormWindow::centreWithFrame(int wait)
 {
-    // The window manager frames a new window a moment after it is shown; the
-    // window is centred again once its frame is known, or left as it is when
-    // no frame comes within a second or two.
+    // Where nothing told the frame beforehand, the window manager frames a
+    // new window a moment after it is shown; the window is centred again
+    // once its frame is known, or left as it is when no frame comes within a
+    // second or two.
     if (frameGeometry().size() != size()) {
         centre();
     } else if (wait < 1600) {

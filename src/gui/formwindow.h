@@ -71,6 +71,7 @@ protected:
 private:
     void centre();
     void centreWithFrame(int wait);
+    void placeCentred(const QMargins &frame);
 
     QColor background_;
     QPushButton *defaultButton_ = nullptr;

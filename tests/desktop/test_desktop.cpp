@@ -18,11 +18,16 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSocketNotifier>
 #include <QTest>
 #include <QTimer>
 
+#include <xcb/xcb.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -239,6 +244,127 @@ QString placementText(const QWidget *w)
              text(QRect(w->mapToGlobal(QPoint(0, 0)), w->size())), stackingText());
 }
 
+// Every window the window manager puts on the root window (its frames), as
+// seen on an X connection of the test's own: where each stands when it is
+// mapped and every later change of its position, with the milliseconds
+// since the watch began. Events are read as they come, so the times hold to
+// a few milliseconds.
+class FrameWatch {
+public:
+    FrameWatch() : connection_(xcb_connect(nullptr, nullptr), &xcb_disconnect)
+    {
+        clock_.start();
+        if (xcb_connection_has_error(connection_.get()))
+            return;
+        root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_.get())).data->root;
+        const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        const std::unique_ptr<xcb_generic_error_t, decltype(&std::free)> error(
+            xcb_request_check(connection_.get(),
+                              xcb_change_window_attributes_checked(connection_.get(), root_,
+                                                                   XCB_CW_EVENT_MASK, &mask)),
+            &std::free);
+        if (error)
+            return;
+        notifier_ = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(connection_.get()),
+                                                      QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { read(); });
+    }
+
+    bool isWatching() const { return notifier_ != nullptr; }
+
+    // The window manager's frame around `client`: the child of the root
+    // window that holds it; 0 when it is not framed.
+    xcb_window_t frameOf(WId client)
+    {
+        read();
+        auto window = static_cast<xcb_window_t>(client);
+        while (window) {
+            const std::unique_ptr<xcb_query_tree_reply_t, decltype(&std::free)> tree(
+                xcb_query_tree_reply(connection_.get(), xcb_query_tree(connection_.get(), window),
+                                     nullptr),
+                &std::free);
+            if (!tree || tree->parent == XCB_WINDOW_NONE)
+                return 0;
+            if (tree->parent == root_)
+                return window == static_cast<xcb_window_t>(client) ? 0 : window;
+            window = tree->parent;
+        }
+        return 0;
+    }
+
+    // Where `frame` stood when it was first mapped and each move after that,
+    // one a line; a line saying so when it was never seen mapped.
+    QStringList movesAfterMap(xcb_window_t frame)
+    {
+        read();
+        QStringList moves;
+        std::optional<QPoint> position, mapped;
+        for (const Event &event : std::as_const(events_)) {
+            if (event.window != frame)
+                continue;
+            if (event.map && !mapped) {
+                mapped = position;
+                moves << QStringLiteral("mapped at %1 at %2 ms")
+                             .arg(text(position.value_or(QPoint())))
+                             .arg(event.milliseconds);
+            } else if (!event.map) {
+                if (mapped && event.position != *position)
+                    moves << QStringLiteral("moved to %1 at %2 ms")
+                                 .arg(text(event.position))
+                                 .arg(event.milliseconds);
+                position = event.position;
+            }
+        }
+        if (!mapped)
+            moves << QStringLiteral("the frame %1 was never seen mapped").arg(hexId(frame));
+        return moves;
+    }
+
+private:
+    struct Event {
+        xcb_window_t window;
+        bool map;         // a map, otherwise a creation or a configure
+        QPoint position;  // where a creation or configure put the window
+        qint64 milliseconds;
+    };
+
+    void read()
+    {
+        while (xcb_generic_event_t *raw = xcb_poll_for_event(connection_.get())) {
+            const std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> event(raw, &std::free);
+            const qint64 now = clock_.elapsed();
+            switch (event->response_type & 0x7f) {
+            case XCB_CREATE_NOTIFY: {
+                const auto *create = reinterpret_cast<xcb_create_notify_event_t *>(raw);
+                if (create->parent == root_)
+                    events_.append({create->window, false, QPoint(create->x, create->y), now});
+                break;
+            }
+            case XCB_CONFIGURE_NOTIFY: {
+                const auto *configure = reinterpret_cast<xcb_configure_notify_event_t *>(raw);
+                if (configure->event == root_)
+                    events_.append(
+                        {configure->window, false, QPoint(configure->x, configure->y), now});
+                break;
+            }
+            case XCB_MAP_NOTIFY: {
+                const auto *map = reinterpret_cast<xcb_map_notify_event_t *>(raw);
+                if (map->event == root_)
+                    events_.append({map->window, true, QPoint(), now});
+                break;
+            }
+            default: break;
+            }
+        }
+    }
+
+    std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection_;
+    xcb_window_t root_ = XCB_WINDOW_NONE;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    QElapsedTimer clock_;
+    QList<Event> events_;
+};
+
 // ---- The user's hands -----------------------------------------------------
 
 bool clickAt(const QWidget *w, QPoint local)
@@ -357,6 +483,8 @@ private slots:
     void taskbarEntries();
     void framedWindowCentred_data();
     void framedWindowCentred();
+    void windowStaysWhereItAppears_data();
+    void windowStaysWhereItAppears();
 
 private:
     QWidget *openTotalEntryByClick();
@@ -602,8 +730,9 @@ void DesktopTest::framedWindowCentred()
     const QList<qulonglong> area = numbers(rootProperty("_NET_WORKAREA"));
     QVERIFY2(area.size() >= 4, "the window manager publishes no work area");
     const QRect workArea{int(area[0]), int(area[1]), int(area[2]), int(area[3])};
-    // Twice the distance between the centres, in whole pixels. The window
-    // may be centred once more when its frame becomes known: wait for it.
+    // Twice the distance between the centres, in whole pixels. Where the
+    // window manager tells no frame beforehand, the window is centred once
+    // more when its frame becomes known: wait for it.
     const auto offCentre = [&] {
         const QRect frame = frameRect(w);
         return QPoint((frame.left() * 2 + frame.width()) - (workArea.left() * 2 + workArea.width()),
@@ -622,6 +751,54 @@ void DesktopTest::framedWindowCentred()
                      text(workArea))
                 .arg(off.x() / 2.0)
                 .arg(off.y() / 2.0)));
+}
+
+void DesktopTest::windowStaysWhereItAppears_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("button");  // on the main window; none for the main window itself
+    QTest::newRow("main window") << kMain << QString();
+    QTest::newRow("capacity dialog") << kTotalForm << QStringLiteral("Total");
+    QTest::newRow("entry screen") << kTotalEntry << QStringLiteral("Goukei");
+}
+
+// A window appears where it stays: once the window manager has mapped its
+// frame, nothing moves it, so that neither the user nor a quick robot sees
+// its boxes jump.
+void DesktopTest::windowStaysWhereItAppears()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, button);
+    if (name == kMain) {
+        // Opened again while the frames are watched.
+        const WId old = xid(main_);
+        program_.closeAll();
+        QTRY_VERIFY2_WITH_TIMEOUT(!stacking().contains(old), "the main window did not close",
+                                  kPlacement);
+    }
+    FrameWatch watch;
+    QVERIFY2(watch.isWatching(), "cannot watch the root window on a connection of our own");
+    if (name == kMain)
+        program_.start();
+    else
+        QVERIFY(clickCentre(main_->findChild<QPushButton *>(button)));
+    QWidget *w = nullptr;
+    QTRY_VERIFY2_WITH_TIMEOUT((w = window(name)),
+                              qPrintable(name + QStringLiteral(" did not open")), kReaction);
+    if (name == kMain)
+        main_ = w;
+    WAIT_PLACED(w);
+    // A window that is centred again once its frame is known moves within a
+    // few tens of milliseconds; wait well beyond that.
+    QTest::qWait(600);
+
+    const xcb_window_t frame = watch.frameOf(xid(w));
+    QVERIFY2(frame, qPrintable(name + QStringLiteral(" has no frame")));
+    const QStringList moves = watch.movesAfterMap(frame);
+    QVERIFY2(
+        moves.size() == 1 && moves.first().startsWith(QStringLiteral("mapped")),
+        qPrintable(
+            QStringLiteral("the frame of %1: %2").arg(name, moves.join(QStringLiteral(", ")))));
 }
 
 int main(int argc, char **argv)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds the Debian package from a build folder with CPack, in a temporary
-# folder, and checks its name, version, file list and Depends line: the
-# libraries found by dpkg-shlibdeps and the Japanese font.
+# folder, and checks its name, version, file list and Depends line (the
+# libraries found by dpkg-shlibdeps and the Japanese font), that its
+# changelog is this version's, and that lintian finds no error or warning.
 # Usage: check_deb.sh BUILD_DIR VERSION
 set -uo pipefail
 build="$1" version="$2"
@@ -35,6 +36,23 @@ dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' | sed 's|^\./usr/||' | LC_A
     same_files "$(basename "$deb")" || fail=1
 outside="$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '^\./usr/' | grep -v '^\./$')"
 [ -z "$outside" ] || problem "files outside /usr: $outside"
+
+# The newest changelog entry is this version's.
+if changelog="$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/tavelo/changelog.gz 2>/dev/null | gzip -dc)"; then
+    newest="$(printf '%s\n' "$changelog" | dpkg-parsechangelog -l - -S Version 2>&1)"
+    [ "$newest" = "$version" ] || problem "the newest changelog entry is '$newest', expected $version"
+else
+    problem "no readable usr/share/doc/tavelo/changelog.gz"
+fi
+
+# Debian's own checks of a package. Errors and warnings fail; its notes (I:)
+# do not, and the README says what they are.
+if ! command -v lintian >/dev/null; then
+    problem "lintian is not installed (Debian package lintian)"
+elif ! lint="$(lintian --fail-on error,warning --tag-display-limit 0 "$deb" 2>&1)"; then
+    problem "lintian on $(basename "$deb"):"
+    echo "$lint"
+fi
 
 depends="$(dpkg-deb -f "$deb" Depends)"
 for need in 'libc6' 'libqt6widgets6' 'fonts-ipafont-gothic | fonts-noto-cjk'; do

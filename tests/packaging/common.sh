@@ -16,6 +16,7 @@ expected_files() {
         echo "share/icons/hicolor/scalable/apps/$app_id.svg"
         echo share/man/man1/tavelo.1.gz
         echo share/doc/tavelo/copyright
+        echo share/doc/tavelo/changelog.gz
     } | LC_ALL=C sort
 }
 
