@@ -9,7 +9,8 @@
 #
 # Usage: run_under_wm.sh TEST-PROGRAM [ARGUMENTS...]
 # (xvfb-run runs the script again as: run_under_wm.sh --inside-xvfb
-# MARKER-FILE TEST-PROGRAM [ARGUMENTS...], MARKER-FILE showing that it began.)
+# MARKER-FILE TEST-PROGRAM [ARGUMENTS...]; it creates MARKER-FILE once the X
+# server answers.)
 set -u
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -40,6 +41,9 @@ if [ "$1" != --inside-xvfb ]; then
     rm -rf "$scratch"
     exit "$status"
 fi
+# xvfb-run runs this even when every server it tried failed: the marker
+# tells the outer part that one answers.
+xprop -root >/dev/null 2>&1 || exit 1
 touch "$2"
 shift 2
 
