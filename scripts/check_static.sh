@@ -26,4 +26,4 @@ if ! run-clang-tidy -p "$build" -quiet -j "$(nproc)" "$src_files" >"$log" 2>&1; 
     exit 1
 fi
 # run-clang-tidy prints each clang-tidy command line it runs.
-echo "clang-tidy: no finding in $(grep -c '^clang-tidy ' "$log") files"
+echo "clang-tidy: no finding in $(grep -c '^clang-tidy[^ ]* ' "$log") files"
