@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Static analysis of src/: cppcheck, and clang-tidy with the checks in
-# .clang-tidy. Every finding fails; a finding that is false carries a NOLINT
-# with its reason at the line.
+# .clang-tidy, run over every file of src/ in the build's compilation
+# database by run-clang-tidy (package clang-tidy). Every finding fails; a
+# finding that is false carries a NOLINT with its reason at the line.
 #     scripts/check_static.sh BUILD-FOLDER   (one with compile_commands.json)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,12 +14,16 @@ cppcheck --enable=warning,style,performance,portability --std=c++20 --language=c
     --suppress=missingIncludeSystem --suppress=unmatchedSuppression src
 echo "cppcheck: no finding"
 
-mapfile -t files < <(git ls-files 'src/*.cpp')
+# The sources of src/ only: not the tests, and not what moc and rcc generate
+# in the build folder. run-clang-tidy matches this expression against the
+# absolute file names of the database.
+src_files="^$(printf '%s' "$PWD/src/" | sed 's/[][\.*^$+?(){}|]/\\&/g').*\.cpp$"
 log="$build/clang-tidy.log"
-if ! printf '%s\n' "${files[@]}" |
-    xargs -P "$(nproc)" -n 4 clang-tidy -p "$build" --quiet >"$log" 2>&1; then
-    grep -E -A6 '(warning|error):' "$log" | grep -v 'warnings generated' >&2 || cat "$log" >&2
+if ! run-clang-tidy -p "$build" -quiet -j "$(nproc)" "$src_files" >"$log" 2>&1; then
+    sed 's/\x1b\[[0-9;]*m//g' "$log" | grep -E -A6 '(warning|error):' | grep -v 'warnings generated' >&2 ||
+        cat "$log" >&2
     echo "clang-tidy found the above; the whole log is in $log" >&2
     exit 1
 fi
-echo "clang-tidy: no finding in ${#files[@]} files"
+# run-clang-tidy prints each clang-tidy command line it runs.
+echo "clang-tidy: no finding in $(grep -c '^clang-tidy[^ ]* ' "$log") files"

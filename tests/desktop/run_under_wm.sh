@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Runs a test program on a private X server (Xvfb) with openbox as window
-# manager, on the xcb platform, and stops both afterwards. The display number
-# is whatever Xvfb finds free, so other X servers on the machine do not
-# matter. Exit status: the test program's (1 when the desktop cannot start).
+# Runs a test program on a private X server with openbox as window manager,
+# on the xcb platform, and stops both afterwards. xvfb-run starts the server
+# on a display number that is free (-a), so other X servers on the machine do
+# not matter, and stops it when this script's inner part ends; the inner part
+# starts openbox, waits until it has taken the screen, and runs the test.
+# Exit status: the test program's (1 when the desktop cannot start).
 #
 # Usage: run_under_wm.sh TEST-PROGRAM [ARGUMENTS...]
+# (xvfb-run runs the script again as: run_under_wm.sh --inside-xvfb
+# MARKER-FILE TEST-PROGRAM [ARGUMENTS...]; it creates MARKER-FILE once the X
+# server answers.)
 set -u
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -15,26 +20,44 @@ if [ $# -lt 1 ]; then
     exit 2
 fi
 
-missing=()
-for tool in Xvfb openbox xdotool xprop xwininfo; do
-    command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Missing programs: ${missing[*]} (Debian packages xvfb, openbox, xdotool, x11-utils)" >&2
-    exit 1
+if [ "$1" != --inside-xvfb ]; then
+    missing=()
+    for tool in xvfb-run xauth openbox xdotool xprop xwininfo; do
+        command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Missing programs: ${missing[*]} (Debian packages xvfb, xauth, openbox, xdotool, x11-utils)" >&2
+        exit 1
+    fi
+    scratch=$(mktemp -d "${TMPDIR:-/tmp}/tavelo-xvfb.XXXXXX") || exit 1
+    xvfb-run -a -e "$scratch/xvfb.log" -s "-screen 0 1280x1024x24 -noreset" \
+        bash "${BASH_SOURCE[0]}" --inside-xvfb "$scratch/started" "$@"
+    status=$?
+    if [ ! -e "$scratch/started" ]; then
+        echo "Xvfb did not start:" >&2
+        cat "$scratch/xvfb.log" >&2
+        status=1
+    fi
+    rm -rf "$scratch"
+    exit "$status"
 fi
+# xvfb-run runs this even when every server it tried failed: the marker
+# tells the outer part that one answers.
+xprop -root >/dev/null 2>&1 || exit 1
+touch "$2"
+shift 2
 
+# From here on, under xvfb-run: DISPLAY and XAUTHORITY name its server.
 work=$(mktemp -d "${TMPDIR:-/tmp}/tavelo-desktop.XXXXXX") || exit 1
-xvfb_pid=""
 openbox_pid=""
 test_pid=""
 
 stop() {
     local pid
-    for pid in "$test_pid" "$openbox_pid" "$xvfb_pid"; do
+    for pid in "$test_pid" "$openbox_pid"; do
         [ -n "$pid" ] || continue
         kill "$pid" 2>/dev/null
-        # Give it a moment to go; a server that hangs is killed outright.
+        # Give it a moment to go; one that hangs is killed outright.
         for _ in $(seq 50); do
             kill -0 "$pid" 2>/dev/null || break
             sleep 0.1
@@ -59,17 +82,6 @@ wait_for() {
     return 1
 }
 
-# Xvfb writes the display number it took to file descriptor 3 once it
-# accepts connections.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
-    3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-if ! wait_for 'grep -q "^[0-9][0-9]*$" "$work/display"' "$xvfb_pid"; then
-    echo "Xvfb did not start:" >&2
-    cat "$work/xvfb.log" >&2
-    exit 1
-fi
-export DISPLAY=":$(head -n 1 "$work/display")"
 unset WAYLAND_DISPLAY
 mkdir -m 700 "$work/runtime" && export XDG_RUNTIME_DIR="$work/runtime"
 
@@ -86,7 +98,7 @@ if ! wait_for 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "windo
     exit 1
 fi
 
-echo "Desktop on display $DISPLAY (Xvfb $xvfb_pid, openbox $openbox_pid)"
+echo "Desktop on display $DISPLAY (openbox $openbox_pid)"
 
 # In the background, so that a stop signal reaches the traps at once.
 QT_QPA_PLATFORM=xcb "$@" &
