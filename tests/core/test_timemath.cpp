@@ -77,6 +77,7 @@ private slots:
 
 void TestTimeMath::sumsOfRows_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("rows");
     QTest::addColumn<int>("minutes");
     QTest::addColumn<int>("seconds");
@@ -89,8 +90,8 @@ void TestTimeMath::sumsOfRows_data()
     QTest::addRow("ten rows 54:40") << QByteArray("10*54:40 5*0:0") << 540 << 400 << 32800;
     QTest::addRow("fifteen 4:00 and 5:15") << QByteArray("15*4:0 5:15 14*0:0") << 65 << 15 << 3915;
     QTest::addRow("fifteen 3:0 and 1:30") << QByteArray("15*3:0 1:30") << 46 << 30 << 2790;
-    QTest::addRow("thirty rows of 32767:59")
-        << QByteArray("30*32767:59") << 983010 << 1770 << 58982370;
+    QTest::addRow("thirty rows of 32767:59") << QByteArray("30*32767:59") << 983010 << 1770 << 58982370;
+    // clang-format on
 }
 
 void TestTimeMath::sumsOfRows()
@@ -278,6 +279,7 @@ void TestTimeMath::twoDigitPattern()
 
 void TestTimeMath::listLine_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("minutes");
     QTest::addColumn<QByteArray>("seconds");
     QTest::addColumn<QByteArray>("expected");
@@ -294,18 +296,16 @@ void TestTimeMath::listLine_data()
     QTest::addRow("4 30.5") << QByteArray("4") << QByteArray("30.5") << QByteArray("4:31");
     QTest::addRow("4 0.5") << QByteArray("4") << QByteArray("0.5") << QByteArray("4:01");
     QTest::addRow("4 59.4") << QByteArray("4") << QByteArray("59.4") << QByteArray("4:59");
-    QTest::addRow("4 blanks around 5")
-        << QByteArray("4") << QByteArray(" 5 ") << QByteArray("4:05");
+    QTest::addRow("4 blanks around 5") << QByteArray("4") << QByteArray(" 5 ") << QByteArray("4:05");
     QTest::addRow("4 -0") << QByteArray("4") << QByteArray("-0") << QByteArray("4:00");
     QTest::addRow("4 1e1") << QByteArray("4") << QByteArray("1e1") << QByteArray("4:10");
     QTest::addRow("4 full-width 5") << QByteArray("4") << QByteArray("５") << QByteArray("4:05");
-    QTest::addRow("full-width minutes as typed")
-        << QByteArray("４") << QByteArray("５") << QByteArray("４:05");
-    QTest::addRow("minutes with blanks as typed")
-        << QByteArray(" 4 ") << QByteArray("5") << QByteArray(" 4 :05");
+    QTest::addRow("full-width minutes as typed") << QByteArray("４") << QByteArray("５") << QByteArray("４:05");
+    QTest::addRow("minutes with blanks as typed") << QByteArray(" 4 ") << QByteArray("5") << QByteArray(" 4 :05");
     QTest::addRow("4 abc kept") << QByteArray("4") << QByteArray("abc") << QByteArray("4:abc");
     QTest::addRow("4 1:30 kept") << QByteArray("4") << QByteArray("1:30") << QByteArray("4:1:30");
     QTest::addRow("4 blanks kept") << QByteArray("4") << QByteArray("  ") << QByteArray("4:  ");
+    // clang-format on
 }
 
 void TestTimeMath::listLine()
