@@ -62,7 +62,7 @@ QString nameOf(Win w)
 QWidget *open(Session &s, Win w)
 {
     if (w == Win::TotalForm)
-        return guitest::openTotalForm(s.main);
+        return guitest::openCapacityDialog(s.main);
     return guitest::openAsUser(s.main, screenOf(w));
 }
 
@@ -93,7 +93,7 @@ QWidget *open(Session &s, Win w)
 QWidget *findWindow(Win w)
 {
     if (w == Win::TotalForm)
-        return guitest::totalForm();
+        return guitest::capacityDialog();
     return guitest::screen(screenOf(w));
 }
 
@@ -102,7 +102,7 @@ QWidget *findWindow(Win w)
 QLineEdit *firstBox(QWidget *window)
 {
     if (auto *d = qobject_cast<CapacityDialog *>(window))
-        return guitest::DialogView(d).text1;
+        return guitest::CapacityDialogView(d).text1;
     auto *screen = qobject_cast<EntryScreen *>(window);
     return guitest::minuteBox(screen, guitest::firstVisibleSlot(screen));
 }
@@ -322,9 +322,9 @@ void Test_windows::windowsStayUsableSideBySide()
     // Modeless windows: with the dialog and two screens open the main window
     // still works, and typing in one window leaves the others alone.
     Session s;
-    CapacityDialog *dialog = guitest::openTotalForm(s.main);
+    CapacityDialog *dialog = guitest::openCapacityDialog(s.main);
     QVERIFY(dialog);
-    const guitest::DialogView d(dialog);
+    const guitest::CapacityDialogView d(dialog);
     QVERIFY(guitest::type(d.text1, QStringLiteral("46")));
     EntryScreen *total = guitest::openPageOne(s.main, true);
     QVERIFY(total);
@@ -335,7 +335,7 @@ void Test_windows::windowsStayUsableSideBySide()
 
     QVERIFY(click(d.command1));
     guitest::settle();
-    QVERIFY(!guitest::totalForm());
+    QVERIFY(!guitest::capacityDialog());
     QCOMPARE(s.main->totaltxt->text(), QStringLiteral("46"));
     QCOMPARE(guitest::screen(ScreenId::TotalEntry), total);
     QCOMPARE(guitest::minuteBox(total, 0)->text(), QStringLiteral("3"));

@@ -8,8 +8,8 @@
 #include <QTimer>
 
 using guitest::CapacityDialog;
+using guitest::CapacityDialogView;
 using guitest::click;
-using guitest::DialogView;
 using guitest::EntryScreen;
 using guitest::kBadMinutes;
 using guitest::mainSnapshot;
@@ -19,19 +19,19 @@ using guitest::twips;
 
 namespace {
 
-CapacityDialog *openDialog(Session &s) { return guitest::openTotalForm(s.main); }
+CapacityDialog *openDialog(Session &s) { return guitest::openCapacityDialog(s.main); }
 
 // Opens the dialog and types `typed` into its box; null when a step failed.
 CapacityDialog *openDialogWith(Session &s, const QString &typed)
 {
     CapacityDialog *d = openDialog(s);
     GUITEST_VERIFY(d);
-    GUITEST_VERIFY(guitest::type(DialogView(d)->text1, typed));
+    GUITEST_VERIFY(guitest::type(CapacityDialogView(d)->text1, typed));
     return d;
 }
 
 // Sends what is typed, by Enter in the box or by a click on OK.
-[[nodiscard]] bool submit(const DialogView &d, bool byEnter)
+[[nodiscard]] bool submit(const CapacityDialogView &d, bool byEnter)
 {
     if (byEnter) {
         QTest::keyClick(d->text1, Qt::Key_Return);
@@ -83,19 +83,16 @@ private slots:
 
 void Test_capacitydialog::layout_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QRect>("geometry");
-    QTest::newRow("Label1") << "Label1"
-                            << "録音可能時間を入力してください" << twips(480, 120, 3975, 255);
-    QTest::newRow("Text1") << "Text1"
-                           << "" << twips(1800, 600, 615, 270);
-    QTest::newRow("Label2") << "Label2"
-                            << "分" << twips(2640, 600, 255, 255);
-    QTest::newRow("Command1") << "Command1"
-                              << "OK" << twips(960, 1080, 1335, 375);
-    QTest::newRow("Command2") << "Command2"
-                              << "キャンセル" << twips(2640, 1080, 1335, 375);
+    QTest::newRow("Label1") << "Label1" << "録音可能時間を入力してください" << twips(480, 120, 3975, 255);
+    QTest::newRow("Text1") << "Text1" << "" << twips(1800, 600, 615, 270);
+    QTest::newRow("Label2") << "Label2" << "分" << twips(2640, 600, 255, 255);
+    QTest::newRow("Command1") << "Command1" << "OK" << twips(960, 1080, 1335, 375);
+    QTest::newRow("Command2") << "Command2" << "キャンセル" << twips(2640, 1080, 1335, 375);
+    // clang-format on
 }
 
 void Test_capacitydialog::layout()
@@ -126,7 +123,7 @@ void Test_capacitydialog::window()
     Session s;
     CapacityDialog *dialog = openDialog(s);
     QVERIFY(dialog);
-    const DialogView d(dialog);
+    const CapacityDialogView d(dialog);
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
     QCOMPARE(dialog->objectName(), QStringLiteral("TotalForm"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("片面タベロ可能時間"));
@@ -152,7 +149,7 @@ void Test_capacitydialog::tabOrderAndFocus()
     Session s;
     CapacityDialog *d = openDialog(s);
     QVERIFY(d);
-    QCOMPARE(d->focusWidget(), DialogView(d)->text1);
+    QCOMPARE(d->focusWidget(), CapacityDialogView(d)->text1);
     QStringList visited;
     for (int i = 0; i < 3; ++i) {
         QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
@@ -187,7 +184,7 @@ void Test_capacitydialog::accepted()
     CapacityDialog *d = openDialogWith(s, typed);
     QVERIFY(d);
     QPointer<CapacityDialog> alive(d);
-    QVERIFY(submit(DialogView(d), byEnter));
+    QVERIFY(submit(CapacityDialogView(d), byEnter));
 
     QVERIFY(s.messages.empty());
     QVERIFY(alive.isNull());
@@ -238,13 +235,13 @@ void Test_capacitydialog::refused()
     const QStringList before = mainSnapshot(s.main);
     CapacityDialog *dialog = openDialogWith(s, typed);
     QVERIFY(dialog);
-    const DialogView d(dialog);
+    const CapacityDialogView d(dialog);
     QPointer<CapacityDialog> alive(dialog);
     QVERIFY(submit(d, byEnter));
 
     QCOMPARE(s.messageTexts(), QStringList{kBadMinutes});
     QVERIFY(!alive.isNull());
-    QCOMPARE(guitest::totalForm(), dialog);
+    QCOMPARE(guitest::capacityDialog(), dialog);
     QVERIFY(dialog->isVisible());
     QCOMPARE(d->text1->text(), typed);
     QCOMPARE(dialog->focusWidget(), d->text1);
@@ -265,7 +262,7 @@ void Test_capacitydialog::realErrorBox()
     tavelo::setErrorBoxHandler({});
     CapacityDialog *dialog = openDialogWith(s, QStringLiteral("-5"));
     QVERIFY(dialog);
-    const DialogView d(dialog);
+    const CapacityDialogView d(dialog);
 
     struct Seen {
         bool shown = false;
@@ -311,7 +308,7 @@ void Test_capacitydialog::realErrorBox()
     QVERIFY(seen.modal);
 
     guitest::settle();
-    QCOMPARE(guitest::totalForm(), dialog);
+    QCOMPARE(guitest::capacityDialog(), dialog);
     QCOMPARE(d->text1->text(), QStringLiteral("-5"));
     QCOMPARE(dialog->focusWidget(), d->text1);
     QCOMPARE(s.main->totaltxt->text(), QString());
@@ -338,7 +335,7 @@ void Test_capacitydialog::closesWithoutChange()
     const QStringList before = mainSnapshot(s.main);
     CapacityDialog *dialog = openDialogWith(s, typed);
     QVERIFY(dialog);
-    const DialogView d(dialog);
+    const CapacityDialogView d(dialog);
     QPointer<CapacityDialog> alive(dialog);
 
     if (how == QStringLiteral("キャンセル"))
@@ -358,8 +355,8 @@ void Test_capacitydialog::closesWithoutChange()
     // The next opening starts afresh.
     CapacityDialog *again = openDialog(s);
     QVERIFY(again);
-    QCOMPARE(DialogView(again)->text1->text(), QString());
-    QCOMPARE(again->focusWidget(), DialogView(again)->text1);
+    QCOMPARE(CapacityDialogView(again)->text1->text(), QString());
+    QCOMPARE(again->focusWidget(), CapacityDialogView(again)->text1);
 }
 
 void Test_capacitydialog::reopensEmpty()
@@ -369,8 +366,8 @@ void Test_capacitydialog::reopensEmpty()
     QCOMPARE(s.main->totaltxt->text(), QStringLiteral("46"));
     CapacityDialog *d = openDialog(s);
     QVERIFY(d);
-    QCOMPARE(DialogView(d)->text1->text(), QString());
-    QCOMPARE(d->focusWidget(), DialogView(d)->text1);
+    QCOMPARE(CapacityDialogView(d)->text1->text(), QString());
+    QCOMPARE(d->focusWidget(), CapacityDialogView(d)->text1);
     // The dialog never reads the main window's capacity back.
     QCOMPARE(s.main->totaltxt->text(), QStringLiteral("46"));
 }
@@ -405,8 +402,8 @@ void Test_capacitydialog::totalModeBackToRemainingMode()
     QCOMPARE(m->text3->text(), QString());
     QCOMPARE(m->text4->text(), QString());
     QCOMPARE(songTable(m), songs);
-    QCOMPARE(m->songTable().minutes(0), QStringLiteral("4"));
-    QCOMPARE(m->songTable().seconds(1), QStringLiteral("45"));
+    QCOMPARE(guitest::song(0).minutes, QStringLiteral("4"));
+    QCOMPARE(guitest::song(1).seconds, QStringLiteral("45"));
 }
 
 GUITEST_MAIN(Test_capacitydialog)

@@ -461,6 +461,7 @@ void Test_entryscreens::tabOrderAndFocus()
 
 void Test_entryscreens::keys_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("id");
     QTest::addColumn<QString>("focus");  // "box" or a button name
     QTest::addColumn<int>("key");
@@ -469,21 +470,17 @@ void Test_entryscreens::keys_data()
     for (ScreenId id : tavelo::kAllScreens) {
         const Screen &x = expected(id);
         const QByteArray name = x.name.toLatin1();
-        QTest::addRow("%s, Enter in a box", name.constData())
-            << id << "box" << int(Qt::Key_Return) << x.defaultButton;
-        QTest::addRow("%s, keypad Enter in a box", name.constData())
-            << id << "box" << int(Qt::Key_Enter) << x.defaultButton;
-        QTest::addRow("%s, Esc in a box", name.constData())
-            << id << "box" << int(Qt::Key_Escape) << x.cancelButton;
+        QTest::addRow("%s, Enter in a box", name.constData()) << id << "box" << int(Qt::Key_Return) << x.defaultButton;
+        QTest::addRow("%s, keypad Enter in a box", name.constData()) << id << "box" << int(Qt::Key_Enter) << x.defaultButton;
+        QTest::addRow("%s, Esc in a box", name.constData()) << id << "box" << int(Qt::Key_Escape) << x.cancelButton;
         for (const Button &b : x.buttons) {
             const QByteArray button = b.name.toLatin1();
             // The focused button wins over the default one.
-            QTest::addRow("%s, Enter on %s", name.constData(), button.constData())
-                << id << b.name << int(Qt::Key_Return) << b.name;
+            QTest::addRow("%s, Enter on %s", name.constData(), button.constData()) << id << b.name << int(Qt::Key_Return) << b.name;
         }
-        QTest::addRow("%s, Esc on the first button", name.constData())
-            << id << x.buttons.front().name << int(Qt::Key_Escape) << x.cancelButton;
+        QTest::addRow("%s, Esc on the first button", name.constData()) << id << x.buttons.front().name << int(Qt::Key_Escape) << x.cancelButton;
     }
+    // clang-format on
 }
 
 void Test_entryscreens::keys()
