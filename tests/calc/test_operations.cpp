@@ -4,6 +4,7 @@
 // dialog, with the order of what they do. No windows, no QApplication.
 
 #include "calc/operations.h"
+#include "support/valuetest.h"
 
 #include <QTest>
 
@@ -22,18 +23,12 @@ const char *nameOf(ScreenId id)
     return names[static_cast<int>(id)];
 }
 
-// "4:30 3:45" -> two times; "15*3:0" repeats one; "_" stands for an empty text.
+// Times in the notation of valuetest::rows: "4:30 15*3:0 4: :".
 QList<SongTime> times(const QString &spec)
 {
     QList<SongTime> out;
-    for (const QString &item : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const int star = item.indexOf(QLatin1Char('*'));
-        const int count = star < 0 ? 1 : item.left(star).toInt();
-        const QStringList parts = item.mid(star + 1).split(QLatin1Char(':'));
-        const auto text = [](QString t) { return t == QLatin1String("_") ? QString() : t; };
-        for (int k = 0; k < count; ++k)
-            out.append({text(parts.value(0)), text(parts.value(1))});
-    }
+    for (const QString &row : valuetest::rows(spec))
+        out.append({row.section(QLatin1Char(':'), 0, 0), row.section(QLatin1Char(':'), 1)});
     return out;
 }
 
@@ -155,7 +150,7 @@ void TestOperations::calculate_data()
     remaining("10; 100 seconds over", "10", "6:0 5:40") << "6:00 5:40 13*0:00" << "0 0" << over + " -1,-40";
     remaining("46; all empty", "46", "") << "15*0:00" << "46 0" << "";
     remaining("10; seconds carry", "10", "4:00 3*0:59") << "4:00 3*0:59 11*0:00" << "3 3" << "";
-    remaining("10; half-empty rows", "10", "4:_ _:30 5:07") << "2*0:00 5:07 12*0:00" << "4 53" << "";
+    remaining("10; half-empty rows", "10", "4: :30 5:07") << "2*0:00 5:07 12*0:00" << "4 53" << "";
     remaining("0.375 is 22 seconds", "0.375", "") << "15*0:00" << "0 22" << "";
     remaining("546; largest shown", "546", "") << "15*0:00" << "546 0" << "";
     remaining("0; 546:59 over", "0", "546:59") << "546:59 14*0:00" << "0 0" << over + " -546,-59";
@@ -220,7 +215,7 @@ void TestOperations::failingRowKeepsWhatWasDone()
     World world(withCapacity(QStringLiteral("46")));
     world.main.resultMinutes = QStringLiteral("7");
     world.main.resultSeconds = QStringLiteral("8");
-    const Slots typed = slotsFrom({}, QStringLiteral("4:30 3:75 _:_ -1:0"), 0);
+    const Slots typed = slotsFrom({}, QStringLiteral("4:30 3:75 : -1:0"), 0);
     world.apply(tavelo::calculate(world.main, ScreenId::Entry, typed));
 
     QCOMPARE(world.messages,
@@ -301,7 +296,7 @@ void TestOperations::continueOnPageTwo_data()
 
     QTest::newRow("all valid") << "15*4:05" << true << 15 << "";
     QTest::newRow("seconds 75 in row 4") << "3*4:00 3:75 4:00" << false << 4 << "NyuryokuForm Text2(3)";
-    QTest::newRow("half-empty rows pass") << "4:_ _:_ 3:05" << true << 15 << "";
+    QTest::newRow("half-empty rows pass") << "4: : 3:05" << true << 15 << "";
     QTest::newRow("first row fails") << "-1:0" << false << 1 << "NyuryokuForm Text1(0)";
     // clang-format on
 }
@@ -347,7 +342,7 @@ void TestOperations::correctOnPageTwo()
     // Row 2 has no seconds, carried song 17 fails: page 2 gets the texts as
     // they are, the correction screen shows 0 in its blank rows up to there.
     World world;
-    Slots source = slotsFrom(QStringLiteral("5:0 -3:0"), QStringLiteral("4:30 2:_"), 0);
+    Slots source = slotsFrom(QStringLiteral("5:0 -3:0"), QStringLiteral("4:30 2:"), 0);
     world.open[ScreenId::Correction] = source;
     world.apply(tavelo::correctOnPageTwo(ScreenId::Correction, source));
 

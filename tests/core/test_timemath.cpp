@@ -18,26 +18,6 @@ namespace {
 constexpr qint64 kMax32 = std::numeric_limits<std::int32_t>::max();
 constexpr qint64 kMin32 = std::numeric_limits<std::int32_t>::min();
 
-// "4:30 3:45" -> the rows 4:30 and 3:45; "15*3:0" repeats a row.
-QList<QPair<QByteArray, QByteArray>> parseRows(const QByteArray &rows)
-{
-    QList<QPair<QByteArray, QByteArray>> out;
-    for (const QByteArray &item : rows.split(' ')) {
-        if (item.isEmpty())
-            continue;
-        int count = 1;
-        QByteArray row = item;
-        if (const int star = row.indexOf('*'); star >= 0) {
-            count = row.left(star).toInt();
-            row = row.mid(star + 1);
-        }
-        const int colon = row.indexOf(':');
-        for (int k = 0; k < count; ++k)
-            out.append({row.left(colon), row.mid(colon + 1)});
-    }
-    return out;
-}
-
 // Adds rows until the sums reach the given values; rows stay within 16 bits.
 bool fill(TimeSum &sum, qint64 minutes, qint64 seconds)
 {
@@ -102,8 +82,9 @@ void TestTimeMath::sumsOfRows()
     QFETCH(int, total);
 
     TimeSum sum;
-    for (const auto &[m, s] : parseRows(rows))
-        QVERIFY(sum.add(std::int16_t(m.toInt()), std::int16_t(s.toInt())));
+    for (const QString &row : valuetest::rows(QString::fromLatin1(rows)))
+        QVERIFY(sum.add(std::int16_t(row.section(u':', 0, 0).toInt()),
+                        std::int16_t(row.section(u':', 1).toInt())));
     QCOMPARE(sum.minutes(), minutes);
     QCOMPARE(sum.seconds(), seconds);
     QVERIFY(sum.totalSeconds());
