@@ -29,32 +29,15 @@ Q_DECLARE_METATYPE(Win)
 
 namespace {
 
-ScreenId screenOf(Win w)
-{
-    switch (w) {
-    case Win::Entry: return ScreenId::Entry;
-    case Win::Page2: return ScreenId::Page2;
-    case Win::Correction: return ScreenId::Correction;
-    case Win::TotalEntry: return ScreenId::TotalEntry;
-    case Win::TotalPage2: return ScreenId::TotalPage2;
-    case Win::TotalCorrection: return ScreenId::TotalCorrection;
-    case Win::TotalForm: break;
-    }
-    return ScreenId::Entry;
-}
+// Win lists the screens in the order of ScreenId, after TotalForm.
+ScreenId screenOf(Win w) { return ScreenId(int(w) - 1); }
 
 QString nameOf(Win w)
 {
-    switch (w) {
-    case Win::TotalForm: break;
-    case Win::Entry: return QStringLiteral("NyuryokuForm");
-    case Win::Page2: return QStringLiteral("NyuryokuForm2");
-    case Win::Correction: return QStringLiteral("NyuryokuForm3");
-    case Win::TotalEntry: return QStringLiteral("NyuryokuForm4");
-    case Win::TotalPage2: return QStringLiteral("NyuryokuForm5");
-    case Win::TotalCorrection: return QStringLiteral("NyuryokuForm6");
-    }
-    return QStringLiteral("TotalForm");
+    static const char *const names[] = {"TotalForm",     "NyuryokuForm",  "NyuryokuForm2",
+                                        "NyuryokuForm3", "NyuryokuForm4", "NyuryokuForm5",
+                                        "NyuryokuForm6"};
+    return QString::fromLatin1(names[int(w)]);
 }
 
 // Opens the window as a user does from the main window; null when a step on

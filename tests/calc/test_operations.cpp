@@ -24,19 +24,19 @@ const char *nameOf(ScreenId id)
 }
 
 // Times in the notation of valuetest::rows: "4:30 15*3:0 4: :".
-QList<SongTime> times(const QString &spec)
+QList<SongTime> times(const QString &written)
 {
     QList<SongTime> out;
-    for (const QString &row : valuetest::rows(spec))
+    for (const QString &row : valuetest::rows(written))
         out.append({row.section(QLatin1Char(':'), 0, 0), row.section(QLatin1Char(':'), 1)});
     return out;
 }
 
 // The list lines, in the same notation: "4:30 13*0:00".
-QStringList lines(const QString &spec)
+QStringList lines(const QString &written)
 {
     QStringList out;
-    for (const SongTime &t : times(spec))
+    for (const SongTime &t : times(written))
         out << t.minutes + QLatin1Char(':') + t.seconds;
     return out;
 }

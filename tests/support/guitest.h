@@ -187,6 +187,15 @@ inline QPushButton *button(const QWidget *window, const char *name)
                                                      Qt::FindDirectChildrenOnly)
                   : nullptr;
 }
+// The boxes of a screen's fifteen visible rows as "minutes|seconds".
+inline QStringList boxTexts(const EntryScreen *s)
+{
+    QStringList texts;
+    const int first = tavelo::firstVisibleSlot(s->id());
+    for (int slot = first; slot < first + tavelo::kRowsPerPage; ++slot)
+        texts << minuteBox(s, slot)->text() + QLatin1Char('|') + secondBox(s, slot)->text();
+    return texts;
+}
 inline QString minuteText(const EntryScreen *s, int slot) { return s->texts().at(slot).minutes; }
 inline QString secondText(const EntryScreen *s, int slot) { return s->texts().at(slot).seconds; }
 inline int firstVisibleSlot(const EntryScreen *s) { return tavelo::firstVisibleSlot(s->id()); }

@@ -22,10 +22,10 @@ inline QString text(const QByteArray &bytes) { return QString::fromUtf8(bytes); 
 // "minutes:seconds" (either may be empty: "4:", ":30", ":"), a list line, or
 // a slot "minutes|seconds". rows("4:30 2*0:00 _4_:5") is {"4:30", "0:00",
 // "0:00", " 4 :5"}.
-inline QStringList rows(const QString &spec)
+inline QStringList rows(const QString &written)
 {
     QStringList out;
-    for (const QString &item : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (const QString &item : written.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const int star = item.indexOf(QLatin1Char('*'));
         const int count = star > 0 ? item.left(star).toInt() : 1;
         const QString text =
