@@ -11,7 +11,6 @@
 #include <QScreen>
 
 using guitest::click;
-using guitest::EntryScreen;
 using guitest::MainWindow;
 using guitest::ScreenId;
 using guitest::Session;

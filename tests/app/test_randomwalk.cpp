@@ -32,7 +32,6 @@
 #include <optional>
 
 using guitest::Session;
-using tavelo::CapacityDialog;
 using tavelo::EntryScreen;
 using tavelo::ScreenId;
 using tavelo::ScreenRole;

@@ -10,7 +10,6 @@
 #include <QGuiApplication>
 
 using guitest::Session;
-using tavelo::CapacityDialog;
 using tavelo::EntryScreen;
 using tavelo::ScreenId;
 
