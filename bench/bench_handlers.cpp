@@ -139,7 +139,7 @@ protected:
 
 void paintNow() { QCoreApplication::processEvents(); }
 
-const QStringList kThreeMinutes = guitest::repeated(QStringLiteral("3:00"), tavelo::kRowsPerPage);
+const QStringList kThreeMinutes = guitest::rows("15*3:00");
 
 // Thirty songs of 3:00 typed the way a user types them, on a tape of 150
 // minutes: page 1, 続けて入力, page 2. Returns page 2, filled and open.
@@ -231,9 +231,8 @@ void Bench_handlers::calculateThirtySongs()
     QVERIFY(pageTwo);
     const RefuseClose keepOpen(pageTwo);
 
-    const QStringList lines[2] = {
-        guitest::repeated(QStringLiteral("3:00"), 29) << QStringLiteral("3:01"),
-        guitest::repeated(QStringLiteral("3:00"), 29) << QStringLiteral("3:02")};
+    const QStringList lines[2] = {guitest::rows("29*3:00") << QStringLiteral("3:01"),
+                                  guitest::rows("29*3:00") << QStringLiteral("3:02")};
     const QString lastTexts[2] = {QStringLiteral("1"), QStringLiteral("2")};
     const QString resultSeconds[2] = {QStringLiteral("59"), QStringLiteral("58")};
     int which = 0;

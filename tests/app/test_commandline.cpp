@@ -14,6 +14,7 @@ private slots:
 
 void Test_commandline::answers_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out");
@@ -24,18 +25,11 @@ void Test_commandline::answers_data()
     QTest::newRow("-V") << QStringList{"-V"} << 0 << version << QString();
     QTest::newRow("--help") << QStringList{"--help"} << 0 << usage << QString();
     QTest::newRow("-h") << QStringList{"-h"} << 0 << usage << QString();
-    QTest::newRow("unknown option")
-        << QStringList{"--frobnicate"} << 2 << QString()
-        << QStringLiteral("tavelo: unknown option '--frobnicate' (try 'tavelo --help')\n");
-    QTest::newRow("Qt's own option")
-        << QStringList{"-platform", "offscreen"} << 2 << QString()
-        << QStringLiteral("tavelo: unknown option '-platform' (try 'tavelo --help')\n");
-    QTest::newRow("a file name")
-        << QStringList{"songs.txt"} << 2 << QString()
-        << QStringLiteral("tavelo: unexpected argument 'songs.txt' (try 'tavelo --help')\n");
-    QTest::newRow("version and more")
-        << QStringList{"--version", "x"} << 2 << QString()
-        << QStringLiteral("tavelo: unexpected argument 'x' (try 'tavelo --help')\n");
+    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 2 << QString() << QStringLiteral("tavelo: unknown option '--frobnicate' (try 'tavelo --help')\n");
+    QTest::newRow("Qt's own option") << QStringList{"-platform", "offscreen"} << 2 << QString() << QStringLiteral("tavelo: unknown option '-platform' (try 'tavelo --help')\n");
+    QTest::newRow("a file name") << QStringList{"songs.txt"} << 2 << QString() << QStringLiteral("tavelo: unexpected argument 'songs.txt' (try 'tavelo --help')\n");
+    QTest::newRow("version and more") << QStringList{"--version", "x"} << 2 << QString() << QStringLiteral("tavelo: unexpected argument 'x' (try 'tavelo --help')\n");
+    // clang-format on
 }
 
 void Test_commandline::answers()

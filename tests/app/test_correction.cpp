@@ -8,7 +8,7 @@ using guitest::click;
 using guitest::kBadSeconds;
 using guitest::Mode;
 using guitest::press;
-using guitest::repeated;
+using guitest::rows;
 using guitest::screen;
 using guitest::Session;
 using guitest::settle;
@@ -102,25 +102,22 @@ void Test_correction::showsTheStoredSongs()
     EntryScreen *correction = correctTwoSongs(s, total);
     QVERIFY(correction);
     QVERIFY(correction->isVisible());
-    QCOMPARE(guitest::minuteBox(correction, 0)->text(), QStringLiteral("4"));
-    QCOMPARE(guitest::secondBox(correction, 0)->text(), QStringLiteral("30"));
-    QCOMPARE(guitest::minuteBox(correction, 1)->text(), QStringLiteral("3"));
-    QCOMPARE(guitest::secondBox(correction, 1)->text(), QStringLiteral("45"));
-    QCOMPARE(slotTexts(correction), QStringList({"4|30", "3|45"}) + repeated("|", 28));
+    QCOMPARE(guitest::boxTexts(correction).mid(0, 2), rows("4|30 3|45"));
+    QCOMPARE(slotTexts(correction), QStringList({"4|30", "3|45"}) + rows("28*|"));
     QCOMPARE(s.messageTexts(), QStringList{});
 }
 
 void Test_correction::twentySongsReachPageTwo_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("total");
     QTest::addColumn<QString>("first");   // result of the twenty songs
     QTest::addColumn<QString>("second");  // result without song 2 (2:12)
 
     // Songs n = n:(n+10) add up to 13010 seconds; the tape holds 18000.
-    QTest::newRow("NyuryokuForm2 to NyuryokuForm3 to NyuryokuForm2") << false << "83/10"
-                                                                     << "85/22";
-    QTest::newRow("NyuryokuForm5 to NyuryokuForm6 to NyuryokuForm5") << true << "216/50"
-                                                                     << "214/38";
+    QTest::newRow("NyuryokuForm2 to NyuryokuForm3 to NyuryokuForm2") << false << "83/10" << "85/22";
+    QTest::newRow("NyuryokuForm5 to NyuryokuForm6 to NyuryokuForm5") << true << "216/50" << "214/38";
+    // clang-format on
 }
 
 void Test_correction::twentySongsReachPageTwo()
@@ -136,22 +133,16 @@ void Test_correction::twentySongsReachPageTwo()
     QVERIFY(click(mode.correct));
     EntryScreen *correction = screen(mode.correction);
     QVERIFY(correction);
-    for (int slot = 0; slot < 15; ++slot) {
-        QCOMPARE(guitest::minuteBox(correction, slot)->text(), QString::number(slot + 1));
-        QCOMPARE(guitest::secondBox(correction, slot)->text(), QString::number(slot + 11));
-    }
-    QCOMPARE(slotTexts(correction), songSlots(1, 20) + repeated("|", 10));
+    QCOMPARE(guitest::boxTexts(correction), songSlots(1, 15));
+    QCOMPARE(slotTexts(correction), songSlots(1, 20) + rows("10*|"));
 
     QVERIFY(press(correction, "Command4"));
     QCOMPARE(s.messageTexts(), QStringList{});
     QVERIFY(!screen(mode.correction));
     EntryScreen *page2 = screen(mode.pageTwo);
     QVERIFY(page2);
-    for (int slot = 15; slot < 20; ++slot) {
-        QCOMPARE(guitest::minuteBox(page2, slot)->text(), QString::number(slot + 1));
-        QCOMPARE(guitest::secondBox(page2, slot)->text(), QString::number(slot + 11));
-    }
-    QCOMPARE(slotTexts(page2), songSlots(1, 20) + repeated("|", 10));
+    QCOMPARE(guitest::boxTexts(page2).mid(0, 5), songSlots(16, 20));
+    QCOMPARE(slotTexts(page2), songSlots(1, 20) + rows("10*|"));
 
     // Calculated again on page 2, the twenty songs come back unchanged.
     QVERIFY(press(page2));
@@ -178,58 +169,30 @@ void Test_correction::twentySongsReachPageTwo()
     QVERIFY(!screen(mode.pageTwo));
     QCOMPARE(s.main->text3->text() + QLatin1Char('/') + s.main->text4->text(), second);
     QCOMPARE(s.listLines().at(1), QStringLiteral("0:00"));
-    QCOMPARE(s.main->songTable().minutes(1), QStringLiteral("0"));
-    QCOMPARE(s.main->songTable().seconds(1), QStringLiteral("0"));
-    QCOMPARE(s.main->songTable().minutes(19), QStringLiteral("20"));
+    QCOMPARE(guitest::song(1).minutes, QStringLiteral("0"));
+    QCOMPARE(guitest::song(1).seconds, QStringLiteral("0"));
+    QCOMPARE(guitest::song(19).minutes, QStringLiteral("20"));
 }
 
 void Test_correction::zeroSlotsShowEmpty_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("minutes");  // typed into row 3
     QTest::addColumn<QString>("seconds");
     QTest::addColumn<QString>("shownMinutes");
     QTest::addColumn<QString>("shownSeconds");
 
-    QTest::newRow("00 and 0") << "00"
-                              << "0"
-                              << ""
-                              << "";
-    QTest::newRow("0.0 and 0 with blanks") << "0.0"
-                                           << " 0 "
-                                           << ""
-                                           << "";
-    QTest::newRow("minus zero") << "-0"
-                                << "0"
-                                << ""
-                                << "";
-    QTest::newRow("0e5 and 0.000") << "0e5"
-                                   << "0.000"
-                                   << ""
-                                   << "";
-    QTest::newRow("0 and 5 kept") << "0"
-                                  << "5"
-                                  << "0"
-                                  << "5";
-    QTest::newRow("3 and 0 kept") << "3"
-                                  << "0"
-                                  << "3"
-                                  << "0";
-    QTest::newRow("05 not reformatted") << "4"
-                                        << "05"
-                                        << "4"
-                                        << "05";
-    QTest::newRow("minutes 0.4 kept") << "0.4"
-                                      << "0"
-                                      << "0.4"
-                                      << "0";
-    QTest::newRow("fractional seconds kept") << "0"
-                                             << "0.5"
-                                             << "0"
-                                             << "0.5";
-    QTest::newRow("full-width zeros") << "０"
-                                      << "００"
-                                      << ""
-                                      << "";
+    QTest::newRow("00 and 0") << "00" << "0" << "" << "";
+    QTest::newRow("0.0 and 0 with blanks") << "0.0" << " 0 " << "" << "";
+    QTest::newRow("minus zero") << "-0" << "0" << "" << "";
+    QTest::newRow("0e5 and 0.000") << "0e5" << "0.000" << "" << "";
+    QTest::newRow("0 and 5 kept") << "0" << "5" << "0" << "5";
+    QTest::newRow("3 and 0 kept") << "3" << "0" << "3" << "0";
+    QTest::newRow("05 not reformatted") << "4" << "05" << "4" << "05";
+    QTest::newRow("minutes 0.4 kept") << "0.4" << "0" << "0.4" << "0";
+    QTest::newRow("fractional seconds kept") << "0" << "0.5" << "0" << "0.5";
+    QTest::newRow("full-width zeros") << "０" << "００" << "" << "";
+    // clang-format on
 }
 
 void Test_correction::zeroSlotsShowEmpty()
@@ -245,8 +208,8 @@ void Test_correction::zeroSlotsShowEmpty()
         // The row goes in as song 3 and, on page 2, as song 18.
         const QString row = minutes + QLatin1Char(':') + seconds;
         QVERIFY(calculate(s, total, {"4:30", "3:45", row}, {"", "", row}));
-        QCOMPARE(s.main->songTable().minutes(2), minutes);
-        QCOMPARE(s.main->songTable().seconds(17), seconds);
+        QCOMPARE(guitest::song(2).minutes, minutes);
+        QCOMPARE(guitest::song(17).seconds, seconds);
 
         QVERIFY(click(mode.correct));
         EntryScreen *correction = screen(mode.correction);
@@ -279,7 +242,7 @@ void Test_correction::pressingAgainReplacesEdits()
     QVERIFY(click(mode.correct));
     QCOMPARE(screen(mode.correction), correction);
     QVERIFY(correction->isVisible());
-    QCOMPARE(slotTexts(correction), QStringList({"4|30", "3|45"}) + repeated("|", 28));
+    QCOMPARE(slotTexts(correction), QStringList({"4|30", "3|45"}) + rows("28*|"));
     QCOMPARE(s.messageTexts(), QStringList{});
 }
 
@@ -346,7 +309,7 @@ void Test_correction::afterAFailedFirstCalculation()
     QVERIFY(press(entry));
     QCOMPARE(s.messageTexts(), QStringList{kBadSeconds});
     // The first calculation stopped at row 2: later slots still hold nothing.
-    QCOMPARE(s.main->songTable().minutes(2), QString());
+    QCOMPARE(guitest::song(2).minutes, QString());
     QVERIFY(press(entry, "Command3"));
     QVERIFY(!screen(mode.pageOne));
 
@@ -354,7 +317,7 @@ void Test_correction::afterAFailedFirstCalculation()
     QVERIFY(click(mode.correct));
     EntryScreen *correction = screen(mode.correction);
     QVERIFY(correction);
-    QCOMPARE(slotTexts(correction), QStringList({"4|30", "3|75"}) + repeated("|", 28));
+    QCOMPARE(slotTexts(correction), QStringList({"4|30", "3|75"}) + rows("28*|"));
 
     // The screen is usable: its own check reports the stored 75, and once
     // corrected it calculates.

@@ -11,7 +11,6 @@
 #include <QScreen>
 
 using guitest::click;
-using guitest::EntryScreen;
 using guitest::MainWindow;
 using guitest::ScreenId;
 using guitest::Session;
@@ -70,31 +69,13 @@ void Test_mainwindow::startState()
 {
     Session s;
     const auto &m = s.main;
-    QVERIFY(m->total->isEnabled());
-    QVERIFY(m->goukei->isEnabled());
-    QVERIFY(m->command3->isEnabled());
-    QVERIFY(!m->nyuryoku->isEnabled());
-    QVERIFY(!m->teisei->isEnabled());
-    QVERIFY(!m->goteisei->isEnabled());
-
     // Tape line and result line of remaining mode, every field empty.
-    for (QWidget *w :
-         std::initializer_list<QWidget *>{m->label1, m->totaltxt, m->label2, m->label3, m->list1,
-                                          m->nokori, m->text3, m->label5, m->text4, m->label6})
-        QVERIFY2(w->isVisible(), qPrintable(w->objectName()));
-    QVERIFY(!m->gokei->isVisible());
+    QCOMPARE(s.summary(), QStringLiteral("remaining | tape [] | - - - | list [] | result /"));
     QCOMPARE(m->nokori->text(), QStringLiteral("テープの残り時間は"));
     QCOMPARE(m->label5->text(), QStringLiteral("分"));
     QCOMPARE(m->label6->text(), QStringLiteral("秒です。"));
-    QCOMPARE(m->totaltxt->text(), QString());
-    QCOMPARE(m->text3->text(), QString());
-    QCOMPARE(m->text4->text(), QString());
-    QCOMPARE(m->list1->count(), 0);
 
-    for (int slot = 0; slot < tavelo::kSlotCount; ++slot) {
-        QCOMPARE(m->songTable().minutes(slot), QString());
-        QCOMPARE(m->songTable().seconds(slot), QString());
-    }
+    QCOMPARE(guitest::songTable(m), guitest::rows("30*|"));
 
     QCOMPARE(m.window->focusWidget(), m->total);
     QVERIFY(QTest::qWaitForWindowActive(m.window));
@@ -110,44 +91,29 @@ void Test_mainwindow::startState()
 
 void Test_mainwindow::controls_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QRect>("geometry");
 
-    QTest::newRow("Total") << "Total"
-                           << "録音可能時間入力" << twips(720, 3240, 1935, 375);
-    QTest::newRow("Nyuryoku") << "Nyuryoku"
-                              << "録音時間入力" << twips(2880, 3240, 1575, 375);
-    QTest::newRow("Teisei") << "Teisei"
-                            << "訂正" << twips(4680, 3240, 1455, 375);
-    QTest::newRow("Goukei") << "Goukei"
-                            << "収録時間の合計を入力" << twips(720, 3720, 1935, 375);
-    QTest::newRow("Goteisei") << "Goteisei"
-                              << "合計の訂正" << twips(2880, 3720, 1575, 375);
-    QTest::newRow("Command3") << "Command3"
-                              << "閉じる" << twips(4680, 3720, 1455, 375);
-    QTest::newRow("Label1") << "Label1"
-                            << "テープの片面の録音時間は" << twips(1800, 360, 2175, 255);
-    QTest::newRow("Totaltxt") << "Totaltxt"
-                              << "" << twips(4080, 360, 375, 270);
-    QTest::newRow("Label2") << "Label2"
-                            << "分です。" << twips(4560, 360, 735, 255);
-    QTest::newRow("Label3") << "Label3"
-                            << "これまで録音した曲数とテープの時間" << twips(2040, 840, 2895, 255);
-    QTest::newRow("List1") << "List1"
-                           << "" << twips(2880, 1320, 1215, 1140);
-    QTest::newRow("Nokori") << "Nokori"
-                            << "テープの残り時間は" << twips(1680, 2760, 1695, 255);
-    QTest::newRow("Gokei") << "Gokei"
-                           << "収録時間の合計は" << twips(1800, 2760, 1575, 255);
-    QTest::newRow("Text3") << "Text3"
-                           << "" << twips(3360, 2760, 375, 270);
-    QTest::newRow("Label5") << "Label5"
-                            << "分" << twips(3960, 2760, 255, 255);
-    QTest::newRow("Text4") << "Text4"
-                           << "" << twips(4320, 2760, 375, 270);
-    QTest::newRow("Label6") << "Label6"
-                            << "秒です。" << twips(4800, 2760, 735, 255);
+    QTest::newRow("Total") << "Total" << "録音可能時間入力" << twips(720, 3240, 1935, 375);
+    QTest::newRow("Nyuryoku") << "Nyuryoku" << "録音時間入力" << twips(2880, 3240, 1575, 375);
+    QTest::newRow("Teisei") << "Teisei" << "訂正" << twips(4680, 3240, 1455, 375);
+    QTest::newRow("Goukei") << "Goukei" << "収録時間の合計を入力" << twips(720, 3720, 1935, 375);
+    QTest::newRow("Goteisei") << "Goteisei" << "合計の訂正" << twips(2880, 3720, 1575, 375);
+    QTest::newRow("Command3") << "Command3" << "閉じる" << twips(4680, 3720, 1455, 375);
+    QTest::newRow("Label1") << "Label1" << "テープの片面の録音時間は" << twips(1800, 360, 2175, 255);
+    QTest::newRow("Totaltxt") << "Totaltxt" << "" << twips(4080, 360, 375, 270);
+    QTest::newRow("Label2") << "Label2" << "分です。" << twips(4560, 360, 735, 255);
+    QTest::newRow("Label3") << "Label3" << "これまで録音した曲数とテープの時間" << twips(2040, 840, 2895, 255);
+    QTest::newRow("List1") << "List1" << "" << twips(2880, 1320, 1215, 1140);
+    QTest::newRow("Nokori") << "Nokori" << "テープの残り時間は" << twips(1680, 2760, 1695, 255);
+    QTest::newRow("Gokei") << "Gokei" << "収録時間の合計は" << twips(1800, 2760, 1575, 255);
+    QTest::newRow("Text3") << "Text3" << "" << twips(3360, 2760, 375, 270);
+    QTest::newRow("Label5") << "Label5" << "分" << twips(3960, 2760, 255, 255);
+    QTest::newRow("Text4") << "Text4" << "" << twips(4320, 2760, 375, 270);
+    QTest::newRow("Label6") << "Label6" << "秒です。" << twips(4800, 2760, 735, 255);
+    // clang-format on
 }
 
 void Test_mainwindow::controls()
@@ -254,7 +220,7 @@ void Test_mainwindow::icon()
     QVERIFY(click(s.main->total));
     for (ScreenId id : tavelo::kAllScreens)
         others << guitest::screen(id);
-    others << guitest::totalForm();
+    others << guitest::capacityDialog();
     QCOMPARE(others.size(), 7);
     for (QWidget *w : others) {
         QVERIFY(w);
@@ -306,15 +272,14 @@ void Test_mainwindow::closeBoxEndsProgram()
 
 void Test_mainwindow::enterClicksFocusedButton_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("opens");  // object name of the window expected open, or empty
     QTest::addColumn<int>("endRequests");
-    QTest::newRow("Total") << "Total"
-                           << "TotalForm" << 0;
-    QTest::newRow("Goukei") << "Goukei"
-                            << "NyuryokuForm4" << 0;
-    QTest::newRow("Command3") << "Command3"
-                              << "" << 1;
+    QTest::newRow("Total") << "Total" << "TotalForm" << 0;
+    QTest::newRow("Goukei") << "Goukei" << "NyuryokuForm4" << 0;
+    QTest::newRow("Command3") << "Command3" << "" << 1;
+    // clang-format on
 }
 
 void Test_mainwindow::enterClicksFocusedButton()

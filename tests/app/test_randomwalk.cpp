@@ -9,11 +9,11 @@
 // program's rules allow.
 //
 // Replaying a failure: the rows are named by their seeds, so
-//     test_randomwalk walk:2718
+//     QT_QPA_PLATFORM=offscreen test_randomwalk walk:2718
 // runs one seed again. TAVELO_WALK_SEED=<seed> runs that seed alone (its row
 // is named by it), and TAVELO_WALK_STEPS=<count> sets the steps of each row:
 // the failing step's number plus one, or 100000 for a long run:
-//     TAVELO_WALK_SEED=2718 TAVELO_WALK_STEPS=100000 test_randomwalk
+//     QT_QPA_PLATFORM=offscreen TAVELO_WALK_SEED=2718 TAVELO_WALK_STEPS=100000 test_randomwalk
 // (with TAVELO_WALK_STEPS set, a walk may take longer than Qt Test's usual
 // five minutes for one test function).
 
@@ -32,7 +32,6 @@
 #include <optional>
 
 using guitest::Session;
-using tavelo::CapacityDialog;
 using tavelo::EntryScreen;
 using tavelo::ScreenId;
 using tavelo::ScreenRole;

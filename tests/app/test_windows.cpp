@@ -29,32 +29,15 @@ Q_DECLARE_METATYPE(Win)
 
 namespace {
 
-ScreenId screenOf(Win w)
-{
-    switch (w) {
-    case Win::Entry: return ScreenId::Entry;
-    case Win::Page2: return ScreenId::Page2;
-    case Win::Correction: return ScreenId::Correction;
-    case Win::TotalEntry: return ScreenId::TotalEntry;
-    case Win::TotalPage2: return ScreenId::TotalPage2;
-    case Win::TotalCorrection: return ScreenId::TotalCorrection;
-    case Win::TotalForm: break;
-    }
-    return ScreenId::Entry;
-}
+// Win lists the screens in the order of ScreenId, after TotalForm.
+ScreenId screenOf(Win w) { return ScreenId(int(w) - 1); }
 
 QString nameOf(Win w)
 {
-    switch (w) {
-    case Win::TotalForm: break;
-    case Win::Entry: return QStringLiteral("NyuryokuForm");
-    case Win::Page2: return QStringLiteral("NyuryokuForm2");
-    case Win::Correction: return QStringLiteral("NyuryokuForm3");
-    case Win::TotalEntry: return QStringLiteral("NyuryokuForm4");
-    case Win::TotalPage2: return QStringLiteral("NyuryokuForm5");
-    case Win::TotalCorrection: return QStringLiteral("NyuryokuForm6");
-    }
-    return QStringLiteral("TotalForm");
+    static const char *const names[] = {"TotalForm",     "NyuryokuForm",  "NyuryokuForm2",
+                                        "NyuryokuForm3", "NyuryokuForm4", "NyuryokuForm5",
+                                        "NyuryokuForm6"};
+    return QString::fromLatin1(names[int(w)]);
 }
 
 // Opens the window as a user does from the main window; null when a step on
@@ -62,7 +45,7 @@ QString nameOf(Win w)
 QWidget *open(Session &s, Win w)
 {
     if (w == Win::TotalForm)
-        return guitest::openTotalForm(s.main);
+        return guitest::openCapacityDialog(s.main);
     return guitest::openAsUser(s.main, screenOf(w));
 }
 
@@ -93,7 +76,7 @@ QWidget *open(Session &s, Win w)
 QWidget *findWindow(Win w)
 {
     if (w == Win::TotalForm)
-        return guitest::totalForm();
+        return guitest::capacityDialog();
     return guitest::screen(screenOf(w));
 }
 
@@ -102,7 +85,7 @@ QWidget *findWindow(Win w)
 QLineEdit *firstBox(QWidget *window)
 {
     if (auto *d = qobject_cast<CapacityDialog *>(window))
-        return guitest::DialogView(d).text1;
+        return guitest::CapacityDialogView(d).text1;
     auto *screen = qobject_cast<EntryScreen *>(window);
     return guitest::minuteBox(screen, guitest::firstVisibleSlot(screen));
 }
@@ -322,9 +305,9 @@ void Test_windows::windowsStayUsableSideBySide()
     // Modeless windows: with the dialog and two screens open the main window
     // still works, and typing in one window leaves the others alone.
     Session s;
-    CapacityDialog *dialog = guitest::openTotalForm(s.main);
+    CapacityDialog *dialog = guitest::openCapacityDialog(s.main);
     QVERIFY(dialog);
-    const guitest::DialogView d(dialog);
+    const guitest::CapacityDialogView d(dialog);
     QVERIFY(guitest::type(d.text1, QStringLiteral("46")));
     EntryScreen *total = guitest::openPageOne(s.main, true);
     QVERIFY(total);
@@ -335,7 +318,7 @@ void Test_windows::windowsStayUsableSideBySide()
 
     QVERIFY(click(d.command1));
     guitest::settle();
-    QVERIFY(!guitest::totalForm());
+    QVERIFY(!guitest::capacityDialog());
     QCOMPARE(s.main->totaltxt->text(), QStringLiteral("46"));
     QCOMPARE(guitest::screen(ScreenId::TotalEntry), total);
     QCOMPARE(guitest::minuteBox(total, 0)->text(), QStringLiteral("3"));

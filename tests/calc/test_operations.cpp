@@ -4,6 +4,7 @@
 // dialog, with the order of what they do. No windows, no QApplication.
 
 #include "calc/operations.h"
+#include "support/valuetest.h"
 
 #include <QTest>
 
@@ -22,26 +23,20 @@ const char *nameOf(ScreenId id)
     return names[static_cast<int>(id)];
 }
 
-// "4:30 3:45" -> two times; "15*3:0" repeats one; "_" stands for an empty text.
-QList<SongTime> times(const QString &spec)
+// Times in the notation of valuetest::rows: "4:30 15*3:0 4: :".
+QList<SongTime> times(const QString &written)
 {
     QList<SongTime> out;
-    for (const QString &item : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const int star = item.indexOf(QLatin1Char('*'));
-        const int count = star < 0 ? 1 : item.left(star).toInt();
-        const QStringList parts = item.mid(star + 1).split(QLatin1Char(':'));
-        const auto text = [](QString t) { return t == QLatin1String("_") ? QString() : t; };
-        for (int k = 0; k < count; ++k)
-            out.append({text(parts.value(0)), text(parts.value(1))});
-    }
+    for (const QString &row : valuetest::rows(written))
+        out.append({row.section(QLatin1Char(':'), 0, 0), row.section(QLatin1Char(':'), 1)});
     return out;
 }
 
 // The list lines, in the same notation: "4:30 13*0:00".
-QStringList lines(const QString &spec)
+QStringList lines(const QString &written)
 {
     QStringList out;
-    for (const SongTime &t : times(spec))
+    for (const SongTime &t : times(written))
         out << t.minutes + QLatin1Char(':') + t.seconds;
     return out;
 }
@@ -134,6 +129,7 @@ private slots:
 
 void TestOperations::calculate_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("screen");
     QTest::addColumn<QString>("capacity");
     QTest::addColumn<QString>("carry");
@@ -148,82 +144,35 @@ void TestOperations::calculate_data()
         return QTest::newRow(name) << ScreenId::Entry << QString::fromUtf8(capacity) << QString()
                                    << QString::fromUtf8(rows);
     };
-    remaining("23; 4:30 3:45", "23", "4:30 3:45") << "4:30 3:45 13*0:00"
-                                                  << "14 45"
-                                                  << "";
-    remaining("10; exactly full", "10", "9:30 0:30") << "9:30 0:30 13*0:00"
-                                                     << "0 0"
-                                                     << "";
-    remaining("10; one second over", "10", "5:30 4:31") << "5:30 4:31 13*0:00"
-                                                        << "0 0" << over + " 0,-1";
-    remaining("10; 100 seconds over", "10", "6:0 5:40") << "6:00 5:40 13*0:00"
-                                                        << "0 0" << over + " -1,-40";
-    remaining("46; all empty", "46", "") << "15*0:00"
-                                         << "46 0"
-                                         << "";
-    remaining("10; seconds carry", "10", "4:00 3*0:59") << "4:00 3*0:59 11*0:00"
-                                                        << "3 3"
-                                                        << "";
-    remaining("10; half-empty rows", "10", "4:_ _:30 5:07") << "2*0:00 5:07 12*0:00"
-                                                            << "4 53"
-                                                            << "";
-    remaining("0.375 is 22 seconds", "0.375", "") << "15*0:00"
-                                                  << "0 22"
-                                                  << "";
-    remaining("546; largest shown", "546", "") << "15*0:00"
-                                               << "546 0"
-                                               << "";
-    remaining("0; 546:59 over", "0", "546:59") << "546:59 14*0:00"
-                                               << "0 0" << over + " -546,-59";
-    remaining("120 minutes pass", "200", "120:00") << "120:00 14*0:00"
-                                                   << "80 0"
-                                                   << "";
-    remaining("2.5 and 3.5 minutes", "10", "2.5:0 3.5:0") << "2.5:00 3.5:00 13*0:00"
-                                                          << "4 0"
-                                                          << "";
-    remaining("seconds as typed in the list", "10", "04:30 4:7") << "04:30 4:07 13*0:00"
-                                                                 << "1 23"
-                                                                 << "";
-    remaining("full-width capacity and row", "２３", "４:３０ 3:45") << "４:30 3:45 13*0:00"
-                                                                     << "14 45"
-                                                                     << "";
-    QTest::newRow("page 2; 46; 15*3:0 then 1:30") << ScreenId::Page2 << "46"
-                                                  << "15*3:0"
-                                                  << "1:30"
-                                                  << "15*3:00 1:30 14*0:00"
-                                                  << "0 0" << over + " 0,-30";
-    QTest::newRow("correction screen counts its 15 rows only") << ScreenId::Correction << "10"
-                                                               << "5*9:0"
-                                                               << "4:30"
-                                                               << "4:30 14*0:00"
-                                                               << "5 30"
-                                                               << "";
+    remaining("23; 4:30 3:45", "23", "4:30 3:45") << "4:30 3:45 13*0:00" << "14 45" << "";
+    remaining("10; exactly full", "10", "9:30 0:30") << "9:30 0:30 13*0:00" << "0 0" << "";
+    remaining("10; one second over", "10", "5:30 4:31") << "5:30 4:31 13*0:00" << "0 0" << over + " 0,-1";
+    remaining("10; 100 seconds over", "10", "6:0 5:40") << "6:00 5:40 13*0:00" << "0 0" << over + " -1,-40";
+    remaining("46; all empty", "46", "") << "15*0:00" << "46 0" << "";
+    remaining("10; seconds carry", "10", "4:00 3*0:59") << "4:00 3*0:59 11*0:00" << "3 3" << "";
+    remaining("10; half-empty rows", "10", "4: :30 5:07") << "2*0:00 5:07 12*0:00" << "4 53" << "";
+    remaining("0.375 is 22 seconds", "0.375", "") << "15*0:00" << "0 22" << "";
+    remaining("546; largest shown", "546", "") << "15*0:00" << "546 0" << "";
+    remaining("0; 546:59 over", "0", "546:59") << "546:59 14*0:00" << "0 0" << over + " -546,-59";
+    remaining("120 minutes pass", "200", "120:00") << "120:00 14*0:00" << "80 0" << "";
+    remaining("2.5 and 3.5 minutes", "10", "2.5:0 3.5:0") << "2.5:00 3.5:00 13*0:00" << "4 0" << "";
+    remaining("seconds as typed in the list", "10", "04:30 4:7") << "04:30 4:07 13*0:00" << "1 23" << "";
+    remaining("full-width capacity and row", "２３", "４:３０ 3:45") << "４:30 3:45 13*0:00" << "14 45" << "";
+    QTest::newRow("page 2; 46; 15*3:0 then 1:30") << ScreenId::Page2 << "46" << "15*3:0" << "1:30" << "15*3:00 1:30 14*0:00" << "0 0" << over + " 0,-30";
+    QTest::newRow("correction screen counts its 15 rows only") << ScreenId::Correction << "10" << "5*9:0" << "4:30" << "4:30 14*0:00" << "5 30" << "";
 
     const auto total = [](const char *name, ScreenId screen, const char *carry,
                           const char *rows) -> QTestData & {
         return QTest::newRow(name)
                << screen << QString() << QString::fromUtf8(carry) << QString::fromUtf8(rows);
     };
-    total("total 4:30 3:45 10:50", ScreenId::TotalEntry, "", "4:30 3:45 10:50")
-        << "4:30 3:45 10:50 12*0:00"
-        << "19 5"
-        << "";
-    total("total 4:00 3*0:59", ScreenId::TotalEntry, "", "4:00 3*0:59") << "4:00 3*0:59 11*0:00"
-                                                                        << "6 57"
-                                                                        << "";
-    total("total all empty", ScreenId::TotalEntry, "", "") << "15*0:00"
-                                                           << "0 0"
-                                                           << "";
-    total("total ten 54:40", ScreenId::TotalEntry, "", "10*54:40") << "10*54:40 5*0:00"
-                                                                   << "546 40"
-                                                                   << "";
-    total("total page 2", ScreenId::TotalPage2, "15*4:00", "5:15") << "15*4:00 5:15 14*0:00"
-                                                                   << "65 15"
-                                                                   << "";
-    total("total correction ignores carry", ScreenId::TotalCorrection, "3*1:0", "2:0")
-        << "2:00 14*0:00"
-        << "2 0"
-        << "";
+    total("total 4:30 3:45 10:50", ScreenId::TotalEntry, "", "4:30 3:45 10:50") << "4:30 3:45 10:50 12*0:00" << "19 5" << "";
+    total("total 4:00 3*0:59", ScreenId::TotalEntry, "", "4:00 3*0:59") << "4:00 3*0:59 11*0:00" << "6 57" << "";
+    total("total all empty", ScreenId::TotalEntry, "", "") << "15*0:00" << "0 0" << "";
+    total("total ten 54:40", ScreenId::TotalEntry, "", "10*54:40") << "10*54:40 5*0:00" << "546 40" << "";
+    total("total page 2", ScreenId::TotalPage2, "15*4:00", "5:15") << "15*4:00 5:15 14*0:00" << "65 15" << "";
+    total("total correction ignores carry", ScreenId::TotalCorrection, "3*1:0", "2:0") << "2:00 14*0:00" << "2 0" << "";
+    // clang-format on
 }
 
 void TestOperations::calculate()
@@ -266,7 +215,7 @@ void TestOperations::failingRowKeepsWhatWasDone()
     World world(withCapacity(QStringLiteral("46")));
     world.main.resultMinutes = QStringLiteral("7");
     world.main.resultSeconds = QStringLiteral("8");
-    const Slots typed = slotsFrom({}, QStringLiteral("4:30 3:75 _:_ -1:0"), 0);
+    const Slots typed = slotsFrom({}, QStringLiteral("4:30 3:75 : -1:0"), 0);
     world.apply(tavelo::calculate(world.main, ScreenId::Entry, typed));
 
     QCOMPARE(world.messages,
@@ -282,6 +231,7 @@ void TestOperations::failingRowKeepsWhatWasDone()
 
 void TestOperations::refusals_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("screen");
     QTest::addColumn<QString>("capacity");
     QTest::addColumn<QString>("rows");
@@ -294,41 +244,22 @@ void TestOperations::refusals_data()
                << ScreenId::Entry << QStringLiteral("46") << QString::fromUtf8(rows);
     };
     row("minutes -1", "-1:0") << messageText(Message::BadMinutes) << "NyuryokuForm Text1(0)" << 0;
-    row("minutes -0.5", "-0.5:0") << messageText(Message::BadMinutes) << "NyuryokuForm Text1(0)"
-                                  << 0;
-    row("minutes and seconds wrong", "-1:75")
-        << messageText(Message::BadMinutes) << "NyuryokuForm Text1(0)" << 0;
+    row("minutes -0.5", "-0.5:0") << messageText(Message::BadMinutes) << "NyuryokuForm Text1(0)" << 0;
+    row("minutes and seconds wrong", "-1:75") << messageText(Message::BadMinutes) << "NyuryokuForm Text1(0)" << 0;
     row("seconds 60", "4:60") << messageText(Message::BadSeconds) << "NyuryokuForm Text2(0)" << 0;
-    row("seconds 59.5", "4:59.5") << messageText(Message::BadSeconds) << "NyuryokuForm Text2(0)"
-                                  << 0;
-    row("rows 3 and 5 wrong", "1:0 1:0 1:99 1:0 -1:0")
-        << messageText(Message::BadSeconds) << "NyuryokuForm Text2(2)" << 2;
+    row("seconds 59.5", "4:59.5") << messageText(Message::BadSeconds) << "NyuryokuForm Text2(0)" << 0;
+    row("rows 3 and 5 wrong", "1:0 1:0 1:99 1:0 -1:0") << messageText(Message::BadSeconds) << "NyuryokuForm Text2(2)" << 2;
     row("letters", "4:abc") << messageText(Message::BadSeconds) << "NyuryokuForm Text2(0)" << 0;
-    row("a time typed as 1:30", "1.30.0:0")
-        << messageText(Message::BadMinutes) << "NyuryokuForm Text1(0)" << 0;
-    row("minutes beyond 16 bits", "40000:0")
-        << messageText(Message::MinutesTooLarge) << "NyuryokuForm Text1(0)" << 0;
-    QTest::newRow("capacity unreadable")
-        << ScreenId::Entry << "abc"
-        << "4:30" << messageText(Message::BadCapacity) << "Totaltxt" << 0;
-    QTest::newRow("capacity beyond 32 bits")
-        << ScreenId::Entry << "1e400x"
-        << "" << messageText(Message::BadCapacity) << "Totaltxt" << 0;
-    QTest::newRow("capacity seconds beyond 32 bits")
-        << ScreenId::Entry << "40000000"
-        << "" << messageText(Message::CapacityTooLarge) << "Totaltxt" << 0;
-    QTest::newRow("remaining above 546:59")
-        << ScreenId::Entry << "547"
-        << "" << messageText(Message::RemainingTooLarge) << "" << 15;
-    QTest::newRow("total of 546:60")
-        << ScreenId::TotalEntry << ""
-        << "10*54:40 0:200.0e-1" << messageText(Message::TotalTooLarge) << "" << 15;
-    QTest::newRow("total of 547 minutes")
-        << ScreenId::TotalEntry << ""
-        << "547:0" << messageText(Message::TotalTooLarge) << "" << 15;
-    QTest::newRow("page 2 carry slot fails")
-        << ScreenId::Page2 << "46"
-        << "" << messageText(Message::BadMinutes) << "NyuryokuForm2 Text1(3)" << 3;
+    row("a time typed as 1:30", "1.30.0:0") << messageText(Message::BadMinutes) << "NyuryokuForm Text1(0)" << 0;
+    row("minutes beyond 16 bits", "40000:0") << messageText(Message::MinutesTooLarge) << "NyuryokuForm Text1(0)" << 0;
+    QTest::newRow("capacity unreadable") << ScreenId::Entry << "abc" << "4:30" << messageText(Message::BadCapacity) << "Totaltxt" << 0;
+    QTest::newRow("capacity beyond 32 bits") << ScreenId::Entry << "1e400x" << "" << messageText(Message::BadCapacity) << "Totaltxt" << 0;
+    QTest::newRow("capacity seconds beyond 32 bits") << ScreenId::Entry << "40000000" << "" << messageText(Message::CapacityTooLarge) << "Totaltxt" << 0;
+    QTest::newRow("remaining above 546:59") << ScreenId::Entry << "547" << "" << messageText(Message::RemainingTooLarge) << "" << 15;
+    QTest::newRow("total of 546:60") << ScreenId::TotalEntry << "" << "10*54:40 0:200.0e-1" << messageText(Message::TotalTooLarge) << "" << 15;
+    QTest::newRow("total of 547 minutes") << ScreenId::TotalEntry << "" << "547:0" << messageText(Message::TotalTooLarge) << "" << 15;
+    QTest::newRow("page 2 carry slot fails") << ScreenId::Page2 << "46" << "" << messageText(Message::BadMinutes) << "NyuryokuForm2 Text1(3)" << 3;
+    // clang-format on
 }
 
 void TestOperations::refusals()
@@ -357,16 +288,17 @@ void TestOperations::refusals()
 
 void TestOperations::continueOnPageTwo_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("rows");
     QTest::addColumn<bool>("passes");
     QTest::addColumn<int>("copied");  // slots of page 2 written
     QTest::addColumn<QString>("focus");
 
     QTest::newRow("all valid") << "15*4:05" << true << 15 << "";
-    QTest::newRow("seconds 75 in row 4")
-        << "3*4:00 3:75 4:00" << false << 4 << "NyuryokuForm Text2(3)";
-    QTest::newRow("half-empty rows pass") << "4:_ _:_ 3:05" << true << 15 << "";
+    QTest::newRow("seconds 75 in row 4") << "3*4:00 3:75 4:00" << false << 4 << "NyuryokuForm Text2(3)";
+    QTest::newRow("half-empty rows pass") << "4: : 3:05" << true << 15 << "";
     QTest::newRow("first row fails") << "-1:0" << false << 1 << "NyuryokuForm Text1(0)";
+    // clang-format on
 }
 
 void TestOperations::continueOnPageTwo()
@@ -410,7 +342,7 @@ void TestOperations::correctOnPageTwo()
     // Row 2 has no seconds, carried song 17 fails: page 2 gets the texts as
     // they are, the correction screen shows 0 in its blank rows up to there.
     World world;
-    Slots source = slotsFrom(QStringLiteral("5:0 -3:0"), QStringLiteral("4:30 2:_"), 0);
+    Slots source = slotsFrom(QStringLiteral("5:0 -3:0"), QStringLiteral("4:30 2:"), 0);
     world.open[ScreenId::Correction] = source;
     world.apply(tavelo::correctOnPageTwo(ScreenId::Correction, source));
 

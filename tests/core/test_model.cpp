@@ -66,6 +66,7 @@ void TestModel::startState()
 
 void TestModel::changes_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("from");
     QTest::addColumn<QByteArray>("operation");
     QTest::addColumn<QByteArray>("mode");
@@ -73,31 +74,20 @@ void TestModel::changes_data()
 
     // A tape capacity accepted: 録音時間入力 on, 合計の訂正 off, 訂正 as it was,
     // remaining mode with an empty list and result.
-    QTest::newRow("capacity at start") << QByteArray("start") << QByteArray("capacity")
-                                       << QByteArray("entry - - remaining") << false;
-    QTest::newRow("capacity in remaining mode") << QByteArray("remaining") << QByteArray("capacity")
-                                                << QByteArray("entry correct - remaining") << false;
-    QTest::newRow("capacity in total mode") << QByteArray("total") << QByteArray("capacity")
-                                            << QByteArray("entry - - remaining") << false;
+    QTest::newRow("capacity at start") << QByteArray("start") << QByteArray("capacity") << QByteArray("entry - - remaining") << false;
+    QTest::newRow("capacity in remaining mode") << QByteArray("remaining") << QByteArray("capacity") << QByteArray("entry correct - remaining") << false;
+    QTest::newRow("capacity in total mode") << QByteArray("total") << QByteArray("capacity") << QByteArray("entry - - remaining") << false;
     // The start of a remaining-time calculation: 訂正 on; from the correction
     // screen also 合計の訂正 off. The result stays unless the mode changes.
-    QTest::newRow("remaining from page 1") << QByteArray("remaining") << QByteArray("remaining")
-                                           << QByteArray("entry correct - remaining") << true;
-    QTest::newRow("remaining at start") << QByteArray("start") << QByteArray("remaining")
-                                        << QByteArray("- correct - remaining") << true;
-    QTest::newRow("remaining after a total")
-        << QByteArray("total") << QByteArray("remaining")
-        << QByteArray("- correct totalcorrect remaining") << false;
-    QTest::newRow("remaining from correction after a total")
-        << QByteArray("total") << QByteArray("remaining correction")
-        << QByteArray("- correct - remaining") << false;
+    QTest::newRow("remaining from page 1") << QByteArray("remaining") << QByteArray("remaining") << QByteArray("entry correct - remaining") << true;
+    QTest::newRow("remaining at start") << QByteArray("start") << QByteArray("remaining") << QByteArray("- correct - remaining") << true;
+    QTest::newRow("remaining after a total") << QByteArray("total") << QByteArray("remaining") << QByteArray("- correct totalcorrect remaining") << false;
+    QTest::newRow("remaining from correction after a total") << QByteArray("total") << QByteArray("remaining correction") << QByteArray("- correct - remaining") << false;
     // The start of a total-time calculation: 録音時間入力 and 訂正 off, 合計の訂正 on.
-    QTest::newRow("total at start") << QByteArray("start") << QByteArray("total")
-                                    << QByteArray("- - totalcorrect total") << true;
-    QTest::newRow("total in remaining mode") << QByteArray("remaining") << QByteArray("total")
-                                             << QByteArray("- - totalcorrect total") << false;
-    QTest::newRow("total in total mode") << QByteArray("total") << QByteArray("total")
-                                         << QByteArray("- - totalcorrect total") << true;
+    QTest::newRow("total at start") << QByteArray("start") << QByteArray("total") << QByteArray("- - totalcorrect total") << true;
+    QTest::newRow("total in remaining mode") << QByteArray("remaining") << QByteArray("total") << QByteArray("- - totalcorrect total") << false;
+    QTest::newRow("total in total mode") << QByteArray("total") << QByteArray("total") << QByteArray("- - totalcorrect total") << true;
+    // clang-format on
 }
 
 void TestModel::changes()

@@ -46,26 +46,24 @@ private slots:
 
 void TestConversion::asciiForm_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<QByteArray>("expected");
 
     // Everything beyond ASCII that is not a full-width part of a number
     // becomes DEL, one for each UTF-16 unit, so it can never pass for a digit.
     QTest::addRow("ascii unchanged") << QByteArray("12.5e-3 abc") << QByteArray("12.5e-3 abc");
-    QTest::addRow("full-width digits")
-        << QByteArray("０１２３４５６７８９") << QByteArray("0123456789");
+    QTest::addRow("full-width digits") << QByteArray("０１２３４５６７８９") << QByteArray("0123456789");
     QTest::addRow("full-width signs and point") << QByteArray("＋－．") << QByteArray("+-.");
-    QTest::addRow("minus sign U+2212") << QByteArray("\u2212"
-                                                     "5")
-                                       << QByteArray("-5");
-    QTest::addRow("full-width exponent letters")
-        << QByteArray("１ｅ２１Ｅ２") << QByteArray("1e21E2");
+    QTest::addRow("minus sign U+2212") << QByteArray("\u2212" "5") << QByteArray("-5");
+    QTest::addRow("full-width exponent letters") << QByteArray("１ｅ２１Ｅ２") << QByteArray("1e21E2");
     QTest::addRow("ideographic space") << QByteArray("\u3000５\u3000") << QByteArray(" 5 ");
     QTest::addRow("other full-width letters") << QByteArray("ａｂｃ") << QByteArray("\x7f\x7f\x7f");
     QTest::addRow("kana") << QByteArray("ごふん") << QByteArray("\x7f\x7f\x7f");
     QTest::addRow("emoji, two units") << QByteArray("5\U0001F3B5") << QByteArray("5\x7f\x7f");
     QTest::addRow("arabic-indic digit") << QByteArray("\u0665") << QByteArray("\x7f");
     QTest::addRow("empty") << QByteArray() << QByteArray();
+    // clang-format on
 }
 
 void TestConversion::asciiForm()
@@ -77,6 +75,7 @@ void TestConversion::asciiForm()
 
 void TestConversion::strictNumber_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<bool>("converts");
     QTest::addColumn<double>("value");
@@ -117,12 +116,9 @@ void TestConversion::strictNumber_data()
     QTest::addRow("400 leading zeros") << (repeated('0', 400) + "5") << true << 5.0;
     QTest::addRow("long fraction 1e-31") << ("0." + repeated('0', 30) + "1") << true << 1e-31;
     QTest::addRow("long fraction below double") << ("0." + repeated('0', 400) + "1") << true << 0.0;
-    QTest::addRow("long fraction with large exponent")
-        << ("0." + repeated('0', 399) + "1e400") << true << 1.0;
-    QTest::addRow("400 digits with negative exponent")
-        << ("1" + repeated('0', 400) + "e-399") << true << 10.0;
-    QTest::addRow("400 digits with exponent below double")
-        << ("1" + repeated('0', 400) + "e-800") << true << 0.0;
+    QTest::addRow("long fraction with large exponent") << ("0." + repeated('0', 399) + "1e400") << true << 1.0;
+    QTest::addRow("400 digits with negative exponent") << ("1" + repeated('0', 400) + "e-399") << true << 10.0;
+    QTest::addRow("400 digits with exponent below double") << ("1" + repeated('0', 400) + "e-800") << true << 0.0;
     QTest::addRow("400 nines after 59. reach 60") << ("59." + repeated('9', 400)) << true << 60.0;
 
     // Not one number.
@@ -160,9 +156,9 @@ void TestConversion::strictNumber_data()
     QTest::addRow("-1e400") << QByteArray("-1e400") << false << 0.0;
     QTest::addRow("400 digits") << ("1" + repeated('0', 399)) << false << 0.0;
     QTest::addRow("0.001e400") << QByteArray("0.001e400") << false << 0.0;
-    QTest::addRow("long fraction with exponent beyond double")
-        << ("0." + repeated('0', 399) + "1e709") << false << 0.0;
+    QTest::addRow("long fraction with exponent beyond double") << ("0." + repeated('0', 399) + "1e709") << false << 0.0;
     QTest::addRow("huge exponent") << QByteArray("1e99999999999999999999") << false << 0.0;
+    // clang-format on
 }
 
 void TestConversion::strictNumber()
@@ -202,6 +198,7 @@ void TestConversion::strictAndLenientAgree()
 
 void TestConversion::leadingNumber_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<double>("value");
 
@@ -251,17 +248,10 @@ void TestConversion::leadingNumber_data()
     QTest::addRow("0x10") << QByteArray("0x10") << 0.0;
     QTest::addRow("inf") << QByteArray("inf") << 0.0;
     QTest::addRow("nan") << QByteArray("nan") << 0.0;
-    QTest::addRow("emoji") << QByteArray("\U0001F3B5"
-                                         "5")
-                           << 0.0;
-    QTest::addRow("digit then emoji") << QByteArray("5\U0001F3B5"
-                                                    "5")
-                                      << 5.0;
+    QTest::addRow("emoji") << QByteArray("\U0001F3B5" "5") << 0.0;
+    QTest::addRow("digit then emoji") << QByteArray("5\U0001F3B5" "5") << 5.0;
     QTest::addRow("arabic-indic 5") << QByteArray("\u0665") << 0.0;
-    QTest::addRow("NUL inside") << QByteArray("5\0"
-                                              "6",
-                                              3)
-                                << 5.0;
+    QTest::addRow("NUL inside") << QByteArray("5\0" "6", 3) << 5.0;
 
     QTest::addRow("full-width 59") << QByteArray("５９") << 59.0;
     QTest::addRow("full-width -2.5") << QByteArray("－２．５") << -2.5;
@@ -272,6 +262,7 @@ void TestConversion::leadingNumber_data()
     QTest::addRow("1e400") << QByteArray("1e400") << kInf;
     QTest::addRow("-1e400") << QByteArray("-1e400") << -kInf;
     QTest::addRow("400 digits") << ("1" + repeated('0', 399)) << kInf;
+    // clang-format on
 }
 
 void TestConversion::leadingNumber()
@@ -286,6 +277,7 @@ void TestConversion::leadingNumber()
 
 void TestConversion::lenientInt16_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<bool>("fits");
     QTest::addColumn<int>("value");
@@ -318,8 +310,7 @@ void TestConversion::lenientInt16_data()
     QTest::addRow("full-width 2.5") << QByteArray("２．５") << true << 2;
     QTest::addRow("full-width 3.5") << QByteArray("３．５") << true << 4;
     QTest::addRow("full-width -1") << QByteArray("－１") << true << -1;
-    QTest::addRow("full-width with ideographic spaces")
-        << QByteArray("\u3000１\u3000２") << true << 12;
+    QTest::addRow("full-width with ideographic spaces") << QByteArray("\u3000１\u3000２") << true << 12;
 
     // The edges of 16 bits.
     QTest::addRow("32767") << QByteArray("32767") << true << 32767;
@@ -336,6 +327,7 @@ void TestConversion::lenientInt16_data()
     QTest::addRow("-1e400") << QByteArray("-1e400") << false << 0;
     QTest::addRow("400 digits") << ("1" + repeated('0', 399)) << false << 0;
     QTest::addRow("full-width 40000") << QByteArray("４００００") << false << 0;
+    // clang-format on
 }
 
 void TestConversion::lenientInt16()

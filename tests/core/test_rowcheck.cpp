@@ -34,6 +34,7 @@ private slots:
 
 void TestRowCheck::checkRow_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("minutes");
     QTest::addColumn<QByteArray>("seconds");
     QTest::addColumn<QByteArray>("fault");
@@ -41,21 +42,16 @@ void TestRowCheck::checkRow_data()
     // Seconds: 0 to 59, fractions allowed.
     QTest::addRow("4:59 passes") << QByteArray("4") << QByteArray("59") << QByteArray("None");
     QTest::addRow("4:0 passes") << QByteArray("4") << QByteArray("0") << QByteArray("None");
-    QTest::addRow("seconds 30.5 pass")
-        << QByteArray("4") << QByteArray("30.5") << QByteArray("None");
-    QTest::addRow("seconds 58.9 pass")
-        << QByteArray("4") << QByteArray("58.9") << QByteArray("None");
+    QTest::addRow("seconds 30.5 pass") << QByteArray("4") << QByteArray("30.5") << QByteArray("None");
+    QTest::addRow("seconds 58.9 pass") << QByteArray("4") << QByteArray("58.9") << QByteArray("None");
     QTest::addRow("seconds 05 pass") << QByteArray("4") << QByteArray("05") << QByteArray("None");
     QTest::addRow("seconds +5 pass") << QByteArray("4") << QByteArray("+5") << QByteArray("None");
     QTest::addRow("seconds -0 pass") << QByteArray("4") << QByteArray("-0") << QByteArray("None");
-    QTest::addRow("seconds with blanks pass")
-        << QByteArray("4") << QByteArray(" 5 ") << QByteArray("None");
-    QTest::addRow("seconds 5.9e1 pass")
-        << QByteArray("4") << QByteArray("5.9e1") << QByteArray("None");
+    QTest::addRow("seconds with blanks pass") << QByteArray("4") << QByteArray(" 5 ") << QByteArray("None");
+    QTest::addRow("seconds 5.9e1 pass") << QByteArray("4") << QByteArray("5.9e1") << QByteArray("None");
     QTest::addRow("seconds 60") << QByteArray("4") << QByteArray("60") << QByteArray("Seconds");
     QTest::addRow("seconds 59.5") << QByteArray("4") << QByteArray("59.5") << QByteArray("Seconds");
-    QTest::addRow("seconds 59.0001")
-        << QByteArray("4") << QByteArray("59.0001") << QByteArray("Seconds");
+    QTest::addRow("seconds 59.0001") << QByteArray("4") << QByteArray("59.0001") << QByteArray("Seconds");
     QTest::addRow("seconds -1") << QByteArray("4") << QByteArray("-1") << QByteArray("Seconds");
     QTest::addRow("seconds -0.5") << QByteArray("4") << QByteArray("-0.5") << QByteArray("Seconds");
     QTest::addRow("seconds 75") << QByteArray("3") << QByteArray("75") << QByteArray("Seconds");
@@ -70,53 +66,38 @@ void TestRowCheck::checkRow_data()
     QTest::addRow("minutes -0 pass") << QByteArray("-0") << QByteArray("0") << QByteArray("None");
     QTest::addRow("minutes -1") << QByteArray("-1") << QByteArray("0") << QByteArray("Minutes");
     QTest::addRow("minutes -0.5") << QByteArray("-0.5") << QByteArray("0") << QByteArray("Minutes");
-    QTest::addRow("minutes -1e-9")
-        << QByteArray("-1e-9") << QByteArray("0") << QByteArray("Minutes");
+    QTest::addRow("minutes -1e-9") << QByteArray("-1e-9") << QByteArray("0") << QByteArray("Minutes");
 
     // Minutes are tested first.
-    QTest::addRow("-1:75 reports minutes")
-        << QByteArray("-1") << QByteArray("75") << QByteArray("Minutes");
-    QTest::addRow("abc:abc reports minutes")
-        << QByteArray("abc") << QByteArray("abc") << QByteArray("Minutes");
+    QTest::addRow("-1:75 reports minutes") << QByteArray("-1") << QByteArray("75") << QByteArray("Minutes");
+    QTest::addRow("abc:abc reports minutes") << QByteArray("abc") << QByteArray("abc") << QByteArray("Minutes");
 
     // Minutes that are no number.
-    QTest::addRow("minutes letters")
-        << QByteArray("abc") << QByteArray("0") << QByteArray("Minutes");
-    QTest::addRow("minutes blanks")
-        << QByteArray("   ") << QByteArray("0") << QByteArray("Minutes");
+    QTest::addRow("minutes letters") << QByteArray("abc") << QByteArray("0") << QByteArray("Minutes");
+    QTest::addRow("minutes blanks") << QByteArray("   ") << QByteArray("0") << QByteArray("Minutes");
     QTest::addRow("minutes 1:30") << QByteArray("1:30") << QByteArray("0") << QByteArray("Minutes");
-    QTest::addRow("minutes 1e400")
-        << QByteArray("1e400") << QByteArray("0") << QByteArray("Minutes");
+    QTest::addRow("minutes 1e400") << QByteArray("1e400") << QByteArray("0") << QByteArray("Minutes");
     QTest::addRow("minutes 4a") << QByteArray("4a") << QByteArray("0") << QByteArray("Minutes");
     QTest::addRow("minutes 1 2") << QByteArray("1 2") << QByteArray("0") << QByteArray("Minutes");
     QTest::addRow("minutes empty") << QByteArray("") << QByteArray("30") << QByteArray("Minutes");
 
     // Seconds that are no number.
-    QTest::addRow("seconds letters")
-        << QByteArray("4") << QByteArray("abc") << QByteArray("Seconds");
-    QTest::addRow("seconds blanks")
-        << QByteArray("4") << QByteArray("   ") << QByteArray("Seconds");
+    QTest::addRow("seconds letters") << QByteArray("4") << QByteArray("abc") << QByteArray("Seconds");
+    QTest::addRow("seconds blanks") << QByteArray("4") << QByteArray("   ") << QByteArray("Seconds");
     QTest::addRow("seconds 1:30") << QByteArray("4") << QByteArray("1:30") << QByteArray("Seconds");
-    QTest::addRow("seconds 1e400")
-        << QByteArray("4") << QByteArray("1e400") << QByteArray("Seconds");
+    QTest::addRow("seconds 1e400") << QByteArray("4") << QByteArray("1e400") << QByteArray("Seconds");
     QTest::addRow("seconds nan") << QByteArray("4") << QByteArray("nan") << QByteArray("Seconds");
     QTest::addRow("seconds empty") << QByteArray("4") << QByteArray("") << QByteArray("Seconds");
 
     // Full-width digits count with their true value.
-    QTest::addRow("full-width ４:５９")
-        << QByteArray("４") << QByteArray("５９") << QByteArray("None");
-    QTest::addRow("full-width seconds ６０")
-        << QByteArray("4") << QByteArray("６０") << QByteArray("Seconds");
-    QTest::addRow("full-width seconds －１")
-        << QByteArray("4") << QByteArray("－１") << QByteArray("Seconds");
-    QTest::addRow("full-width minutes －１")
-        << QByteArray("－１") << QByteArray("0") << QByteArray("Minutes");
-    QTest::addRow("full-width minutes ２．５")
-        << QByteArray("２．５") << QByteArray("３０．５") << QByteArray("None");
-    QTest::addRow("ideographic blanks")
-        << QByteArray("\u3000４") << QByteArray("５\u3000") << QByteArray("None");
-    QTest::addRow("ideographic blanks only")
-        << QByteArray("\u3000") << QByteArray("0") << QByteArray("Minutes");
+    QTest::addRow("full-width ４:５９") << QByteArray("４") << QByteArray("５９") << QByteArray("None");
+    QTest::addRow("full-width seconds ６０") << QByteArray("4") << QByteArray("６０") << QByteArray("Seconds");
+    QTest::addRow("full-width seconds －１") << QByteArray("4") << QByteArray("－１") << QByteArray("Seconds");
+    QTest::addRow("full-width minutes －１") << QByteArray("－１") << QByteArray("0") << QByteArray("Minutes");
+    QTest::addRow("full-width minutes ２．５") << QByteArray("２．５") << QByteArray("３０．５") << QByteArray("None");
+    QTest::addRow("ideographic blanks") << QByteArray("\u3000４") << QByteArray("５\u3000") << QByteArray("None");
+    QTest::addRow("ideographic blanks only") << QByteArray("\u3000") << QByteArray("0") << QByteArray("Minutes");
+    // clang-format on
 }
 
 void TestRowCheck::checkRow()
@@ -161,6 +142,7 @@ void TestRowCheck::values()
 
 void TestRowCheck::isBlankRow_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("minutes");
     QTest::addColumn<QByteArray>("seconds");
     QTest::addColumn<bool>("blank");
@@ -171,8 +153,8 @@ void TestRowCheck::isBlankRow_data()
     QTest::addRow("both filled") << QByteArray("4") << QByteArray("30") << false;
     QTest::addRow("space is not empty") << QByteArray(" ") << QByteArray("30") << false;
     QTest::addRow("spaces in both") << QByteArray(" ") << QByteArray(" ") << false;
-    QTest::addRow("ideographic space is not empty")
-        << QByteArray("4") << QByteArray("\u3000") << false;
+    QTest::addRow("ideographic space is not empty") << QByteArray("4") << QByteArray("\u3000") << false;
+    // clang-format on
 }
 
 void TestRowCheck::isBlankRow()

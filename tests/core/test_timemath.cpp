@@ -18,26 +18,6 @@ namespace {
 constexpr qint64 kMax32 = std::numeric_limits<std::int32_t>::max();
 constexpr qint64 kMin32 = std::numeric_limits<std::int32_t>::min();
 
-// "4:30 3:45" -> the rows 4:30 and 3:45; "15*3:0" repeats a row.
-QList<QPair<QByteArray, QByteArray>> parseRows(const QByteArray &rows)
-{
-    QList<QPair<QByteArray, QByteArray>> out;
-    for (const QByteArray &item : rows.split(' ')) {
-        if (item.isEmpty())
-            continue;
-        int count = 1;
-        QByteArray row = item;
-        if (const int star = row.indexOf('*'); star >= 0) {
-            count = row.left(star).toInt();
-            row = row.mid(star + 1);
-        }
-        const int colon = row.indexOf(':');
-        for (int k = 0; k < count; ++k)
-            out.append({row.left(colon), row.mid(colon + 1)});
-    }
-    return out;
-}
-
 // Adds rows until the sums reach the given values; rows stay within 16 bits.
 bool fill(TimeSum &sum, qint64 minutes, qint64 seconds)
 {
@@ -77,6 +57,7 @@ private slots:
 
 void TestTimeMath::sumsOfRows_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("rows");
     QTest::addColumn<int>("minutes");
     QTest::addColumn<int>("seconds");
@@ -89,8 +70,8 @@ void TestTimeMath::sumsOfRows_data()
     QTest::addRow("ten rows 54:40") << QByteArray("10*54:40 5*0:0") << 540 << 400 << 32800;
     QTest::addRow("fifteen 4:00 and 5:15") << QByteArray("15*4:0 5:15 14*0:0") << 65 << 15 << 3915;
     QTest::addRow("fifteen 3:0 and 1:30") << QByteArray("15*3:0 1:30") << 46 << 30 << 2790;
-    QTest::addRow("thirty rows of 32767:59")
-        << QByteArray("30*32767:59") << 983010 << 1770 << 58982370;
+    QTest::addRow("thirty rows of 32767:59") << QByteArray("30*32767:59") << 983010 << 1770 << 58982370;
+    // clang-format on
 }
 
 void TestTimeMath::sumsOfRows()
@@ -101,8 +82,9 @@ void TestTimeMath::sumsOfRows()
     QFETCH(int, total);
 
     TimeSum sum;
-    for (const auto &[m, s] : parseRows(rows))
-        QVERIFY(sum.add(std::int16_t(m.toInt()), std::int16_t(s.toInt())));
+    for (const QString &row : valuetest::rows(QString::fromLatin1(rows)))
+        QVERIFY(sum.add(std::int16_t(row.section(u':', 0, 0).toInt()),
+                        std::int16_t(row.section(u':', 1).toInt())));
     QCOMPARE(sum.minutes(), minutes);
     QCOMPARE(sum.seconds(), seconds);
     QVERIFY(sum.totalSeconds());
@@ -278,6 +260,7 @@ void TestTimeMath::twoDigitPattern()
 
 void TestTimeMath::listLine_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("minutes");
     QTest::addColumn<QByteArray>("seconds");
     QTest::addColumn<QByteArray>("expected");
@@ -294,18 +277,16 @@ void TestTimeMath::listLine_data()
     QTest::addRow("4 30.5") << QByteArray("4") << QByteArray("30.5") << QByteArray("4:31");
     QTest::addRow("4 0.5") << QByteArray("4") << QByteArray("0.5") << QByteArray("4:01");
     QTest::addRow("4 59.4") << QByteArray("4") << QByteArray("59.4") << QByteArray("4:59");
-    QTest::addRow("4 blanks around 5")
-        << QByteArray("4") << QByteArray(" 5 ") << QByteArray("4:05");
+    QTest::addRow("4 blanks around 5") << QByteArray("4") << QByteArray(" 5 ") << QByteArray("4:05");
     QTest::addRow("4 -0") << QByteArray("4") << QByteArray("-0") << QByteArray("4:00");
     QTest::addRow("4 1e1") << QByteArray("4") << QByteArray("1e1") << QByteArray("4:10");
     QTest::addRow("4 full-width 5") << QByteArray("4") << QByteArray("５") << QByteArray("4:05");
-    QTest::addRow("full-width minutes as typed")
-        << QByteArray("４") << QByteArray("５") << QByteArray("４:05");
-    QTest::addRow("minutes with blanks as typed")
-        << QByteArray(" 4 ") << QByteArray("5") << QByteArray(" 4 :05");
+    QTest::addRow("full-width minutes as typed") << QByteArray("４") << QByteArray("５") << QByteArray("４:05");
+    QTest::addRow("minutes with blanks as typed") << QByteArray(" 4 ") << QByteArray("5") << QByteArray(" 4 :05");
     QTest::addRow("4 abc kept") << QByteArray("4") << QByteArray("abc") << QByteArray("4:abc");
     QTest::addRow("4 1:30 kept") << QByteArray("4") << QByteArray("1:30") << QByteArray("4:1:30");
     QTest::addRow("4 blanks kept") << QByteArray("4") << QByteArray("  ") << QByteArray("4:  ");
+    // clang-format on
 }
 
 void TestTimeMath::listLine()

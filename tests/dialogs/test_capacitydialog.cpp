@@ -8,8 +8,8 @@
 #include <QTimer>
 
 using guitest::CapacityDialog;
+using guitest::CapacityDialogView;
 using guitest::click;
-using guitest::DialogView;
 using guitest::EntryScreen;
 using guitest::kBadMinutes;
 using guitest::mainSnapshot;
@@ -19,19 +19,19 @@ using guitest::twips;
 
 namespace {
 
-CapacityDialog *openDialog(Session &s) { return guitest::openTotalForm(s.main); }
+CapacityDialog *openDialog(Session &s) { return guitest::openCapacityDialog(s.main); }
 
 // Opens the dialog and types `typed` into its box; null when a step failed.
 CapacityDialog *openDialogWith(Session &s, const QString &typed)
 {
     CapacityDialog *d = openDialog(s);
     GUITEST_VERIFY(d);
-    GUITEST_VERIFY(guitest::type(DialogView(d)->text1, typed));
+    GUITEST_VERIFY(guitest::type(CapacityDialogView(d)->text1, typed));
     return d;
 }
 
 // Sends what is typed, by Enter in the box or by a click on OK.
-[[nodiscard]] bool submit(const DialogView &d, bool byEnter)
+[[nodiscard]] bool submit(const CapacityDialogView &d, bool byEnter)
 {
     if (byEnter) {
         QTest::keyClick(d->text1, Qt::Key_Return);
@@ -83,19 +83,16 @@ private slots:
 
 void Test_capacitydialog::layout_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QRect>("geometry");
-    QTest::newRow("Label1") << "Label1"
-                            << "録音可能時間を入力してください" << twips(480, 120, 3975, 255);
-    QTest::newRow("Text1") << "Text1"
-                           << "" << twips(1800, 600, 615, 270);
-    QTest::newRow("Label2") << "Label2"
-                            << "分" << twips(2640, 600, 255, 255);
-    QTest::newRow("Command1") << "Command1"
-                              << "OK" << twips(960, 1080, 1335, 375);
-    QTest::newRow("Command2") << "Command2"
-                              << "キャンセル" << twips(2640, 1080, 1335, 375);
+    QTest::newRow("Label1") << "Label1" << "録音可能時間を入力してください" << twips(480, 120, 3975, 255);
+    QTest::newRow("Text1") << "Text1" << "" << twips(1800, 600, 615, 270);
+    QTest::newRow("Label2") << "Label2" << "分" << twips(2640, 600, 255, 255);
+    QTest::newRow("Command1") << "Command1" << "OK" << twips(960, 1080, 1335, 375);
+    QTest::newRow("Command2") << "Command2" << "キャンセル" << twips(2640, 1080, 1335, 375);
+    // clang-format on
 }
 
 void Test_capacitydialog::layout()
@@ -126,7 +123,7 @@ void Test_capacitydialog::window()
     Session s;
     CapacityDialog *dialog = openDialog(s);
     QVERIFY(dialog);
-    const DialogView d(dialog);
+    const CapacityDialogView d(dialog);
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
     QCOMPARE(dialog->objectName(), QStringLiteral("TotalForm"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("片面タベロ可能時間"));
@@ -152,7 +149,7 @@ void Test_capacitydialog::tabOrderAndFocus()
     Session s;
     CapacityDialog *d = openDialog(s);
     QVERIFY(d);
-    QCOMPARE(d->focusWidget(), DialogView(d)->text1);
+    QCOMPARE(d->focusWidget(), CapacityDialogView(d)->text1);
     QStringList visited;
     for (int i = 0; i < 3; ++i) {
         QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
@@ -187,29 +184,17 @@ void Test_capacitydialog::accepted()
     CapacityDialog *d = openDialogWith(s, typed);
     QVERIFY(d);
     QPointer<CapacityDialog> alive(d);
-    QVERIFY(submit(DialogView(d), byEnter));
+    QVERIFY(submit(CapacityDialogView(d), byEnter));
 
     QVERIFY(s.messages.empty());
     QVERIFY(alive.isNull());
     QVERIFY(!guitest::program().capacityDialog());
 
-    const auto &m = s.main;
-    QCOMPARE(m->totaltxt->text(), typed);
-    QVERIFY(m->nyuryoku->isEnabled());
-    QVERIFY(m->goukei->isEnabled());
-    QVERIFY(!m->goteisei->isEnabled());
-    QVERIFY(m->total->isEnabled());
-    QVERIFY(m->command3->isEnabled());
-    QVERIFY(m->teisei->isEnabled());  // left as it was
-    QCOMPARE(m->list1->count(), 0);
-    QCOMPARE(m->text3->text(), QString());
-    QCOMPARE(m->text4->text(), QString());
-    QVERIFY(m->nokori->isVisible());
-    QVERIFY(!m->gokei->isVisible());
-    QVERIFY(m->label1->isVisible());
-    QVERIFY(m->label2->isVisible());
-    QVERIFY(m->totaltxt->isVisible());
-    QCOMPARE(songTable(m), songs);
+    // 訂正 is left as it was.
+    QCOMPARE(
+        s.summary(),
+        QStringLiteral("remaining | tape [%1] | entry correct - | list [] | result /").arg(typed));
+    QCOMPARE(songTable(s.main), songs);
 }
 
 void Test_capacitydialog::refused_data()
@@ -238,13 +223,13 @@ void Test_capacitydialog::refused()
     const QStringList before = mainSnapshot(s.main);
     CapacityDialog *dialog = openDialogWith(s, typed);
     QVERIFY(dialog);
-    const DialogView d(dialog);
+    const CapacityDialogView d(dialog);
     QPointer<CapacityDialog> alive(dialog);
     QVERIFY(submit(d, byEnter));
 
     QCOMPARE(s.messageTexts(), QStringList{kBadMinutes});
     QVERIFY(!alive.isNull());
-    QCOMPARE(guitest::totalForm(), dialog);
+    QCOMPARE(guitest::capacityDialog(), dialog);
     QVERIFY(dialog->isVisible());
     QCOMPARE(d->text1->text(), typed);
     QCOMPARE(dialog->focusWidget(), d->text1);
@@ -265,17 +250,11 @@ void Test_capacitydialog::realErrorBox()
     tavelo::setErrorBoxHandler({});
     CapacityDialog *dialog = openDialogWith(s, QStringLiteral("-5"));
     QVERIFY(dialog);
-    const DialogView d(dialog);
+    const CapacityDialogView d(dialog);
 
-    struct Seen {
-        bool shown = false;
-        QString title, text;
-        QMessageBox::Icon icon = QMessageBox::Information;
-        bool iconPixmapNull = false;
-        qsizetype buttons = 0;
-        bool okButton = false;
-        bool modal = false;
-    } seen;
+    // The box as seen while it is up, in one line: title, text, icon, icon
+    // picture, buttons, modality.
+    QString seen;
     QObject guard;  // cancels a pending probe when the test ends
     int attempts = 0;
     std::function<void()> probe = [&] {
@@ -285,15 +264,14 @@ void Test_capacitydialog::realErrorBox()
                 QTimer::singleShot(10, &guard, probe);
             return;
         }
-        seen.shown = true;
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.icon = box->icon();
-        seen.iconPixmapNull = box->iconPixmap().isNull();
-        seen.buttons = box->buttons().size();
-        seen.okButton = box->button(QMessageBox::Ok) != nullptr;
-        seen.modal = box->isModal();
-        if (QAbstractButton *ok = box->button(QMessageBox::Ok))
+        QAbstractButton *ok = box->button(QMessageBox::Ok);
+        seen = QStringLiteral("%1 | %2 | icon %3 | picture %4 | %5 button(s), OK %6 | modal %7")
+                   .arg(box->windowTitle(), box->text())
+                   .arg(int(box->icon()))
+                   .arg(box->iconPixmap().isNull() ? "none" : "some")
+                   .arg(box->buttons().size())
+                   .arg(ok ? "yes" : "no", box->isModal() ? "yes" : "no");
+        if (ok)
             QTest::mouseClick(ok, Qt::LeftButton);
         else
             box->close();
@@ -301,17 +279,13 @@ void Test_capacitydialog::realErrorBox()
     QTimer::singleShot(0, &guard, probe);
     QVERIFY(click(d->command1));
 
-    QVERIFY(seen.shown);
-    QCOMPARE(seen.title, QStringLiteral("エラー"));
-    QCOMPARE(seen.text, kBadMinutes);
-    QCOMPARE(seen.icon, QMessageBox::NoIcon);
-    QVERIFY(seen.iconPixmapNull);
-    QCOMPARE(seen.buttons, qsizetype(1));
-    QVERIFY(seen.okButton);
-    QVERIFY(seen.modal);
+    QCOMPARE(seen, QStringLiteral("エラー | %1 | icon %2 | picture none | 1 button(s), OK yes | "
+                                  "modal yes")
+                       .arg(kBadMinutes)
+                       .arg(int(QMessageBox::NoIcon)));
 
     guitest::settle();
-    QCOMPARE(guitest::totalForm(), dialog);
+    QCOMPARE(guitest::capacityDialog(), dialog);
     QCOMPARE(d->text1->text(), QStringLiteral("-5"));
     QCOMPARE(dialog->focusWidget(), d->text1);
     QCOMPARE(s.main->totaltxt->text(), QString());
@@ -338,7 +312,7 @@ void Test_capacitydialog::closesWithoutChange()
     const QStringList before = mainSnapshot(s.main);
     CapacityDialog *dialog = openDialogWith(s, typed);
     QVERIFY(dialog);
-    const DialogView d(dialog);
+    const CapacityDialogView d(dialog);
     QPointer<CapacityDialog> alive(dialog);
 
     if (how == QStringLiteral("キャンセル"))
@@ -358,8 +332,8 @@ void Test_capacitydialog::closesWithoutChange()
     // The next opening starts afresh.
     CapacityDialog *again = openDialog(s);
     QVERIFY(again);
-    QCOMPARE(DialogView(again)->text1->text(), QString());
-    QCOMPARE(again->focusWidget(), DialogView(again)->text1);
+    QCOMPARE(CapacityDialogView(again)->text1->text(), QString());
+    QCOMPARE(again->focusWidget(), CapacityDialogView(again)->text1);
 }
 
 void Test_capacitydialog::reopensEmpty()
@@ -369,8 +343,8 @@ void Test_capacitydialog::reopensEmpty()
     QCOMPARE(s.main->totaltxt->text(), QStringLiteral("46"));
     CapacityDialog *d = openDialog(s);
     QVERIFY(d);
-    QCOMPARE(DialogView(d)->text1->text(), QString());
-    QCOMPARE(d->focusWidget(), DialogView(d)->text1);
+    QCOMPARE(CapacityDialogView(d)->text1->text(), QString());
+    QCOMPARE(d->focusWidget(), CapacityDialogView(d)->text1);
     // The dialog never reads the main window's capacity back.
     QCOMPARE(s.main->totaltxt->text(), QStringLiteral("46"));
 }
@@ -385,28 +359,16 @@ void Test_capacitydialog::totalModeBackToRemainingMode()
     QVERIFY(entry);
     QVERIFY(guitest::press(entry));
     QVERIFY(s.messages.empty());
-    QVERIFY(m->gokei->isVisible());
-    QVERIFY(!m->totaltxt->isVisible());
-    QVERIFY(m->goteisei->isEnabled());
-    QVERIFY(!m->teisei->isEnabled());
+    QCOMPARE(s.summary(), QStringLiteral("total | tape hidden [] | - - totalcorrect | "
+                                         "list [4:30 3:45 13*0:00] | result 8/15"));
     const QStringList songs = songTable(m);
 
+    // 訂正 is left as it was.
     QVERIFY(guitest::acceptCapacity(m, QStringLiteral("46")));
-    QVERIFY(m->label1->isVisible());
-    QVERIFY(m->totaltxt->isVisible());
-    QVERIFY(m->label2->isVisible());
-    QVERIFY(m->nokori->isVisible());
-    QVERIFY(!m->gokei->isVisible());
-    QVERIFY(!m->goteisei->isEnabled());
-    QVERIFY(m->nyuryoku->isEnabled());
-    QVERIFY(!m->teisei->isEnabled());  // as it was
-    QCOMPARE(m->totaltxt->text(), QStringLiteral("46"));
-    QCOMPARE(m->list1->count(), 0);
-    QCOMPARE(m->text3->text(), QString());
-    QCOMPARE(m->text4->text(), QString());
+    QCOMPARE(s.summary(), QStringLiteral("remaining | tape [46] | entry - - | list [] | result /"));
     QCOMPARE(songTable(m), songs);
-    QCOMPARE(m->songTable().minutes(0), QStringLiteral("4"));
-    QCOMPARE(m->songTable().seconds(1), QStringLiteral("45"));
+    QCOMPARE(guitest::song(0).minutes, QStringLiteral("4"));
+    QCOMPARE(guitest::song(1).seconds, QStringLiteral("45"));
 }
 
 GUITEST_MAIN(Test_capacitydialog)

@@ -96,110 +96,31 @@ const Screen &expected(ScreenId id)
     static const Label pageOneNote{"Label5(1)", kPageOneNote, twips(600, 600, 3615, 615), kRed};
     static const Button continueButton{"Command1", "続けて入力", 120, 1335};
     static const Button correctNextButton{"Command4", "次画面を訂正", 120, 1335};
+    // Name, colour, size; first row's top, left of label, minute and second
+    // boxes, buttons' top; page 2; heading, second line, note; buttons, tab
+    // order after the boxes, default and cancel button.
+    // clang-format off
     static const std::map<ScreenId, Screen> screens{
-        {ScreenId::Entry,
-         {"NyuryokuForm",
-          kLightGreen,
-          QSize(4590 / 15, 7455 / 15),
-          1320,
-          960,
-          1440,
-          2520,
-          6840,
-          false,
-          pageOneHeading,
-          secondLine,
-          pageOneNote,
-          {continueButton, remainingButton(1560), cancelButton(3000)},
-          {"Command1", "Command2", "Command3"},
-          "Command2",
-          "Command3"}},
-        {ScreenId::TotalEntry,
-         {"NyuryokuForm4",
-          kCyan,
-          QSize(4650 / 15, 7380 / 15),
-          1320,
-          960,
-          1440,
-          2520,
-          6840,
-          false,
-          pageOneHeading,
-          secondLine,
-          pageOneNote,
-          {continueButton, totalButton(1560), cancelButton(3120)},
-          {"Command1", "Command3", "Command2"},
-          "Command2",
-          "Command3"}},
-        {ScreenId::Page2,
-         {"NyuryokuForm2",
-          kLightGreen,
-          QSize(4170 / 15, 7080 / 15),
-          960,
-          720,
-          1320,
-          2400,
-          6480,
-          true,
-          {"Label1", pageTwoHeading, twips(600, 120, 3735, 255), QColor()},
-          {},
-          {"Label4", kPageTwoNote, twips(600, 480, 3615, 375), kRed},
-          {remainingButton(600), cancelButton(2520)},
-          {"Command2", "Command3"},
-          "",
-          ""}},
-        {ScreenId::TotalPage2,
-         {"NyuryokuForm5",
-          kCyan,
-          QSize(4170 / 15, 7065 / 15),
-          960,
-          600,
-          1200,
-          2280,
-          6480,
-          true,
-          {"Label1", pageTwoHeading, twips(480, 120, 3735, 255), QColor()},
-          {},
-          {"Label4", kPageTwoNote, twips(480, 480, 3615, 375), kRed},
-          {totalButton(480), cancelButton(2400)},
-          {"Command2", "Command3"},
-          "Command2",
-          "Command3"}},
-        {ScreenId::Correction,
-         {"NyuryokuForm3",
-          kLightGreen,
-          QSize(4455 / 15, 7920 / 15),
-          1800,
-          840,
-          1320,
-          2400,
-          7320,
-          false,
-          {"Label1", correctionHeading, twips(480, 240, 3375, 255), kBlack},
-          {},
-          {"Label5(1)", correctionNote("残り"), twips(480, 480, 3615, 1215), kRed},
-          {correctNextButton, remainingButton(1560), cancelButton(3000)},
-          {"Command4", "Command2", "Command3"},
-          "Command2",
-          "Command3"}},
-        {ScreenId::TotalCorrection,
-         {"NyuryokuForm6",
-          kCyan,
-          QSize(4590 / 15, 7785 / 15),
-          1680,
-          840,
-          1320,
-          2400,
-          7200,
-          false,
-          {"Label1", correctionHeading, twips(480, 120, 3375, 255), kBlack},
-          {},
-          {"Label5(1)", correctionNote("合計"), twips(480, 360, 3615, 1215), kRed},
-          {correctNextButton, totalButton(1560), cancelButton(3120)},
-          {"Command4", "Command2", "Command3"},
-          "Command2",
-          "Command3"}},
+        {ScreenId::Entry, {"NyuryokuForm", kLightGreen, QSize(4590 / 15, 7455 / 15), 1320, 960, 1440, 2520, 6840, false,
+          pageOneHeading, secondLine, pageOneNote,
+          {continueButton, remainingButton(1560), cancelButton(3000)}, {"Command1", "Command2", "Command3"}, "Command2", "Command3"}},
+        {ScreenId::TotalEntry, {"NyuryokuForm4", kCyan, QSize(4650 / 15, 7380 / 15), 1320, 960, 1440, 2520, 6840, false,
+          pageOneHeading, secondLine, pageOneNote,
+          {continueButton, totalButton(1560), cancelButton(3120)}, {"Command1", "Command3", "Command2"}, "Command2", "Command3"}},
+        {ScreenId::Page2, {"NyuryokuForm2", kLightGreen, QSize(4170 / 15, 7080 / 15), 960, 720, 1320, 2400, 6480, true,
+          {"Label1", pageTwoHeading, twips(600, 120, 3735, 255), QColor()}, {}, {"Label4", kPageTwoNote, twips(600, 480, 3615, 375), kRed},
+          {remainingButton(600), cancelButton(2520)}, {"Command2", "Command3"}, "", ""}},
+        {ScreenId::TotalPage2, {"NyuryokuForm5", kCyan, QSize(4170 / 15, 7065 / 15), 960, 600, 1200, 2280, 6480, true,
+          {"Label1", pageTwoHeading, twips(480, 120, 3735, 255), QColor()}, {}, {"Label4", kPageTwoNote, twips(480, 480, 3615, 375), kRed},
+          {totalButton(480), cancelButton(2400)}, {"Command2", "Command3"}, "Command2", "Command3"}},
+        {ScreenId::Correction, {"NyuryokuForm3", kLightGreen, QSize(4455 / 15, 7920 / 15), 1800, 840, 1320, 2400, 7320, false,
+          {"Label1", correctionHeading, twips(480, 240, 3375, 255), kBlack}, {}, {"Label5(1)", correctionNote("残り"), twips(480, 480, 3615, 1215), kRed},
+          {correctNextButton, remainingButton(1560), cancelButton(3000)}, {"Command4", "Command2", "Command3"}, "Command2", "Command3"}},
+        {ScreenId::TotalCorrection, {"NyuryokuForm6", kCyan, QSize(4590 / 15, 7785 / 15), 1680, 840, 1320, 2400, 7200, false,
+          {"Label1", correctionHeading, twips(480, 120, 3375, 255), kBlack}, {}, {"Label5(1)", correctionNote("合計"), twips(480, 360, 3615, 1215), kRed},
+          {correctNextButton, totalButton(1560), cancelButton(3120)}, {"Command4", "Command2", "Command3"}, "Command2", "Command3"}},
     };
+    // clang-format on
     return screens.at(id);
 }
 
@@ -461,6 +382,7 @@ void Test_entryscreens::tabOrderAndFocus()
 
 void Test_entryscreens::keys_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("id");
     QTest::addColumn<QString>("focus");  // "box" or a button name
     QTest::addColumn<int>("key");
@@ -469,21 +391,17 @@ void Test_entryscreens::keys_data()
     for (ScreenId id : tavelo::kAllScreens) {
         const Screen &x = expected(id);
         const QByteArray name = x.name.toLatin1();
-        QTest::addRow("%s, Enter in a box", name.constData())
-            << id << "box" << int(Qt::Key_Return) << x.defaultButton;
-        QTest::addRow("%s, keypad Enter in a box", name.constData())
-            << id << "box" << int(Qt::Key_Enter) << x.defaultButton;
-        QTest::addRow("%s, Esc in a box", name.constData())
-            << id << "box" << int(Qt::Key_Escape) << x.cancelButton;
+        QTest::addRow("%s, Enter in a box", name.constData()) << id << "box" << int(Qt::Key_Return) << x.defaultButton;
+        QTest::addRow("%s, keypad Enter in a box", name.constData()) << id << "box" << int(Qt::Key_Enter) << x.defaultButton;
+        QTest::addRow("%s, Esc in a box", name.constData()) << id << "box" << int(Qt::Key_Escape) << x.cancelButton;
         for (const Button &b : x.buttons) {
             const QByteArray button = b.name.toLatin1();
             // The focused button wins over the default one.
-            QTest::addRow("%s, Enter on %s", name.constData(), button.constData())
-                << id << b.name << int(Qt::Key_Return) << b.name;
+            QTest::addRow("%s, Enter on %s", name.constData(), button.constData()) << id << b.name << int(Qt::Key_Return) << b.name;
         }
-        QTest::addRow("%s, Esc on the first button", name.constData())
-            << id << x.buttons.front().name << int(Qt::Key_Escape) << x.cancelButton;
+        QTest::addRow("%s, Esc on the first button", name.constData()) << id << x.buttons.front().name << int(Qt::Key_Escape) << x.cancelButton;
     }
+    // clang-format on
 }
 
 void Test_entryscreens::keys()

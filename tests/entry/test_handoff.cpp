@@ -11,7 +11,7 @@ using guitest::kBadSeconds;
 using guitest::mainSnapshot;
 using guitest::Mode;
 using guitest::press;
-using guitest::repeated;
+using guitest::rows;
 using guitest::Session;
 using guitest::slotText;
 using guitest::slotTexts;
@@ -99,7 +99,7 @@ void Test_handoff::continueCarriesRowsAsTyped()
     QStringList expected;
     for (const QString &row : rows)
         expected << QString(row).replace(QLatin1Char(':'), QLatin1Char('|'));
-    expected += repeated("|", kRowsPerPage);
+    expected += guitest::rows("15*|");
     QCOMPARE(slotTexts(two), expected);
     QCOMPARE(mainSnapshot(s.main), before);
 }
@@ -108,6 +108,7 @@ void Test_handoff::continueCarriesRowsAsTyped()
 // hand-off; the second hand-off stops at the failing row.
 void Test_handoff::continueStopsAtFailingRow_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("totalMode");
     QTest::addColumn<int>("slot");
     QTest::addColumn<QString>("minutes");
@@ -115,18 +116,13 @@ void Test_handoff::continueStopsAtFailingRow_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("minuteBox");
 
-    QTest::newRow("seconds 75 in row 4") << false << 3 << "2"
-                                         << "75" << kBadSeconds << false;
-    QTest::newRow("minutes -1 in row 1") << false << 0 << "-1"
-                                         << "0" << kBadMinutes << true;
-    QTest::newRow("seconds -1 in row 15") << false << 14 << "2"
-                                          << "-1" << kBadSeconds << false;
-    QTest::newRow("minutes are letters in row 7") << false << 6 << "abc"
-                                                  << "0" << kBadMinutes << true;
-    QTest::newRow("seconds are blanks in row 9") << false << 8 << "2"
-                                                 << " " << kBadSeconds << false;
-    QTest::newRow("total mode, seconds 75 in row 4") << true << 3 << "2"
-                                                     << "75" << kBadSeconds << false;
+    QTest::newRow("seconds 75 in row 4") << false << 3 << "2" << "75" << kBadSeconds << false;
+    QTest::newRow("minutes -1 in row 1") << false << 0 << "-1" << "0" << kBadMinutes << true;
+    QTest::newRow("seconds -1 in row 15") << false << 14 << "2" << "-1" << kBadSeconds << false;
+    QTest::newRow("minutes are letters in row 7") << false << 6 << "abc" << "0" << kBadMinutes << true;
+    QTest::newRow("seconds are blanks in row 9") << false << 8 << "2" << " " << kBadSeconds << false;
+    QTest::newRow("total mode, seconds 75 in row 4") << true << 3 << "2" << "75" << kBadSeconds << false;
+    // clang-format on
 }
 
 void Test_handoff::continueStopsAtFailingRow()
@@ -141,13 +137,13 @@ void Test_handoff::continueStopsAtFailingRow()
     Session s;
     QVERIFY(startMode(s, totalMode));
     const Mode mode = guitest::modeOf(s.main, totalMode);
-    EntryScreen *first = guitest::openPageOne(s.main, totalMode, repeated("1:0", kRowsPerPage));
+    EntryScreen *first = guitest::openPageOne(s.main, totalMode, rows("15*1:0"));
     QVERIFY(first);
     EntryScreen *two = guitest::continueToPageTwo(first);
     QVERIFY(two);
     QCOMPARE(slotText(two, 14), QStringLiteral("1|0"));
 
-    EntryScreen *one = guitest::openPageOne(s.main, totalMode, repeated("2:0", kRowsPerPage));
+    EntryScreen *one = guitest::openPageOne(s.main, totalMode, rows("15*2:0"));
     QVERIFY(one);
     QVERIFY(typeRow(one, slot, minutes, seconds));
     const QStringList before = mainSnapshot(s.main);
@@ -238,20 +234,20 @@ void Test_handoff::continueKeepsTypedPageTwoRows()
     QVERIFY(first);
     EntryScreen *two = guitest::continueToPageTwo(first);
     QVERIFY(two);
-    QVERIFY(guitest::typeRows(two, repeated("1:01", kRowsPerPage)));
+    QVERIFY(guitest::typeRows(two, rows("15*1:01")));
 
-    EntryScreen *one = guitest::openPageOne(s.main, totalMode, repeated("2:0", kRowsPerPage));
+    EntryScreen *one = guitest::openPageOne(s.main, totalMode, rows("15*2:0"));
     QVERIFY(one);
     QVERIFY(press(one, "Command1"));
 
     QCOMPARE(s.messageTexts(), QStringList{});
     QVERIFY(!guitest::screen(mode.pageOne));
     QCOMPARE(guitest::screen(mode.pageTwo), two);
-    QCOMPARE(slotTexts(two), repeated("2|0", kRowsPerPage) + repeated("1|01", kRowsPerPage));
+    QCOMPARE(slotTexts(two), rows("15*2|0") + rows("15*1|01"));
 
     QVERIFY(press(two));
     QCOMPARE(s.messageTexts(), QStringList{});
-    QCOMPARE(s.listLines(), repeated("2:00", kRowsPerPage) + repeated("1:01", kRowsPerPage));
+    QCOMPARE(s.listLines(), rows("15*2:00") + rows("15*1:01"));
     QCOMPARE(s.main->text3->text(), text3);
     QCOMPARE(s.main->text4->text(), text4);
     QVERIFY(!guitest::screen(mode.pageTwo));
@@ -261,24 +257,19 @@ void Test_handoff::continueKeepsTypedPageTwoRows()
 // failing row 4 behind it the page-1 screen stays open and can be looked at.
 void Test_handoff::continueWithHalfEmptyRow_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("minutes");
     QTest::addColumn<QString>("seconds");
     QTest::addColumn<bool>("laterFailure");
 
-    QTest::newRow("seconds empty") << "4"
-                                   << "" << false;
-    QTest::newRow("minutes empty") << ""
-                                   << "30" << false;
-    QTest::newRow("both empty") << ""
-                                << "" << false;
-    QTest::newRow("seconds empty, minutes letters") << "abc"
-                                                    << "" << false;
-    QTest::newRow("seconds empty, a later row fails") << "4"
-                                                      << "" << true;
-    QTest::newRow("minutes empty, a later row fails") << ""
-                                                      << "30" << true;
-    QTest::newRow("minutes negative and seconds empty, a later row fails") << "-4"
-                                                                           << "" << true;
+    QTest::newRow("seconds empty") << "4" << "" << false;
+    QTest::newRow("minutes empty") << "" << "30" << false;
+    QTest::newRow("both empty") << "" << "" << false;
+    QTest::newRow("seconds empty, minutes letters") << "abc" << "" << false;
+    QTest::newRow("seconds empty, a later row fails") << "4" << "" << true;
+    QTest::newRow("minutes empty, a later row fails") << "" << "30" << true;
+    QTest::newRow("minutes negative and seconds empty, a later row fails") << "-4" << "" << true;
+    // clang-format on
 }
 
 void Test_handoff::continueWithHalfEmptyRow()
@@ -298,9 +289,7 @@ void Test_handoff::continueWithHalfEmptyRow()
 
     EntryScreen *two = guitest::continueToPageTwo(one);
     QVERIFY(two);
-    QCOMPARE(slotText(two, 0), QStringLiteral("4|30"));
-    QCOMPARE(slotText(two, 1), QStringLiteral("0|0"));
-    QCOMPARE(slotText(two, 2), QStringLiteral("3|45"));
+    QCOMPARE(slotTexts(two).mid(0, 3), rows("4|30 0|0 3|45"));
     QCOMPARE(slotText(s.main, 1), QStringLiteral("0|0"));
     // Only the blank rule writes the song table.
     QCOMPARE(slotText(s.main, 0), QStringLiteral("|"));
@@ -355,10 +344,7 @@ void Test_handoff::correctNextWithEmptySecond()
     EntryScreen *two = guitest::screen(mode.pageTwo);
     QVERIFY(two);
     QVERIFY(two->isVisible());
-    QCOMPARE(slotText(two, 0), QStringLiteral("4|30"));
-    QCOMPARE(slotText(two, 1), QStringLiteral("3|"));
-    QCOMPARE(slotText(two, 2), QStringLiteral("2|15"));
-    QCOMPARE(slotText(two, 3), QStringLiteral("|"));
+    QCOMPARE(slotTexts(two).mid(0, 4), rows("4|30 3| 2|15 |"));
     QCOMPARE(mainSnapshot(s.main), before);
     if (!laterFailure) {
         QCOMPARE(s.messageTexts(), QStringList{});
@@ -370,10 +356,7 @@ void Test_handoff::correctNextWithEmptySecond()
     QCOMPARE(s.messageTexts(), QStringList{kBadSeconds});
     QCOMPARE(guitest::screen(mode.correction), source);
     QCOMPARE(source->focusWidget(), guitest::secondBox(source, 4));
-    QCOMPARE(slotText(source, 1), QStringLiteral("0|0"));
-    QCOMPARE(slotText(source, 3), QStringLiteral("0|0"));
-    QCOMPARE(slotText(source, 4), QStringLiteral("1|60"));
-    QCOMPARE(slotText(source, 5), QStringLiteral("|"));
+    QCOMPARE(slotTexts(source).mid(0, 6), rows("4|30 0|0 2|15 0|0 1|60 |"));
     QCOMPARE(slotText(two, 4), QStringLiteral("1|60"));
     QCOMPARE(slotText(two, 15), QStringLiteral("|"));
 }
@@ -393,11 +376,11 @@ void Test_handoff::correctNextOverwritesAllSlots()
     Session s;
     QVERIFY(startMode(s, totalMode));
     const Mode mode = guitest::modeOf(s.main, totalMode);
-    EntryScreen *one = guitest::openPageOne(s.main, totalMode, repeated("9:9", kRowsPerPage));
+    EntryScreen *one = guitest::openPageOne(s.main, totalMode, rows("15*9:9"));
     QVERIFY(one);
     EntryScreen *two = guitest::continueToPageTwo(one);
     QVERIFY(two);
-    QVERIFY(guitest::typeRows(two, repeated("8:8", kRowsPerPage)));
+    QVERIFY(guitest::typeRows(two, rows("15*8:8")));
 
     EntryScreen *source = guitest::program().showScreen(mode.correction);
     QVERIFY(source);
@@ -427,13 +410,13 @@ void Test_handoff::correctNextOverwritesAllSlots()
 // hand off to the one page-2 screen; each overwrites what it copies.
 void Test_handoff::laterHandOffWins_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("entryFirst");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("続けて入力, then 次画面を訂正")
-        << true << repeated("2|0", kRowsPerPage) + repeated("3|0", kRowsPerPage);
-    QTest::newRow("次画面を訂正, then 続けて入力")
-        << false << repeated("1|0", kRowsPerPage) + repeated("3|0", kRowsPerPage);
+    QTest::newRow("続けて入力, then 次画面を訂正") << true << rows("15*2|0") + rows("15*3|0");
+    QTest::newRow("次画面を訂正, then 続けて入力") << false << rows("15*1|0") + rows("15*3|0");
+    // clang-format on
 }
 
 void Test_handoff::laterHandOffWins()
@@ -443,11 +426,11 @@ void Test_handoff::laterHandOffWins()
 
     Session s;
     QVERIFY(startMode(s, false));
-    EntryScreen *entry = guitest::openPageOne(s.main, false, repeated("1:0", kRowsPerPage));
+    EntryScreen *entry = guitest::openPageOne(s.main, false, rows("15*1:0"));
     QVERIFY(entry);
     EntryScreen *correction = guitest::program().showScreen(ScreenId::Correction);
     QVERIFY(correction);
-    QVERIFY(guitest::typeRows(correction, repeated("2:0", kRowsPerPage)));
+    QVERIFY(guitest::typeRows(correction, rows("15*2:0")));
     for (int slot = kRowsPerPage; slot < kSlotCount; ++slot)
         correction->setSlot(slot, {QStringLiteral("3"), QStringLiteral("0")});
 
@@ -476,7 +459,7 @@ void Test_handoff::correctNextMeetsNegativeCarrySlot()
 {
     Session s;
     QVERIFY(startMode(s, false));
-    EntryScreen *one = guitest::openPageOne(s.main, false, repeated("1:0", kRowsPerPage));
+    EntryScreen *one = guitest::openPageOne(s.main, false, rows("15*1:0"));
     QVERIFY(one);
     EntryScreen *two = guitest::continueToPageTwo(one);
     QVERIFY(two);
@@ -517,7 +500,7 @@ void Test_handoff::handOffLeavesSongTable_data()
 
     QTest::newRow("次画面を訂正 with blank rows") << true << QStringList{"5:0"} << 0;
     QTest::newRow("次画面を訂正 stopped by a row") << true << QStringList{"5:0", "1:99"} << 1;
-    QTest::newRow("続けて入力 without blank rows") << false << repeated("5:0", kRowsPerPage) << 0;
+    QTest::newRow("続けて入力 without blank rows") << false << rows("15*5:0") << 0;
     QTest::newRow("続けて入力 stopped by a row") << false << QStringList{"5:0", "6:0", "-1:0"} << 1;
 }
 
@@ -569,7 +552,7 @@ void Test_handoff::cancelOnPageTwoDiscardsCarriedSongs()
     Session s;
     QVERIFY(startMode(s, totalMode));
     const Mode mode = guitest::modeOf(s.main, totalMode);
-    EntryScreen *one = guitest::openPageOne(s.main, totalMode, repeated("3:0", kRowsPerPage));
+    EntryScreen *one = guitest::openPageOne(s.main, totalMode, rows("15*3:0"));
     QVERIFY(one);
     const QStringList before = mainSnapshot(s.main);
     EntryScreen *two = guitest::continueToPageTwo(one);
@@ -588,7 +571,7 @@ void Test_handoff::cancelOnPageTwoDiscardsCarriedSongs()
     QCOMPARE(guitest::minuteBox(fresh, 15)->text(), QString());
     QVERIFY(press(fresh));
     QCOMPARE(s.messageTexts(), QStringList{});
-    QCOMPARE(s.listLines(), repeated("0:00", kSlotCount));
+    QCOMPARE(s.listLines(), rows("30*0:00"));
     QCOMPARE(s.main->text3->text(), text3);
     QCOMPARE(s.main->text4->text(), text4);
 }

@@ -10,7 +10,6 @@
 #include <QGuiApplication>
 
 using guitest::Session;
-using tavelo::CapacityDialog;
 using tavelo::EntryScreen;
 using tavelo::ScreenId;
 
@@ -40,15 +39,16 @@ private slots:
 
 void Test_longtext::longRowCounts_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("minutes");
     QTest::addColumn<QString>("text3");
     QTest::addColumn<QString>("message");
     // Past the 32,767 characters a box used to keep: 32,767 zeros, then 5.
     QTest::newRow("32767 zeros then 5") << QString(32767, u'0') + u'5' << "41" << QString();
     QTest::newRow("40,000 characters") << QString(39999, u'0') + u'5' << "41" << QString();
-    QTest::newRow("40,000 with a letter at the end")
-        << QString(39999, u'0') + u'x' << "" << QStringLiteral("分の入力が間違ってます。");
+    QTest::newRow("40,000 with a letter at the end") << QString(39999, u'0') + u'x' << "" << QStringLiteral("分の入力が間違ってます。");
     QTest::newRow("40,000 full-width digits") << QString(39999, u'０') + u'５' << "41" << QString();
+    // clang-format on
 }
 
 void Test_longtext::longRowCounts()
@@ -72,6 +72,7 @@ void Test_longtext::longRowCounts()
 
 void Test_longtext::megabytePaste_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::addColumn<ScreenId>("screen");  // with the capacity dialog for ScreenId::Page2
     QTest::addColumn<QByteArray>("button");
@@ -80,10 +81,10 @@ void Test_longtext::megabytePaste_data()
         QTest::addRow("%s, capacity OK", kind) << text << ScreenId::Page2 << QByteArray("Command1");
         for (ScreenId id : {ScreenId::Entry, ScreenId::TotalEntry}) {
             for (const char *button : {"Command1", "Command2"})
-                QTest::addRow("%s, %d %s", kind, int(id), button)
-                    << text << id << QByteArray(button);
+                QTest::addRow("%s, %d %s", kind, int(id), button) << text << id << QByteArray(button);
         }
     }
+    // clang-format on
 }
 
 void Test_longtext::megabytePaste()
@@ -95,9 +96,9 @@ void Test_longtext::megabytePaste()
     QWidget *window = nullptr;
     QLineEdit *box = nullptr;
     if (screen == ScreenId::Page2) {
-        window = guitest::openTotalForm(s.main);
+        window = guitest::openCapacityDialog(s.main);
         QVERIFY(window);
-        box = guitest::DialogView(guitest::totalForm()).text1;
+        box = guitest::CapacityDialogView(guitest::capacityDialog()).text1;
     } else {
         if (!tavelo::isTotalScreen(screen))
             QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));

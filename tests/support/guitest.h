@@ -19,6 +19,7 @@
 #include "entry/entryscreen.h"
 #include "gui/errorbox.h"
 #include "mainwindow/mainwindow.h"
+#include "support/valuetest.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -60,6 +61,7 @@ using tavelo::CapacityDialog;
 using tavelo::EntryScreen;
 using tavelo::MainWindow;
 using tavelo::ScreenId;
+using valuetest::rows;
 
 // The program of the test that runs now (each test makes a Session, which
 // makes one).
@@ -104,11 +106,6 @@ inline QRect twips(int left, int top, int width, int height)
     return QRect(left / 15, top / 15, width / 15, height / 15);
 }
 
-inline QStringList repeated(const QString &line, int count) { return QStringList(count, line); }
-
-// List lines of songs of no length.
-inline QStringList zeroLines(int count) { return repeated(QStringLiteral("0:00"), count); }
-
 // A data column of one flag, with a row for false and a row for true.
 inline void addFlagRows(const char *column, const char *falseRow, const char *trueRow)
 {
@@ -129,68 +126,47 @@ Control *control(const QWidget *window, const QString &name)
     return found;
 }
 
-// The song table as the main window holds it, slot by slot.
-struct SongTableView {
-    QString minutes(int slot) const { return program().state().songs.at(slot).minutes; }
-    QString seconds(int slot) const { return program().state().songs.at(slot).seconds; }
+// A control found by its name when it is given to a pointer of its type.
+struct Found {
+    const QWidget *window;
+    const char *name;
+    template <typename Control>
+    operator Control *() const
+    {
+        return control<Control>(window, QLatin1String(name));
+    }
 };
 
-// The main window's controls, found by their object names, under the names
-// of their objects; `main->text3` reads like the control it is.
+// The main window's controls under the names of their objects; `main->text3`
+// reads like the control it is.
 struct MainView {
-    MainView() = default;
-    explicit MainView(MainWindow *w)
-        : window(w)
-        , total(control<QPushButton>(w, QStringLiteral("Total")))
-        , nyuryoku(control<QPushButton>(w, QStringLiteral("Nyuryoku")))
-        , teisei(control<QPushButton>(w, QStringLiteral("Teisei")))
-        , goukei(control<QPushButton>(w, QStringLiteral("Goukei")))
-        , goteisei(control<QPushButton>(w, QStringLiteral("Goteisei")))
-        , command3(control<QPushButton>(w, QStringLiteral("Command3")))
-        , label1(control<QLabel>(w, QStringLiteral("Label1")))
-        , label2(control<QLabel>(w, QStringLiteral("Label2")))
-        , label3(control<QLabel>(w, QStringLiteral("Label3")))
-        , nokori(control<QLabel>(w, QStringLiteral("Nokori")))
-        , gokei(control<QLabel>(w, QStringLiteral("Gokei")))
-        , label5(control<QLabel>(w, QStringLiteral("Label5")))
-        , label6(control<QLabel>(w, QStringLiteral("Label6")))
-        , totaltxt(control<QLineEdit>(w, QStringLiteral("Totaltxt")))
-        , text3(control<QLineEdit>(w, QStringLiteral("Text3")))
-        , text4(control<QLineEdit>(w, QStringLiteral("Text4")))
-        , list1(control<QListWidget>(w, QStringLiteral("List1")))
-    {
-    }
+    explicit MainView(MainWindow *w) : window(w) {}
     const MainView *operator->() const { return this; }
     operator MainWindow *() const { return window; }
-    SongTableView songTable() const { return {}; }
+    Found find(const char *name) const { return {window, name}; }
 
-    MainWindow *window = nullptr;
-    QPushButton *total = nullptr, *nyuryoku = nullptr, *teisei = nullptr, *goukei = nullptr,
-                *goteisei = nullptr, *command3 = nullptr;
-    QLabel *label1 = nullptr, *label2 = nullptr, *label3 = nullptr, *nokori = nullptr,
-           *gokei = nullptr, *label5 = nullptr, *label6 = nullptr;
-    QLineEdit *totaltxt = nullptr, *text3 = nullptr, *text4 = nullptr;
-    QListWidget *list1 = nullptr;
+    MainWindow *window;
+    QPushButton *total = find("Total"), *nyuryoku = find("Nyuryoku"), *teisei = find("Teisei"),
+                *goukei = find("Goukei"), *goteisei = find("Goteisei"),
+                *command3 = find("Command3");
+    QLabel *label1 = find("Label1"), *label2 = find("Label2"), *label3 = find("Label3"),
+           *nokori = find("Nokori"), *gokei = find("Gokei"), *label5 = find("Label5"),
+           *label6 = find("Label6");
+    QLineEdit *totaltxt = find("Totaltxt"), *text3 = find("Text3"), *text4 = find("Text4");
+    QListWidget *list1 = find("List1");
 };
 
 // The capacity dialog's controls.
-struct DialogView {
-    explicit DialogView(CapacityDialog *w)
-        : window(w)
-        , text1(control<QLineEdit>(w, QStringLiteral("Text1")))
-        , command1(control<QPushButton>(w, QStringLiteral("Command1")))
-        , command2(control<QPushButton>(w, QStringLiteral("Command2")))
-        , label1(control<QLabel>(w, QStringLiteral("Label1")))
-        , label2(control<QLabel>(w, QStringLiteral("Label2")))
-    {
-    }
-    const DialogView *operator->() const { return this; }
+struct CapacityDialogView {
+    explicit CapacityDialogView(CapacityDialog *w) : window(w) {}
+    const CapacityDialogView *operator->() const { return this; }
     operator CapacityDialog *() const { return window; }
+    Found find(const char *name) const { return {window, name}; }
 
     CapacityDialog *window;
-    QLineEdit *text1;
-    QPushButton *command1, *command2;
-    QLabel *label1, *label2;
+    QLineEdit *text1 = find("Text1");
+    QPushButton *command1 = find("Command1"), *command2 = find("Command2");
+    QLabel *label1 = find("Label1"), *label2 = find("Label2");
 };
 
 // The boxes and buttons of an entry screen. A carry slot has no box: null.
@@ -211,6 +187,15 @@ inline QPushButton *button(const QWidget *window, const char *name)
                                                      Qt::FindDirectChildrenOnly)
                   : nullptr;
 }
+// The boxes of a screen's fifteen visible rows as "minutes|seconds".
+inline QStringList boxTexts(const EntryScreen *s)
+{
+    QStringList texts;
+    const int first = tavelo::firstVisibleSlot(s->id());
+    for (int slot = first; slot < first + tavelo::kRowsPerPage; ++slot)
+        texts << minuteBox(s, slot)->text() + QLatin1Char('|') + secondBox(s, slot)->text();
+    return texts;
+}
 inline QString minuteText(const EntryScreen *s, int slot) { return s->texts().at(slot).minutes; }
 inline QString secondText(const EntryScreen *s, int slot) { return s->texts().at(slot).seconds; }
 inline int firstVisibleSlot(const EntryScreen *s) { return tavelo::firstVisibleSlot(s->id()); }
@@ -221,29 +206,52 @@ struct Shown {
     QString text;
     QString text3;
     QString text4;
+    QString result() const { return text3 + QLatin1Char('/') + text4; }
 };
+
+inline QStringList linesOf(const QListWidget *list)
+{
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    return lines;
+}
+
+// The main window's state in one line, compared whole:
+//   "remaining | tape [46] | entry correct - | list [4:30 14*0:00] | result 41/30"
+// the caption of the result line (remaining or total), the tape line shown
+// or hidden with the capacity, which of 録音時間入力, 訂正 and 合計の訂正 are
+// enabled, List1 in the notation of rows(), and Text3/Text4. A control that
+// must stay enabled and visible whatever happens adds a complaint at the end.
+inline QString mainSummary(const MainView &m)
+{
+    const auto on = [](const QWidget *w, const char *name) {
+        return QLatin1String(w->isEnabled() ? name : "-");
+    };
+    const bool tape = m->label1->isVisible();
+    QString line =
+        QStringLiteral("%1 | tape %2[%3] | %4 %5 %6 | list [%7] | result %8/%9")
+            .arg(m->nokori->isVisible() ? "remaining" : "total", tape ? "" : "hidden ",
+                 m->totaltxt->text(), on(m->nyuryoku, "entry"), on(m->teisei, "correct"),
+                 on(m->goteisei, "totalcorrect"))
+            .arg(valuetest::rowsText(linesOf(m->list1)), m->text3->text(), m->text4->text());
+    if (m->gokei->isVisible() == m->nokori->isVisible())
+        line += QStringLiteral(" | Nokori and Gokei both shown or both hidden");
+    if (m->totaltxt->isVisible() != tape || m->label2->isVisible() != tape)
+        line += QStringLiteral(" | tape line partly shown");
+    for (const QWidget *w : {static_cast<QWidget *>(m->total), static_cast<QWidget *>(m->goukei),
+                             static_cast<QWidget *>(m->command3)})
+        if (!w->isEnabled())
+            line += QStringLiteral(" | %1 disabled").arg(w->objectName());
+    for (const QWidget *w : std::initializer_list<const QWidget *>{m->label3, m->label5, m->label6,
+                                                                   m->list1, m->text3, m->text4})
+        if (!w->isVisible())
+            line += QStringLiteral(" | %1 hidden").arg(w->objectName());
+    return line;
+}
 
 class Session {
 public:
-    Session()
-    {
-        tavelo::setErrorBoxHandler([this](QWidget *, tavelo::Message message) {
-            Shown shown{tavelo::messageText(message), {}, {}};
-            if (main.window) {
-                shown.text3 = main.text3->text();
-                shown.text4 = main.text4->text();
-            }
-            messages.push_back(shown);
-            if (onMessage)
-                onMessage(shown);
-        });
-        currentProgram = &program;
-        program.setEndHandler([this] { ++endRequests; });
-        main = MainView(program.start());
-        if (!QTest::qWaitForWindowExposed(main.window))
-            qFatal("the main window did not show");
-    }
-
     ~Session()
     {
         // Close every window so the next test starts from the program's start.
@@ -261,19 +269,35 @@ public:
         return texts;
     }
 
-    QStringList listLines() const
-    {
-        QStringList lines;
-        for (int i = 0; i < main.list1->count(); ++i)
-            lines << main.list1->item(i)->text();
-        return lines;
-    }
+    QStringList listLines() const { return linesOf(main.list1); }
+    QString summary() const { return mainSummary(main); }
+    // Text3 and Text4 as "minutes/seconds".
+    QString result() const { return main.text3->text() + QLatin1Char('/') + main.text4->text(); }
 
     tavelo::Program program;
-    MainView main;
+    MainView main{start()};
     std::vector<Shown> messages;
     std::function<void(const Shown &)> onMessage;
     int endRequests = 0;
+
+private:
+    // Records the error box's messages and the program's end, and shows the
+    // main window.
+    MainWindow *start()
+    {
+        tavelo::setErrorBoxHandler([this](QWidget *, tavelo::Message message) {
+            messages.push_back(
+                {tavelo::messageText(message), main.text3->text(), main.text4->text()});
+            if (onMessage)
+                onMessage(messages.back());
+        });
+        currentProgram = &program;
+        program.setEndHandler([this] { ++endRequests; });
+        MainWindow *window = program.start();
+        if (!QTest::qWaitForWindowExposed(window))
+            qFatal("the main window did not show");
+        return window;
+    }
 };
 
 // Lets deferred deletes run, so a closed window is really gone.
@@ -335,13 +359,13 @@ inline void pressKey(QWidget *target, Qt::Key key)
 
 inline EntryScreen *screen(ScreenId id) { return program().screen(id); }
 
-inline CapacityDialog *totalForm() { return program().capacityDialog(); }
+inline CapacityDialog *capacityDialog() { return program().capacityDialog(); }
 
 // Opens the capacity dialog with 録音可能時間入力; null when it did not open.
-inline CapacityDialog *openTotalForm(const MainView &main)
+inline CapacityDialog *openCapacityDialog(const MainView &main)
 {
     GUITEST_VERIFY(click(main->total));
-    return totalForm();
+    return capacityDialog();
 }
 
 // Types one row into slot `slot` of a screen, both texts exactly as given.
@@ -356,8 +380,8 @@ inline CapacityDialog *openTotalForm(const MainView &main)
     return true;
 }
 
-// Types a list of rows "m:s" (an empty string leaves the row untouched) into
-// the visible rows of a screen, starting at its first row.
+// Types rows "m:s" (an empty string leaves the row untouched) into the
+// visible rows of a screen, starting at its first row.
 [[nodiscard]] inline bool typeRows(EntryScreen *s, const QStringList &rows)
 {
     GUITEST_VERIFY(s);
@@ -411,9 +435,9 @@ inline EntryScreen *continueToPageTwo(EntryScreen *pageOne)
 // Accepts a tape capacity through the dialog, as the user does.
 [[nodiscard]] inline bool acceptCapacity(const MainView &main, const QString &minutes)
 {
-    CapacityDialog *dialog = openTotalForm(main);
+    CapacityDialog *dialog = openCapacityDialog(main);
     GUITEST_VERIFY(dialog);
-    const DialogView view(dialog);
+    const CapacityDialogView view(dialog);
     GUITEST_VERIFY(type(view.text1, minutes));
     GUITEST_VERIFY(click(view.command1));
     settle();
@@ -422,9 +446,10 @@ inline EntryScreen *continueToPageTwo(EntryScreen *pageOne)
 
 // A slot as "minutes|seconds": of the song table, or of a screen (carry
 // slots included).
-inline QString slotText(const MainView &main, int slot)
+inline const tavelo::SongTime &song(int slot) { return program().state().songs.at(slot); }
+inline QString slotText(const MainView &, int slot)
 {
-    return main->songTable().minutes(slot) + QLatin1Char('|') + main->songTable().seconds(slot);
+    return song(slot).minutes + QLatin1Char('|') + song(slot).seconds;
 }
 
 inline QString slotText(const EntryScreen *s, int slot)
@@ -463,12 +488,9 @@ inline QStringList controlSnapshot(const QWidget *window)
             text = l->text();
         else if (auto *e = qobject_cast<const QLineEdit *>(w))
             text = e->text();
-        else if (auto *list = qobject_cast<const QListWidget *>(w)) {
-            QStringList items;
-            for (int i = 0; i < list->count(); ++i)
-                items << list->item(i)->text();
-            text = items.join(QLatin1Char(','));
-        } else
+        else if (auto *list = qobject_cast<const QListWidget *>(w))
+            text = linesOf(list).join(QLatin1Char(','));
+        else
             continue;
         lines << QStringLiteral("%1 [%2] %3%4")
                      .arg(w->objectName(), text,
@@ -484,19 +506,6 @@ inline QStringList controlSnapshot(const QWidget *window)
 inline QStringList mainSnapshot(const MainView &main)
 {
     return controlSnapshot(main.window) + songTable(main);
-}
-
-// The controls of the main window that stay enabled and visible whatever
-// happens.
-[[nodiscard]] inline bool verifyFixedControls(const MainView &main)
-{
-    GUITEST_VERIFY(main->total->isEnabled());
-    GUITEST_VERIFY(main->goukei->isEnabled());
-    GUITEST_VERIFY(main->command3->isEnabled());
-    for (const QWidget *w : std::initializer_list<const QWidget *>{
-             main->label3, main->label5, main->label6, main->list1, main->text3, main->text4})
-        GUITEST_VERIFY2(w->isVisible(), qPrintable(w->objectName()));
-    return true;
 }
 
 // Opens an entry screen the way a user reaches it from the start state:
@@ -549,7 +558,6 @@ inline int runTests(QObject *test, int argc, char **argv)
 #define GUITEST_MAIN(TestClass)                                                                    \
     int main(int argc, char **argv)                                                                \
     {                                                                                              \
-        qputenv("QT_QPA_PLATFORM", "offscreen");                                                   \
         QApplication app(argc, argv);                                                              \
         tavelo::setUpApplication();                                                                \
         TestClass test;                                                                            \
