@@ -21,7 +21,8 @@ ALLOWED = {
     "entry": {"gui", "core"},
     "dialogs": {"gui", "core"},
     "mainwindow": {"gui", "core"},
-    "app": {"calc", "entry", "dialogs", "mainwindow", "gui", "core"},
+    "sides": {"gui", "core"},
+    "app": {"calc", "entry", "dialogs", "mainwindow", "sides", "gui", "core"},
 }
 WIDGET_FREE = {"core", "calc"}
 QT_INCLUDE = "/usr/include/x86_64-linux-gnu/qt6"
