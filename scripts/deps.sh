@@ -7,9 +7,9 @@
 tavelo_packages=(cmake g++ make qt6-base-dev libxcb1-dev fonts-ipafont-gothic)
 # The tests besides: a real X server and window manager, the desktop-file and
 # AppStream validators, Debian packaging tools, the layer and format checks
-# and the static analysers.
+# and the static analysers; pdftotext, which reads the index card's PDF back.
 tavelo_test_packages=(python3 clang-format clang-tidy cppcheck xvfb openbox xdotool x11-utils
-                      desktop-file-utils appstream dpkg-dev)
+                      desktop-file-utils appstream dpkg-dev poppler-utils)
 
 # tavelo_ensure_packages PACKAGE...
 tavelo_ensure_packages() {
