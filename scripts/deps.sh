@@ -4,7 +4,7 @@
 # need, when they are missing. Sourced by run.sh and test.sh.
 
 # Building and running the program.
-tavelo_packages=(cmake g++ make qt6-base-dev libxcb1-dev fonts-ipafont-gothic)
+tavelo_packages=(cmake g++ make pkg-config qt6-base-dev libxcb1-dev libtag1-dev fonts-ipafont-gothic)
 # The tests besides: a real X server and window manager, the desktop-file and
 # AppStream validators, Debian packaging tools, the layer and format checks
 # and the static analysers; pdftotext, which reads the index card's PDF back.

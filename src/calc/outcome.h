@@ -47,9 +47,15 @@ struct CloseScreen {
 };
 // Closes the capacity dialog.
 struct CloseDialog {};
+// A note over a screen that does not wait for the user (no modal box): what
+// a drop or paste of song times could not read or could not place.
+struct ShowNote {
+    ScreenId screen;
+    QString text;
+};
 
 using Effect = std::variant<ShowScreen, WriteSlot, UpdateMain, ShowMessage, FocusSlot,
-                            FocusCapacity, FocusDialog, CloseScreen, CloseDialog>;
+                            FocusCapacity, FocusDialog, CloseScreen, CloseDialog, ShowNote>;
 using Outcome = std::vector<Effect>;
 
 }  // namespace tavelo

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "calc/outcome.h"
+#include "core/foundsong.h"
+
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+// Song times dropped or pasted onto an entry screen, written into its rows.
+namespace tavelo {
+
+// Writes one song per row into the 15 rows the screen shows (never into the
+// hidden carry slots), from `row` downwards: the slot under the drop point or
+// the focused row. Without a row (a drop outside the rows, or a slot the
+// screen does not show) the songs start at the first shown row whose boxes are
+// both empty. Each song becomes one WriteSlot, in slot order, with its length
+// rounded to whole seconds (halves up; a length of 0 writes "0" and "0", as a
+// tracklist may list it). Then, when anything could not be read
+// (`unreadable`: files are left out there by the readers), did not fit below the start row, or
+// was left unread because enough had been found (`leftOver`), one ShowNote says
+// how many and which. A drop that found nothing at all gets a note saying so.
+// Nothing else is emitted; the boxes are checked only when a button is pressed.
+Outcome placeSongs(ScreenId screen, const Slots &texts, std::optional<int> row,
+                   const std::vector<FoundSong> &songs, const QStringList &unreadable,
+                   const QStringList &leftOver = {});
+
+// The names in a note: at most three, then "ほか N件" for the rest.
+QString noteNames(const QStringList &names);
+
+}  // namespace tavelo

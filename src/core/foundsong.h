@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/model.h"
+
+#include <QString>
+
+#include <cstdint>
+
+// A song found in a dropped file, a playlist or a pasted tracklist: its length
+// and whatever names came with it. Nothing here knows about files or widgets.
+namespace tavelo {
+
+struct FoundSong {
+    // The length in milliseconds, as exact as the source gives it; a song is
+    // only worth placing when it is above 0.
+    std::int64_t milliseconds = 0;
+    QString title;
+    QString artist;
+    bool operator==(const FoundSong &) const = default;
+};
+
+// Milliseconds rounded to the nearest whole second, halves up (2,500 ms is 3 s,
+// 1,499 ms is 1 s). Negative lengths count as 0.
+inline std::int64_t wholeSeconds(std::int64_t milliseconds)
+{
+    if (milliseconds <= 0)
+        return 0;
+    return milliseconds / 1000 + (milliseconds % 1000 >= 500 ? 1 : 0);
+}
+
+// The texts of the minute and second boxes for a length: plain decimals
+// without leading zeros, as the program writes numbers; the minutes may go
+// beyond 59 (75 minutes give "75" and "0").
+inline SongTime boxTexts(std::int64_t milliseconds)
+{
+    const std::int64_t seconds = wholeSeconds(milliseconds);
+    return {QString::number(seconds / 60), QString::number(seconds % 60)};
+}
+
+}  // namespace tavelo

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#include "core/listtext.h"
+
+#include "core/numbers.h"
+
+namespace tavelo {
+
+QString clockText(std::int64_t seconds)
+{
+    if (seconds < 0)
+        seconds = 0;
+    return QString::number(seconds / 60) + QLatin1Char(':') +
+           QString::number(seconds % 60).rightJustified(2, QLatin1Char('0'));
+}
+
+std::optional<std::int64_t> listLineSeconds(const QString &line)
+{
+    const qsizetype colon = line.indexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return std::nullopt;
+    const auto minutesValue = strictNumber(QStringView(line).left(colon));
+    const auto secondsValue = strictNumber(QStringView(line).mid(colon + 1));
+    if (!minutesValue || !secondsValue)
+        return std::nullopt;
+    const auto minutes = roundToInt16(*minutesValue);
+    const auto seconds = roundToInt16(*secondsValue);
+    if (!minutes || !seconds || *minutes < 0 || *seconds < 0 || *seconds > 59)
+        return std::nullopt;
+    return std::int64_t{*minutes} * 60 + *seconds;
+}
+
+QString listText(const QStringList &list, bool totalMode, const QString &resultMinutes,
+                 const QString &resultSeconds)
+{
+    QString out = QStringLiteral("# 曲の一覧（%1曲）\n").arg(list.size());
+    std::int64_t start = 0;
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const auto length = listLineSeconds(list.at(i));
+        out += QStringLiteral("%1. [%2] %3\n")
+                   .arg(i + 1)
+                   .arg(clockText(start), length ? clockText(*length) : list.at(i));
+        if (length)
+            start += *length;  // each at most 32,767 minutes: no list of any size leaves 64 bits
+    }
+    if (!resultMinutes.isEmpty() || !resultSeconds.isEmpty()) {
+        const QString result =
+            resultMinutes + QStringLiteral("分") + resultSeconds + QStringLiteral("秒です。");
+        out += (totalMode ? QStringLiteral("# 収録時間の合計は ")
+                          : QStringLiteral("# テープの残り時間は ")) +
+               result + QLatin1Char('\n');
+    }
+    return out;
+}
+
+}  // namespace tavelo

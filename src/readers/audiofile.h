@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/foundsong.h"
+
+#include <QString>
+
+#include <optional>
+
+// Audio files read with TagLib: their length, title and artist.
+namespace tavelo {
+
+// Whether a file name ends in a suffix of the audio formats read here (MP3,
+// FLAC, Ogg Vorbis, Opus, Speex, WAV, AIFF, MP4/M4A, WMA, APE, Musepack,
+// WavPack, TrueAudio), in any case.
+bool hasAudioSuffix(const QString &fileName);
+
+// The length, title and artist of an audio file, told by its content (not by
+// its name). No value when the path names no regular file, the file is empty
+// or no audio TagLib can read, or it reads as 0 ms. The path is checked
+// before it is opened and opened without waiting, so a FIFO or a device is
+// never read. For an MP3 without a Xing or VBRI header the frames are counted
+// (TagLib would guess from the first frame's bit rate). Tags that claim
+// Latin-1 are read as Shift_JIS when their bytes are valid Shift_JIS and not
+// plain ASCII. Safe to call from any thread.
+std::optional<FoundSong> readAudioFile(const QString &path);
+
+}  // namespace tavelo

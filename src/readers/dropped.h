@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/foundsong.h"
+
+#include <QStringList>
+
+#include <vector>
+
+// What a user dropped onto an entry screen, read into song lengths.
+namespace tavelo {
+
+struct DroppedSongs {
+    std::vector<FoundSong> songs;  // in the order found
+    QStringList unreadable;        // names (for a note) of what gave no song
+    QStringList leftOver;          // names of what was not read: enough songs were found
+};
+
+// Reads dropped paths in order:
+// - a folder: its audio files, one level deep (no subfolders, no playlists),
+//   in natural name order ("2" before "10"); a folder without any is unreadable;
+// - an .m3u or .m3u8 playlist: its entries in order, each with the length its
+//   #EXTINF gives, or else the listed file's own;
+// - a file with an audio suffix: read as audio;
+// - any other file: read as a tracklist when its bytes are text (UTF-8,
+//   UTF-16 with a byte order mark, or Shift_JIS), otherwise tried as audio.
+//   A .txt file is always read as text. Text without any time is unreadable.
+// Once `wanted` songs are found, nothing more is opened: the names of the
+// files and entries still to come go to `leftOver` (a folder of thousands of
+// files is listed and sorted, and only read until enough are found). Only
+// regular files are opened: FIFOs, devices, sockets, dangling links and link
+// loops are unreadable without being opened. No state is kept between calls;
+// safe to run off the GUI thread.
+DroppedSongs readDropped(const QStringList &paths, int wanted);
+
+// Natural order of file names: runs of digits by their value ("track 2" before
+// "track 10"), other text without regard to case, then by the plain text.
+bool naturalLess(const QString &a, const QString &b);
+
+}  // namespace tavelo

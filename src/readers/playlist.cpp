@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: MIT
+#include "readers/playlist.h"
+
+#include "readers/textcodec.h"
+
+#include <QDir>
+#include <QStringDecoder>
+#include <QUrl>
+
+#include <cmath>
+#include <optional>
+
+namespace tavelo {
+namespace {
+
+QString playlistText(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    if (auto shiftJis = decodeShiftJis(bytes))
+        return *shiftJis;
+    return text;  // neither: the broken bytes become U+FFFD and name no file
+}
+
+// "#EXTINF:<seconds> <attributes>,<title>": the seconds as milliseconds (0
+// when missing, not above 0 or beyond reason) and the text after the first
+// comma that stands outside quotes.
+void readExtinf(QStringView info, PlaylistEntry &entry)
+{
+    qsizetype comma = -1;
+    bool quoted = false;
+    for (qsizetype i = 0; i < info.size(); ++i) {
+        if (info[i] == u'"')
+            quoted = !quoted;
+        else if (info[i] == u',' && !quoted) {
+            comma = i;
+            break;
+        }
+    }
+    const QStringView head = comma < 0 ? info : info.left(comma);
+    const QStringView seconds = head.trimmed().split(u' ').front();
+    bool ok = false;
+    const double value = seconds.toDouble(&ok);
+    // Up to about 31,700 years: anything above is no length.
+    if (ok && std::isfinite(value) && value > 0 && value < 1e12)
+        entry.milliseconds = std::llround(value * 1000.0);
+    if (comma < 0)
+        return;
+    const QString title = info.mid(comma + 1).trimmed().toString();
+    const qsizetype dash = title.indexOf(QLatin1String(" - "));
+    if (dash > 0 && dash + 3 < title.size()) {
+        entry.artist = title.left(dash).trimmed();
+        entry.title = title.mid(dash + 3).trimmed();
+    } else {
+        entry.title = title;
+    }
+}
+
+// "http://...", "C:\\..." or "C:/...": nothing on this machine.
+bool isUrlOrDrive(const QString &listed)
+{
+    if (listed.size() >= 3 && listed[0].isLetter() && listed[0].unicode() < 0x80 &&
+        listed[1] == u':' && (listed[2] == u'\\' || listed[2] == u'/'))
+        return true;
+    const qsizetype colon = listed.indexOf(QLatin1String("://"));
+    if (colon <= 0)
+        return false;
+    for (qsizetype i = 0; i < colon; ++i) {
+        const char16_t c = listed[i].unicode();
+        const bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+        if (!letter &&
+            (i == 0 || !((c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.')))
+            return false;
+    }
+    return true;
+}
+
+QString resolved(const QString &listed, const QString &folder)
+{
+    QString path;
+    if (listed.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
+        const QUrl url(listed);
+        if (!url.isLocalFile())
+            return listed;
+        path = url.toLocalFile();
+    } else if (isUrlOrDrive(listed)) {
+        return listed;
+    } else {
+        path = listed;
+        path.replace(u'\\', u'/');
+    }
+    if (QDir::isAbsolutePath(path))
+        return QDir::cleanPath(path);
+    return QDir::cleanPath(QDir(folder).filePath(path));
+}
+
+}  // namespace
+
+std::vector<PlaylistEntry> readPlaylist(QByteArrayView bytes, const QString &folder)
+{
+    const QString text = playlistText(bytes);
+    std::vector<PlaylistEntry> entries;
+    PlaylistEntry next;
+    for (QStringView line : QStringView(text).tokenize(u'\n')) {
+        line = line.trimmed();
+        if (line.isEmpty())
+            continue;
+        if (line.startsWith(u'#')) {
+            if (line.startsWith(QLatin1String("#EXTINF:"), Qt::CaseInsensitive))
+                readExtinf(line.mid(8), next);
+            continue;
+        }
+        next.path = resolved(line.toString(), folder);
+        entries.push_back(std::move(next));
+        next = {};
+    }
+    return entries;
+}
+
+}  // namespace tavelo

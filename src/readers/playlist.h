@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+// M3U and M3U8 playlists.
+namespace tavelo {
+
+struct PlaylistEntry {
+    QString path;                   // absolute, or as listed when it names no local file
+    std::int64_t milliseconds = 0;  // from #EXTINF; 0 when not given or not above 0
+    QString title;                  // from #EXTINF, without the artist
+    QString artist;                 // from #EXTINF "Artist - Title"
+    bool operator==(const PlaylistEntry &) const = default;
+};
+
+// The entries of a playlist in order. The bytes are UTF-8 (a byte order mark
+// is skipped), or Shift_JIS where they are not valid UTF-8. Each line that is
+// no comment names a file: relative paths are taken from `folder` (the
+// playlist's own folder), absolute paths are kept, "file://" URLs become
+// their local paths, and backslashes count as folder separators (playlists
+// written on Windows). Other URLs ("http://...") are kept as they stand and
+// name no file. "#EXTINF:<seconds>,<title>" before an entry gives its length
+// and title; other lines starting with "#" are ignored.
+std::vector<PlaylistEntry> readPlaylist(QByteArrayView bytes, const QString &folder);
+
+}  // namespace tavelo

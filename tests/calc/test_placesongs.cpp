@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: MIT
+// Song times dropped or pasted onto a screen: which rows they go into, how
+// they are rounded, and the note about what could not be read or placed.
+#include "calc/placesongs.h"
+
+#include <QTest>
+
+using namespace tavelo;
+
+Q_DECLARE_METATYPE(tavelo::ScreenId)
+
+namespace {
+
+// "0-14=1:0 20=4:" fills slots with texts; "_" leaves a text empty.
+Slots slotsFrom(const QString &spec)
+{
+    Slots texts;
+    for (const QString &item : spec.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList parts = item.split(u'=');
+        const QStringList range = parts[0].split(u'-');
+        const QStringList time = parts[1].split(u':');
+        for (int slot = range[0].toInt(); slot <= range.value(1, range[0]).toInt(); ++slot)
+            texts.at(slot) = {time[0], time[1]};
+    }
+    return texts;
+}
+
+// "207000/A 2500" -> songs of those lengths, titled after the slash.
+std::vector<FoundSong> songsFrom(const QString &spec)
+{
+    std::vector<FoundSong> songs;
+    for (const QString &item : spec.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList parts = item.split(u'/');
+        songs.push_back({parts[0].toLongLong(), parts.value(1), {}});
+    }
+    return songs;
+}
+
+}  // namespace
+
+class TestPlaceSongs : public QObject {
+    Q_OBJECT
+
+private slots:
+    void place_data()
+    {
+        QTest::addColumn<ScreenId>("screen");
+        QTest::addColumn<QString>("filled");
+        QTest::addColumn<int>("row");  // -1: dropped outside the rows
+        QTest::addColumn<QString>("songs");
+        QTest::addColumn<QStringList>("unreadable");
+        QTest::addColumn<QStringList>("leftOver");
+        QTest::addColumn<QString>("writes");
+        QTest::addColumn<QString>("note");
+        const QStringList none;
+        // clang-format off
+        QTest::newRow("row 3 of page 1")      << ScreenId::Entry << "0-1=4:30 2=1:1" << 2 << "207000 2500 1499" << none << none << "2=3:27 3=0:3 4=0:1" << "";
+        QTest::newRow("rounding")             << ScreenId::TotalEntry << "" << 0 << "59500 4500000 0 499 500 3723000" << none << none << "0=1:0 1=75:0 2=0:0 3=0:0 4=0:1 5=62:3" << "";
+        QTest::newRow("page 2 row")           << ScreenId::Page2 << "0-14=3:0" << 20 << "60000 60000" << none << none << "20=1:0 21=1:0" << "";
+        QTest::newRow("page 2 overflow")      << ScreenId::TotalPage2 << "" << 28 << "1000/A 2000/B 3000/C 4000" << none << none << "28=0:1 29=0:2" << "2曲は入りきりませんでした：C、0:04";
+        QTest::newRow("hidden carry slot")    << ScreenId::Page2 << "15-16=1:0" << 3 << "60000" << none << none << "17=1:0" << "";
+        QTest::newRow("correction last row")  << ScreenId::Correction << "" << 14 << "1000 2000/B" << none << none << "14=0:1" << "1曲は入りきりませんでした：B";
+        QTest::newRow("outside first empty")  << ScreenId::Entry << "0-1=4:30 2=4:_ 3=_:5" << -1 << "60000 120000" << none << none << "4=1:0 5=2:0" << "";
+        QTest::newRow("outside page 2")       << ScreenId::TotalPage2 << "0-14=_:_ 15=1:0" << -1 << "60000" << none << none << "16=1:0" << "";
+        QTest::newRow("outside no room")      << ScreenId::Entry << "0-14=0:0 15-29=_:_" << -1 << "1000/A 2000/B" << none << none << "" << "空いている行がないため、2曲は入りませんでした：A、B";
+        QTest::newRow("unreadable")           << ScreenId::Entry << "" << 0 << "1000" << QStringList{"a.mp3", "b.txt"} << none << "0=0:1" << "2件を読めませんでした：a.mp3、b.txt";
+        QTest::newRow("many unreadable")      << ScreenId::Entry << "" << -1 << "" << QStringList{"a", "b", "c", "d", "e"} << none << "" << "5件を読めませんでした：a、b、c ほか 2件";
+        QTest::newRow("left over")            << ScreenId::Entry << "" << 13 << "1000 2000 3000" << none << QStringList{"x.mp3", "y.mp3"} << "13=0:1 14=0:2" << "3件は入りきりませんでした：0:03、x.mp3、y.mp3";
+        QTest::newRow("both notes")           << ScreenId::Correction << "" << 14 << "1000/A 2000/B" << QStringList{"bad.flac"} << none << "14=0:1" << "1件を読めませんでした：bad.flac\n1曲は入りきりませんでした：B";
+        QTest::newRow("nothing found")        << ScreenId::TotalCorrection << "" << 0 << "" << none << none << "" << "時間が見つかりませんでした。";
+        // clang-format on
+    }
+    void place()
+    {
+        QFETCH(ScreenId, screen);
+        QFETCH(QString, filled);
+        QFETCH(int, row);
+        QFETCH(QString, songs);
+        QFETCH(QStringList, unreadable);
+        QFETCH(QStringList, leftOver);
+        QFETCH(QString, writes);
+        QFETCH(QString, note);
+        const Outcome out =
+            placeSongs(screen, slotsFrom(filled), row < 0 ? std::nullopt : std::optional<int>(row),
+                       songsFrom(songs), unreadable, leftOver);
+        QStringList written;
+        QString noted;
+        for (const Effect &effect : out) {
+            if (const auto *write = std::get_if<WriteSlot>(&effect)) {
+                QCOMPARE(write->screen, screen);
+                QVERIFY2(noted.isEmpty(), "a write after the note");
+                written << QStringLiteral("%1=%2:%3")
+                               .arg(write->slot)
+                               .arg(write->time.minutes, write->time.seconds);
+            } else if (const auto *shown = std::get_if<ShowNote>(&effect)) {
+                QCOMPARE(shown->screen, screen);
+                QVERIFY2(noted.isEmpty(), "a second note");
+                noted = shown->text;
+            } else {
+                QFAIL("an effect other than WriteSlot and ShowNote");
+            }
+        }
+        QCOMPARE(written.join(u' '), writes);
+        QCOMPARE(noted, note);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPlaceSongs)
+#include "test_placesongs.moc"

@@ -1,0 +1,394 @@
+// SPDX-License-Identifier: MIT
+// The readers of dropped and pasted songs: tracklist lines, playlist texts,
+// the audio fixtures, and what a drop of awkward files gives.
+#include "readers/audiofile.h"
+#include "readers/dropped.h"
+#include "readers/playlist.h"
+#include "readers/tracklist.h"
+#include "support/valuetest.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <taglib/fileref.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace tavelo;
+using valuetest::text;
+
+namespace {
+
+QString fixture(const QString &name) { return QStringLiteral(TAVELO_FIXTURES "/audio/") + name; }
+
+// "3168 Sine/Tavelo; 2500 Flac tone/" : one song per item, length, title and artist.
+QString describe(const std::vector<FoundSong> &songs)
+{
+    QStringList items;
+    for (const FoundSong &song : songs)
+        items << QStringLiteral("%1 %2/%3").arg(song.milliseconds).arg(song.title, song.artist);
+    return items.join(QStringLiteral("; "));
+}
+
+QString describe(const std::vector<PlaylistEntry> &entries)
+{
+    QStringList items;
+    for (const PlaylistEntry &e : entries)
+        items
+            << QStringLiteral("%1 %2 %3/%4").arg(e.path).arg(e.milliseconds).arg(e.title, e.artist);
+    return items.join(QStringLiteral("; "));
+}
+
+void copyFixture(const QString &name, const QString &to)
+{
+    QVERIFY(QFile::copy(fixture(name), to));
+}
+
+}  // namespace
+
+class TestReaders : public QObject {
+    Q_OBJECT
+
+private slots:
+    void tracklistLine_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<qint64>("milliseconds");  // -1: no song
+        QTest::addColumn<QByteArray>("title");
+        // clang-format off
+        QTest::newRow("m:ss")                 << QByteArray("3:27") << 207000LL << QByteArray("");
+        QTest::newRow("mm:ss")                << QByteArray("03:27") << 207000LL << QByteArray("");
+        QTest::newRow("title artist time")    << QByteArray("Title · Artist 3:27") << 207000LL << QByteArray("Title · Artist");
+        QTest::newRow("last time counts")     << QByteArray("Live 1:00 take 4:05") << 245000LL << QByteArray("Live 1:00 take");
+        QTest::newRow("h:mm:ss")              << QByteArray("Suite 1:02:03") << 3723000LL << QByteArray("Suite");
+        QTest::newRow("long minutes")         << QByteArray("Drone 75:00") << 4500000LL << QByteArray("Drone");
+        QTest::newRow("fraction")             << QByteArray("A 0:02.5") << 2500LL << QByteArray("A");
+        QTest::newRow("time first")           << QByteArray("4:30 - Song") << 270000LL << QByteArray("Song");
+        QTest::newRow("time in brackets")     << QByteArray("Song (4:30)") << 270000LL << QByteArray("Song");
+        QTest::newRow("brackets in title")    << QByteArray("Song (Live) 4:30") << 270000LL << QByteArray("Song (Live)");
+        QTest::newRow("text both sides")      << QByteArray("Song [4:30] bonus") << 270000LL << QByteArray("Song bonus");
+        QTest::newRow("number dot")           << QByteArray("1. Song 4:30") << 270000LL << QByteArray("Song");
+        QTest::newRow("number zero blank")    << QByteArray("01 Song 4:30") << 270000LL << QByteArray("Song");
+        QTest::newRow("number paren")         << QByteArray("1) Song 4:30") << 270000LL << QByteArray("Song");
+        QTest::newRow("number dash")          << QByteArray("1 - Song 4:30") << 270000LL << QByteArray("Song");
+        QTest::newRow("decimal kept")         << QByteArray("2.5 Men 4:30") << 270000LL << QByteArray("2.5 Men");
+        QTest::newRow("ordinal kept")         << QByteArray("7th Heaven 4:30") << 270000LL << QByteArray("7th Heaven");
+        QTest::newRow("year kept")            << QByteArray("1984 4:30") << 270000LL << QByteArray("1984");
+        QTest::newRow("full-width")           << QByteArray("朝の歌　３：２７") << 207000LL << QByteArray("朝の歌");
+        QTest::newRow("fun sec")              << QByteArray("昼の歌 3分27秒") << 207000LL << QByteArray("昼の歌");
+        QTest::newRow("fun only")             << QByteArray("長い曲 12分") << 720000LL << QByteArray("長い曲");
+        QTest::newRow("byou only")            << QByteArray("短い曲 27秒") << 27000LL << QByteArray("短い曲");
+        QTest::newRow("full-width fun")       << QByteArray("３分０５秒") << 185000LL << QByteArray("");
+        QTest::newRow("saved line")           << QByteArray("3. [7:30] Song  4:05") << 245000LL << QByteArray("Song");
+        QTest::newRow("saved without title")  << QByteArray("12. [55:00] 4:05") << 245000LL << QByteArray("");
+        QTest::newRow("saved number in title") << QByteArray("1. [0:00] 99 Balloons 3:52") << 232000LL << QByteArray("99 Balloons");
+        QTest::newRow("saved start only")     << QByteArray("2. [4:30] abc") << -1LL << QByteArray();
+        QTest::newRow("note")                 << QByteArray("# 4:30") << -1LL << QByteArray();
+        QTest::newRow("indented note")        << QByteArray("  # テープの残り時間は 3分0秒です。") << -1LL << QByteArray();
+        QTest::newRow("no time")              << QByteArray("Song title") << -1LL << QByteArray();
+        QTest::newRow("empty")                << QByteArray("") << -1LL << QByteArray();
+        QTest::newRow("seconds 60")           << QByteArray("Song 3:60") << -1LL << QByteArray();
+        QTest::newRow("one-digit seconds")    << QByteArray("Song 3:7") << -1LL << QByteArray();
+        QTest::newRow("three-digit seconds")  << QByteArray("Song 12:345") << -1LL << QByteArray();
+        QTest::newRow("four fields")          << QByteArray("1:02:03:04") << -1LL << QByteArray();
+        QTest::newRow("minutes field 60")     << QByteArray("1:60:00") << -1LL << QByteArray();
+        QTest::newRow("byou 75")              << QByteArray("75秒") << -1LL << QByteArray();
+        QTest::newRow("fun 75 byou")          << QByteArray("3分75秒") << -1LL << QByteArray();
+        QTest::newRow("largest")              << QByteArray("153722867280912:55") << 9223372036854775000LL << QByteArray("");
+        QTest::newRow("beyond 64 bits")       << QByteArray("153722867280913:00") << -1LL << QByteArray();
+        QTest::newRow("hours beyond")         << QByteArray("99999999999999999999:00:00") << -1LL << QByteArray();
+        QTest::newRow("absurd last time")     << QByteArray("3:00 then 99999999999999999999:00") << -1LL << QByteArray();
+        // clang-format on
+    }
+    void tracklistLine()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(qint64, milliseconds);
+        QFETCH(QByteArray, title);
+        const auto song = readTracklistLine(text(line));
+        QCOMPARE(song.has_value(), milliseconds >= 0);
+        if (song) {
+            QCOMPARE(song->milliseconds, milliseconds);
+            QCOMPARE(song->title, text(title));
+        }
+    }
+
+    void tracklistText()
+    {
+        const auto songs = readTracklist(u"# list\r\n1. A 1:00\r\n\r\nB 2:00\rC 3:00\nD 4:00");
+        QCOMPARE(describe(songs), QStringLiteral("60000 A/; 120000 B/; 180000 C/; 240000 D/"));
+    }
+
+    // A megabyte of text, ordinary and made to be slow for a careless reader,
+    // is read in well under a second each.
+    void tracklistIsLinear_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("songs");
+        QTest::newRow("lines") << QStringLiteral("Song 3:27\n").repeated(100000) << 100000;
+        QTest::newRow("one line of colons") << QStringLiteral("1:").repeated(500000) << 0;
+        QTest::newRow("one line of times") << QStringLiteral("1:00 ").repeated(200000) << 1;
+        QTest::newRow("digits") << QStringLiteral("１").repeated(1000000) << 0;
+        QTest::newRow("fun") << QStringLiteral("1分").repeated(500000) << 1;
+        QTest::newRow("line feeds") << QStringLiteral("\r").repeated(1000000) << 0;
+    }
+    void tracklistIsLinear()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, songs);
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(readTracklist(text).size(), std::size_t(songs));
+        QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+    }
+
+    void playlist_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("entries");
+        // clang-format off
+        QTest::newRow("relative")        << QByteArray("a.mp3\nsub/b.flac\n") << "/p/a.mp3 0 /; /p/sub/b.flac 0 /";
+        QTest::newRow("absolute")        << QByteArray("/music/a.mp3\n") << "/music/a.mp3 0 /";
+        QTest::newRow("dots")            << QByteArray("../x/./a.mp3\n") << "/x/a.mp3 0 /";
+        QTest::newRow("file url")        << QByteArray("file:///m/a%20b.mp3\n") << "/m/a b.mp3 0 /";
+        QTest::newRow("http kept")       << QByteArray("http://host/a.mp3\n") << "http://host/a.mp3 0 /";
+        QTest::newRow("drive kept")      << QByteArray("C:\\Music\\a.mp3\n") << "C:\\Music\\a.mp3 0 /";
+        QTest::newRow("backslashes")     << QByteArray("Music\\a.mp3\n") << "/p/Music/a.mp3 0 /";
+        QTest::newRow("colon in name")   << QByteArray("Artist: Song.mp3\n") << "/p/Artist: Song.mp3 0 /";
+        QTest::newRow("extinf")          << QByteArray("#EXTM3U\n#EXTINF:207,Artist - Title\na.mp3\n") << "/p/a.mp3 207000 Title/Artist";
+        QTest::newRow("extinf decimal")  << QByteArray("#EXTINF:2.5,T\na.mp3\n") << "/p/a.mp3 2500 T/";
+        QTest::newRow("extinf unknown")  << QByteArray("#EXTINF:-1,T\na.mp3\n") << "/p/a.mp3 0 T/";
+        QTest::newRow("extinf zero")     << QByteArray("#EXTINF:0,T\na.mp3\n") << "/p/a.mp3 0 T/";
+        QTest::newRow("extinf absurd")   << QByteArray("#EXTINF:1e300,T\na.mp3\n") << "/p/a.mp3 0 T/";
+        QTest::newRow("extinf nan")      << QByteArray("#EXTINF:nan,T\na.mp3\n") << "/p/a.mp3 0 T/";
+        QTest::newRow("extinf attrs")    << QByteArray("#EXTINF:-1 tvg-name=\"a,b\",T\na.mp3\n") << "/p/a.mp3 0 T/";
+        QTest::newRow("extinf no comma") << QByteArray("#EXTINF:30\na.mp3\n") << "/p/a.mp3 30000 /";
+        QTest::newRow("extinf per entry") << QByteArray("#EXTINF:30,T\na.mp3\nb.mp3\n") << "/p/a.mp3 30000 T/; /p/b.mp3 0 /";
+        QTest::newRow("bom crlf blanks") << QByteArray("\xEF\xBB\xBF#EXTM3U\r\n\r\n  a.mp3  \r\n") << "/p/a.mp3 0 /";
+        QTest::newRow("utf-8")           << QByteArray("#EXTINF:60,歌手 - 雨\n雨.mp3\n") << "/p/雨.mp3 60000 雨/歌手";
+        QTest::newRow("shift_jis")       << QByteArray("#EXTINF:60,\x89\xCC\x8E\xE8 - \x89\x4A\n\x89\x4A.mp3\n") << "/p/雨.mp3 60000 雨/歌手";
+        QTest::newRow("neither")         << QByteArray("\xFF\xFE\xFD.mp3\n") << "/p/\uFFFD\uFFFD\uFFFD.mp3 0 /";
+        QTest::newRow("only comments")   << QByteArray("#EXTM3U\n#EXTINF:3,T\n") << "";
+        QTest::newRow("empty")           << QByteArray("") << "";
+        // clang-format on
+    }
+    void playlist()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, entries);
+        QCOMPARE(describe(readPlaylist(bytes, QStringLiteral("/p"))), entries);
+    }
+
+    // Each fixture dropped on its own: the length in whole seconds (halves up)
+    // and the title, or no song.
+    void fixtures_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("seconds");  // -1: unreadable
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("artist");
+        // clang-format off
+        QTest::newRow("mp3 cbr")            << "cbr.mp3" << 3 << "Sine" << "Tavelo";
+        QTest::newRow("mp3 vbr xing")       << "vbr-xing.mp3" << 3 << "" << "";
+        QTest::newRow("mp3 vbr no xing")    << "vbr-noxing.mp3" << 3 << "" << "";
+        QTest::newRow("id3v2 shift_jis")    << "sjis-id3v2.mp3" << 3 << "あめのうた" << "うたびと";
+        QTest::newRow("id3v1 shift_jis")    << "sjis-id3v1.mp3" << 3 << "こもりうた" << "うたびと";
+        QTest::newRow("flac 2.5 s")         << "tone.flac" << 3 << "Flac tone" << "Tavelo";
+        QTest::newRow("vorbis 1.4 s")       << "tone.ogg" << 1 << "雨の日" << "うたびと";
+        QTest::newRow("opus")               << "tone.opus" << 3 << "Opus tone" << "";
+        QTest::newRow("wav 2.5 s")          << "tone.wav" << 3 << "" << "";
+        QTest::newRow("aiff 1.4 s")         << "tone.aiff" << 1 << "" << "";
+        QTest::newRow("japanese name")      << "あめ.ogg" << 1 << "雨の日" << "うたびと";
+        QTest::newRow("text named mp3")     << "text.mp3" << -1 << "" << "";
+        QTest::newRow("empty flac")         << "empty.flac" << -1 << "" << "";
+        QTest::newRow("truncated flac")     << "truncated.flac" << -1 << "" << "";
+        QTest::newRow("truncated mp3")      << "truncated.mp3" << -1 << "" << "";
+        QTest::newRow("missing")            << "missing.mp3" << -1 << "" << "";
+        // clang-format on
+    }
+    void fixtures()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, seconds);
+        QFETCH(QString, title);
+        QFETCH(QString, artist);
+        const DroppedSongs found = readDropped({fixture(file)}, 15);
+        QVERIFY(found.leftOver.isEmpty());
+        if (seconds < 0) {
+            QCOMPARE(found.songs.size(), std::size_t(0));
+            QCOMPARE(found.unreadable, QStringList{file});
+            return;
+        }
+        QCOMPARE(found.unreadable, QStringList{});
+        QCOMPARE(found.songs.size(), std::size_t(1));
+        QCOMPARE(wholeSeconds(found.songs[0].milliseconds), seconds);
+        QCOMPARE(found.songs[0].title, title);
+        QCOMPARE(found.songs[0].artist, artist);
+    }
+
+    // The fixture without a Xing header does fool a guess from the first
+    // frame: TagLib alone says 4 s.
+    void noXingFixtureNeedsCounting()
+    {
+        const TagLib::FileRef file(QFile::encodeName(fixture("vbr-noxing.mp3")).constData());
+        QVERIFY(!file.isNull());
+        QCOMPARE(wholeSeconds(file.audioProperties()->lengthInMilliseconds()), 4);
+    }
+
+    void listsAndTexts_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("songs");
+        QTest::addColumn<QStringList>("unreadable");
+        // clang-format off
+        QTest::newRow("utf-8 playlist")     << "list-utf8.m3u8" << "3168 Sine/Tavelo; 200000 長い曲/うたびと; 2500 Flac tone/Tavelo" << QStringList{"missing.ogg"};
+        QTest::newRow("shift_jis playlist") << "list-sjis.m3u" << "1400 あめ/; 75000 夜の歌/うたびと; 2500 /" << QStringList{};
+        QTest::newRow("tracklist")          << "tracklist.txt" << "207000 朝の歌/; 245000 Evening · Tavelo/; 3723000 夜の歌/; 207000 昼の歌/" << QStringList{};
+        // clang-format on
+    }
+    void listsAndTexts()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, songs);
+        QFETCH(QStringList, unreadable);
+        const DroppedSongs found = readDropped({fixture(file)}, 15);
+        QCOMPARE(describe(found.songs), songs);
+        QCOMPARE(found.unreadable, unreadable);
+    }
+
+    void naturalOrder()
+    {
+        QStringList names{"10.mp3", "2.mp3", "Track 1.mp3", "track 01b.mp3",
+                          "1.mp3",  "b.mp3", "A.mp3",       "02.mp3"};
+        std::sort(names.begin(), names.end(), naturalLess);
+        QCOMPARE(names, (QStringList{"1.mp3", "02.mp3", "2.mp3", "10.mp3", "A.mp3", "b.mp3",
+                                     "Track 1.mp3", "track 01b.mp3"}));
+    }
+
+    // A folder: audio files only, one level, in natural order; reading stops
+    // at `wanted` and the rest is named as left over.
+    void folder()
+    {
+        QTemporaryDir dir;
+        copyFixture("tone.wav", dir.filePath("10 ten.wav"));
+        copyFixture("tone.aiff", dir.filePath("2 two.aiff"));
+        copyFixture("cbr.mp3", dir.filePath("1 one.mp3"));
+        copyFixture("text.mp3", dir.filePath("3 bad.mp3"));
+        copyFixture("tracklist.txt", dir.filePath("4 list.txt"));
+        copyFixture("list-utf8.m3u8", dir.filePath("5 list.m3u8"));
+        QVERIFY(QDir(dir.path()).mkdir("6 sub"));
+        const DroppedSongs all = readDropped({dir.path()}, 15);
+        QCOMPARE(describe(all.songs), QStringLiteral("3168 Sine/Tavelo; 1400 /; 2500 /"));
+        QCOMPARE(all.unreadable, QStringList{"3 bad.mp3"});
+        const DroppedSongs two = readDropped({dir.path(), fixture("tone.ogg")}, 2);
+        QCOMPARE(two.songs.size(), std::size_t(2));
+        QCOMPARE(two.leftOver, (QStringList{"3 bad.mp3", "10 ten.wav", "tone.ogg"}));
+        QCOMPARE(readDropped({dir.filePath("6 sub")}, 15).unreadable, QStringList{"6 sub"});
+    }
+
+    // FIFOs and devices are never opened (each would block or never end),
+    // link loops and dangling links give nothing.
+    void specialFiles()
+    {
+        QTemporaryDir dir;
+        const QByteArray fifo = QFile::encodeName(dir.filePath("pipe.mp3"));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("pipe.txt")).constData(), 0600), 0);
+        QVERIFY(QFile::link("/dev/zero", dir.filePath("zero.txt")));
+        QVERIFY(QFile::link("/dev/zero", dir.filePath("zero.mp3")));
+        QVERIFY(QFile::link(dir.filePath("loop-b.mp3"), dir.filePath("loop-a.mp3")));
+        QVERIFY(QFile::link(dir.filePath("loop-a.mp3"), dir.filePath("loop-b.mp3")));
+        QVERIFY(QFile::link(dir.filePath("gone.mp3"), dir.filePath("dangling.mp3")));
+        QElapsedTimer timer;
+        timer.start();
+        const QStringList dropped{dir.filePath("pipe.mp3"),
+                                  dir.filePath("pipe.txt"),
+                                  dir.filePath("zero.txt"),
+                                  dir.filePath("zero.mp3"),
+                                  dir.filePath("loop-a.mp3"),
+                                  dir.filePath("dangling.mp3"),
+                                  "/dev/null",
+                                  dir.path()};
+        const DroppedSongs found = readDropped(dropped, 15);
+        QCOMPARE(found.songs.size(), std::size_t(0));
+        // The folder itself names its five entries with an audio suffix.
+        QCOMPARE(found.unreadable,
+                 (QStringList{"pipe.mp3", "pipe.txt", "zero.txt", "zero.mp3", "loop-a.mp3",
+                              "dangling.mp3", "null", "dangling.mp3", "loop-a.mp3", "loop-b.mp3",
+                              "pipe.mp3", "zero.mp3"}));
+        QVERIFY(timer.elapsed() < 5000);
+    }
+
+    // Ten thousand files in a folder: listed and sorted, only `wanted` read.
+    // Hard links to one fixture keep it small; empty files are all tried and
+    // found unreadable without being opened by TagLib.
+    void largeFolder()
+    {
+        QTemporaryDir dir;
+        copyFixture("tone.wav", dir.filePath("source.wav"));
+        const QByteArray source = QFile::encodeName(dir.filePath("source.wav"));
+        QVERIFY(QDir(dir.path()).mkdir("links") && QDir(dir.path()).mkdir("empty"));
+        for (int i = 1; i <= 10000; ++i) {
+            const QString name = QStringLiteral("%1.wav").arg(i);
+            QCOMPARE(::link(source.constData(),
+                            QFile::encodeName(dir.filePath("links/" + name)).constData()),
+                     0);
+            QFile empty(dir.filePath("empty/" + name));
+            QVERIFY(empty.open(QIODevice::WriteOnly));
+        }
+        QElapsedTimer timer;
+        timer.start();
+        const DroppedSongs links = readDropped({dir.filePath("links")}, 15);
+        QCOMPARE(links.songs.size(), std::size_t(15));
+        QCOMPARE(links.leftOver.size(), 9985);
+        QCOMPARE(links.leftOver.front(), QStringLiteral("16.wav"));
+        QCOMPARE(links.leftOver.back(), QStringLiteral("10000.wav"));
+        const DroppedSongs empty = readDropped({dir.filePath("empty")}, 15);
+        QCOMPARE(empty.unreadable.size(), 10000);
+        QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+    }
+
+    // A file without read permission: unreadable for a user; root reads it
+    // anyway, so as root only "no crash, one answer" can be checked. A name
+    // that is no UTF-8 cannot be named back through Qt: it is unreadable.
+    void permissionsAndNames()
+    {
+        QTemporaryDir dir;
+        copyFixture("tone.wav", dir.filePath("locked.wav"));
+        QVERIFY(QFile::setPermissions(dir.filePath("locked.wav"), {}));
+        const DroppedSongs locked = readDropped({dir.filePath("locked.wav")}, 15);
+        if (::geteuid() == 0)
+            QCOMPARE(locked.songs.size() + locked.unreadable.size(), std::size_t(1));
+        else
+            QCOMPARE(locked.unreadable, QStringList{"locked.wav"});
+
+        QVERIFY(QDir(dir.path()).mkdir("names"));
+        const QByteArray bad = QFile::encodeName(dir.filePath("names")) + "/bad\xff.wav";
+        const int fd = ::open(bad.constData(), O_WRONLY | O_CREAT, 0644);
+        QVERIFY(fd >= 0);
+        QFile wav(fixture("tone.wav"));
+        QVERIFY(wav.open(QIODevice::ReadOnly));
+        const QByteArray bytes = wav.readAll();
+        QCOMPARE(::write(fd, bytes.constData(), bytes.size()), ssize_t(bytes.size()));
+        ::close(fd);
+        copyFixture("tone.aiff", dir.filePath("names/good.aiff"));
+        const DroppedSongs names = readDropped({dir.filePath("names")}, 15);
+        QCOMPARE(describe(names.songs), QStringLiteral("1400 /"));
+        QCOMPARE(names.unreadable, QStringList{QStringLiteral("bad\uFFFD.wav")});
+    }
+
+    void nothingWanted()
+    {
+        const DroppedSongs found = readDropped({fixture("tone.wav"), fixture("nowhere")}, 0);
+        QCOMPARE(found.songs.size(), std::size_t(0));
+        QCOMPARE(found.leftOver, (QStringList{"tone.wav", "nowhere"}));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestReaders)
+#include "test_readers.moc"
