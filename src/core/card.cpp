@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/card.h"
 
+#include "core/listtext.h"
 #include "core/sides.h"
 
 #include <cmath>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/sides.h"
 
+#include "core/listtext.h"
 #include "core/numbers.h"
 #include "core/rowcheck.h"
 #include "core/timemath.h"
@@ -71,15 +72,6 @@ SidesSplit splitSides(const std::vector<SideSong> &songs, std::int64_t sideSecon
     split.a.left = room - split.a.used;
     split.b.left = room - split.b.used;
     return split;
-}
-
-QString clockText(std::int64_t seconds)
-{
-    const std::uint64_t magnitude =
-        seconds < 0 ? std::uint64_t(0) - std::uint64_t(seconds) : std::uint64_t(seconds);
-    const QString text = QString::number(magnitude / 60) + QLatin1Char(':') +
-                         QString::number(magnitude % 60).rightJustified(2, QLatin1Char('0'));
-    return seconds < 0 ? QLatin1Char('-') + text : text;
 }
 
 SideLength sideLength(const QString &minutesText)

@@ -62,9 +62,6 @@ struct SidesSplit {
 SidesSplit splitSides(const std::vector<SideSong> &songs, std::int64_t sideSeconds,
                       SideExtras extras);
 
-// A time in minutes and seconds, "m:ss", with a minus sign when negative.
-QString clockText(std::int64_t seconds);
-
 // What the window shows, as texts.
 struct SideView {
     QStringList lines;  // one per song: "1. 3:45" and the title when there is one
