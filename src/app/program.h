@@ -22,7 +22,7 @@ class MainWindow;
 class SidesWindow;
 enum class MainButton;
 
-// The running program: the main state and the eight windows. Every window
+// The running program: the main state and the nine windows. Every window
 // exists at most once: it is created the first time it is shown, brought to
 // the front while it is open, and forgotten when it closes (closing destroys
 // it). Each button is wired to its operation, and what the operation returns

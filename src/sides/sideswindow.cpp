@@ -28,8 +28,12 @@ SidesWindow::SidesWindow()
 void SidesWindow::buildControls()
 {
     setFont(screenFont(false));
+    // Captions beside a box stand as high as the box, their text centred on it.
     const auto label = [this](const char *name, const char *text, QRect geometry) {
-        return addLabel(QString::fromLatin1(name), QString::fromUtf8(text), geometry);
+        QLabel *l = addLabel(QString::fromLatin1(name), QString::fromUtf8(text), geometry);
+        if (geometry.height() == 22)
+            l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        return l;
     };
     const auto spin = [this](const char *name, int most, const char *suffix, const char *accessible,
                              QRect geometry, QLabel *caption) {
@@ -44,25 +48,25 @@ void SidesWindow::buildControls()
         return box;
     };
 
-    QLabel *lengthCaption = label("LengthLabel", "片面の録音時間", {12, 14, 96, 18});
+    QLabel *lengthCaption = label("LengthLabel", "片面の録音時間", {12, 12, 96, 22});
     lengthBox_ = addLineEdit(QStringLiteral("SideMinutes"), {110, 12, 44, 22});
-    label("LengthUnit", "分", {158, 14, 20, 18});
+    label("LengthUnit", "分", {158, 12, 20, 22});
     lengthBox_->setAccessibleName(QStringLiteral("片面の録音時間（分）"));
     lengthCaption->setBuddy(lengthBox_);
     offerTapeLengths(lengthBox_);
     connect(lengthBox_, &QLineEdit::textChanged, this, &SidesWindow::refresh);
 
-    QLabel *titleCaption = label("TitleLabel", "カードの題", {196, 14, 66, 18});
+    QLabel *titleCaption = label("TitleLabel", "カードの題", {196, 12, 66, 22});
     titleBox_ = addLineEdit(QStringLiteral("CardTitle"), {264, 12, 184, 22});
     titleBox_->setAccessibleName(QStringLiteral("インデックスカードの題"));
     titleCaption->setBuddy(titleBox_);
 
     gapBox_ = spin("GapSeconds", kMaxGapSeconds, "秒", "曲間の空白（秒）", {48, 44, 64, 22},
-                   label("GapLabel", "曲間", {12, 47, 34, 18}));
+                   label("GapLabel", "曲間", {12, 44, 34, 22}));
     leaderBox_ = spin("LeaderSeconds", kMaxLeaderSeconds, "秒", "面の始めのリーダー（秒）",
-                      {178, 44, 64, 22}, label("LeaderLabel", "リーダー", {124, 47, 52, 18}));
+                      {178, 44, 64, 22}, label("LeaderLabel", "リーダー", {124, 44, 52, 22}));
     extraBox_ = spin("ExtraSeconds", kMaxExtraSeconds, "秒", "表示より長い分（片面、秒）",
-                     {364, 44, 84, 22}, label("ExtraLabel", "テープの余裕", {282, 47, 80, 18}));
+                     {364, 44, 84, 22}, label("ExtraLabel", "テープの余裕", {282, 44, 80, 22}));
     extraBox_->setSingleStep(5);
     extraBox_->setToolTip(QStringLiteral("テープが表示より長く録音できる時間（片面あたり）"));
     gapBox_->setToolTip(QStringLiteral("同じ面の曲と曲の間の空白"));
