@@ -52,7 +52,9 @@ void Test_sidesmenu::openedFromTheMainWindow()
     SidesWindow *sides = program.sidesWindow();
     QVERIFY(sides);
     QVERIFY(sides->isVisible());
-    QCOMPARE(child<QLabel>(sides, "FlipPoint")->text(), QStringLiteral("計算した曲がありません。"));
+    // At start no side length is set: the program's message stands in the window.
+    QCOMPARE(child<QLabel>(sides, "FlipPoint")->text(),
+             QStringLiteral("録音可能時間の入力が間違ってます。"));
 
     // At most one; what is typed there never reaches the main state.
     main->activateWindow();
