@@ -7,9 +7,11 @@
 tavelo_packages=(cmake g++ make pkg-config qt6-base-dev libxcb1-dev libtag1-dev fonts-ipafont-gothic)
 # The tests besides: a real X server (xvfb-run needs xauth) and window manager, the desktop-file and
 # AppStream validators, Debian packaging tools and lintian, the layer and
-# format checks and the static analysers.
+# format checks and the static analysers; pdftotext, which reads the index
+# card's PDF back.
 tavelo_test_packages=(python3 clang-format clang-tidy cppcheck xvfb xauth openbox xdotool x11-utils
-                      desktop-file-utils appstream dpkg-dev lintian)
+                      desktop-file-utils appstream dpkg-dev lintian
+                      poppler-utils)
 
 # tavelo_ensure_packages PACKAGE...
 tavelo_ensure_packages() {

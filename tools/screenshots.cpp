@@ -1,22 +1,27 @@
 // SPDX-License-Identifier: MIT
 // Takes the pictures of the README: the main window after a calculation, a
 // page-1 entry screen with songs typed, and the message that the songs no
-// longer fit. Each window is grabbed offscreen as the program draws it.
+// longer fit, and the A面・B面 window. Each window is grabbed offscreen as the
+// program draws it.
 //
-//     tavelo_screenshots OUTPUT-FOLDER RATIO
+//     tavelo_screenshots OUTPUT-FOLDER RATIO [CARD-PDF]
 //
 // RATIO is the device pixel ratio (1 or 2); the files are named after it.
+// With CARD-PDF, the A面・B面 window's index card is saved there as well.
 
 #include "app/appsetup.h"
 #include "app/program.h"
 #include "dialogs/capacitydialog.h"
 #include "entry/entryscreen.h"
+#include "gui/filechooser.h"
 #include "mainwindow/mainwindow.h"
+#include "sides/sideswindow.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 
 #include <cstdio>
@@ -59,8 +64,8 @@ void settle()
 
 int main(int argc, char **argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: tavelo_screenshots OUTPUT-FOLDER RATIO\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: tavelo_screenshots OUTPUT-FOLDER RATIO [CARD-PDF]\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -100,5 +105,30 @@ int main(int argc, char **argv)
     });
     control<QPushButton>(screen, QStringLiteral("Command2"))->click();
     settle();
+
+    // Eleven songs on a tape of 60 minutes a side, then split over a C46 (23
+    // minutes a side) typed in the A面・B面 window, with 4 s between songs
+    // and 5 s of leader.
+    dialog = program.showCapacityDialog();
+    control<QLineEdit>(dialog, QStringLiteral("Text1"))->setText(QStringLiteral("60"));
+    control<QPushButton>(dialog, QStringLiteral("Command1"))->click();
+    control<QPushButton>(main, QStringLiteral("Nyuryoku"))->click();
+    screen = program.screen(tavelo::ScreenId::Entry);
+    typeSongs(screen, {"4:30", "3:45", "5:12", "6:05", "4:58", "3:20", "4:41", "5:30", "3:58",
+                       "4:15", "3:30"});
+    control<QPushButton>(screen, QStringLiteral("Command2"))->click();
+    settle();
+    QWidget *sides = program.showSidesWindow();
+    control<QLineEdit>(sides, QStringLiteral("SideMinutes"))->setText(QStringLiteral("23"));
+    control<QLineEdit>(sides, QStringLiteral("CardTitle"))->setText(QStringLiteral("夏のドライブ"));
+    control<QSpinBox>(sides, QStringLiteral("GapSeconds"))->setValue(4);
+    control<QSpinBox>(sides, QStringLiteral("LeaderSeconds"))->setValue(5);
+    settle();
+    save(sides, "sides-window");
+    if (argc == 4) {
+        const QString card = QString::fromLocal8Bit(argv[3]);
+        tavelo::setSaveFileChooser([card](const QString &) { return card; });
+        control<QPushButton>(sides, QStringLiteral("SaveCard"))->click();
+    }
     return 0;
 }

@@ -11,6 +11,7 @@
 #include "mainwindow/mainwindow.h"
 #include "readers/dropped.h"
 #include "readers/tracklist.h"
+#include "sides/sideswindow.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -49,10 +50,7 @@ Overloaded(Ts...) -> Overloaded<Ts...>;
 
 std::size_t indexOf(ScreenId id) { return static_cast<std::size_t>(id); }
 
-std::optional<int> rowOf(int slot)
-{
-    return slot >= 0 ? std::optional<int>(slot) : std::nullopt;
-}
+std::optional<int> rowOf(int slot) { return slot >= 0 ? std::optional<int>(slot) : std::nullopt; }
 
 const QString kReadingNote =
     QStringLiteral("前のファイルを読み込み中です。終わってから、もう一度ドロップしてください。");
@@ -84,6 +82,7 @@ MainWindow *Program::start()
     connect(main, &FormWindow::closed, this, &Program::endProgram);
     connect(main, &MainWindow::listCopyRequested, this, &Program::copyList);
     connect(main, &MainWindow::listSaveRequested, this, &Program::saveList);
+    connect(main, &MainWindow::sidesRequested, this, &Program::showSidesWindow);
     main->render(state_);
     return bringForward(main);
 }
@@ -93,6 +92,8 @@ MainWindow *Program::mainWindow() const { return main_; }
 CapacityDialog *Program::capacityDialog() const { return capacityDialog_; }
 
 EntryScreen *Program::screen(ScreenId id) const { return screens_.at(indexOf(id)); }
+
+SidesWindow *Program::sidesWindow() const { return sides_; }
 
 CapacityDialog *Program::showCapacityDialog()
 {
@@ -126,8 +127,20 @@ EntryScreen *Program::showScreen(ScreenId id)
     return bringForward(slot.data());
 }
 
+SidesWindow *Program::showSidesWindow()
+{
+    if (!sides_) {
+        auto *window = new SidesWindow;
+        forgetOnClose(this, window, sides_);
+        window->setState(state_);
+        connect(this, &Program::stateChanged, window, &SidesWindow::setState);
+    }
+    return bringForward(sides_.data());
+}
+
 void Program::closeAll()
 {
+    delete sides_.data();
     for (QPointer<EntryScreen> &screen : screens_)
         delete screen.data();
     delete capacityDialog_.data();
@@ -220,8 +233,8 @@ void Program::onFilesDropped(EntryScreen *screen, const QStringList &paths, int 
     // Only what fits on the screen is read: a folder of thousands of files
     // is listed, not read whole.
     auto found = std::make_shared<DroppedSongs>();
-    QThread *thread = QThread::create(
-        [paths, found] { *found = readDropped(paths, kRowsPerPage); });
+    QThread *thread =
+        QThread::create([paths, found] { *found = readDropped(paths, kRowsPerPage); });
     reading_ = thread;
     const QPointer<EntryScreen> target(screen);
     connect(thread, &QThread::finished, this, [this, thread, target, slot, found] {

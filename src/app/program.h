@@ -19,9 +19,10 @@ namespace tavelo {
 class CapacityDialog;
 class EntryScreen;
 class MainWindow;
+class SidesWindow;
 enum class MainButton;
 
-// The running program: the main state and the eight windows. Every window
+// The running program: the main state and the nine windows. Every window
 // exists at most once: it is created the first time it is shown, brought to
 // the front while it is open, and forgotten when it closes (closing destroys
 // it). Each button is wired to its operation, and what the operation returns
@@ -43,11 +44,14 @@ public:
     MainWindow *mainWindow() const;
     CapacityDialog *capacityDialog() const;
     EntryScreen *screen(ScreenId id) const;
+    SidesWindow *sidesWindow() const;
 
     // Creates the window when it is not open, otherwise brings it to the
     // front unchanged.
     CapacityDialog *showCapacityDialog();
     EntryScreen *showScreen(ScreenId id);
+    // The A面・B面 window follows the state; it never changes it.
+    SidesWindow *showSidesWindow();
 
     // Destroys every window at once, the main window last, without ending
     // the program.
@@ -78,6 +82,7 @@ private:
     QPointer<MainWindow> main_;
     QPointer<CapacityDialog> capacityDialog_;
     std::array<QPointer<EntryScreen>, std::size(kAllScreens)> screens_;
+    QPointer<SidesWindow> sides_;
     std::function<void()> endHandler_;
     // Files dropped on a screen are read on a thread of their own, one drop
     // at a time.

@@ -18,12 +18,16 @@ enum class Message {
     TotalTooLarge,
     // The song list could not be written to the file the user chose.
     SaveFailed,
+    // The index card could not be written, or not be printed.
+    CardSaveFailed,
+    PrintFailed,
 };
 
 inline constexpr Message kAllMessages[] = {
     Message::BadMinutes,        Message::BadSeconds,    Message::OverCapacity,
     Message::MinutesTooLarge,   Message::BadCapacity,   Message::CapacityTooLarge,
     Message::RemainingTooLarge, Message::TotalTooLarge, Message::SaveFailed,
+    Message::CardSaveFailed,    Message::PrintFailed,
 };
 
 // The title of the error box.
@@ -43,6 +47,9 @@ inline QString messageText(Message message)
     case Message::TotalTooLarge:
         return QStringLiteral("合計時間が546分59秒を超えるため表示できません。");
     case Message::SaveFailed: return QStringLiteral("一覧を保存できませんでした。");
+    case Message::CardSaveFailed:
+        return QStringLiteral("インデックスカードを保存できませんでした。");
+    case Message::PrintFailed: return QStringLiteral("インデックスカードを印刷できませんでした。");
     }
     return {};
 }

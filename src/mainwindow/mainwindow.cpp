@@ -5,11 +5,12 @@
 #include "gui/boxmenus.h"
 #include "gui/pictures.h"
 
+#include <QAction>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -64,6 +65,12 @@ void MainWindow::buildControls()
     songList_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(songList_, &QWidget::customContextMenuRequested, this, &MainWindow::showListMenu);
     songList_->installEventFilter(this);
+    // One action for the menu entry and the window's shortcut, so that the
+    // menu shows the shortcut.
+    sidesAction_ = new QAction(QStringLiteral("A面・B面に分ける…"), this);
+    sidesAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    connect(sidesAction_, &QAction::triggered, this, &MainWindow::sidesRequested);
+    addAction(sidesAction_);
 
     remainingCaption_ = addLabel(QStringLiteral("Nokori"), QStringLiteral("テープの残り時間は"),
                                  twipsRect(1680, 2760, 1695, 255));
@@ -122,10 +129,12 @@ void MainWindow::showListMenu(const QPoint &pos)
     const bool empty = songList_->count() == 0;
     QAction *copy = menu.addAction(QStringLiteral("一覧をコピー"), QKeySequence::Copy, this,
                                    &MainWindow::listCopyRequested);
-    QAction *save = menu.addAction(QStringLiteral("テキストに保存…"), this,
-                                   &MainWindow::listSaveRequested);
+    QAction *save =
+        menu.addAction(QStringLiteral("テキストに保存…"), this, &MainWindow::listSaveRequested);
     copy->setEnabled(!empty);
     save->setEnabled(!empty);
+    menu.addSeparator();
+    menu.addAction(sidesAction_);
     menu.exec(songList_->viewport()->mapToGlobal(pos));
 }
 

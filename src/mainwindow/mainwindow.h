@@ -7,6 +7,7 @@
 
 class QLabel;
 class QLineEdit;
+class QAction;
 class QListWidget;
 class QPushButton;
 
@@ -44,6 +45,8 @@ signals:
     // onto the clipboard, or into a text file.
     void listCopyRequested();
     void listSaveRequested();
+    // The A面・B面 window, from the list's menu or Ctrl+B anywhere in the window.
+    void sidesRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -57,6 +60,7 @@ private:
     QLabel *capacityCaption_, *capacityUnit_, *remainingCaption_, *totalCaption_;
     QLineEdit *capacityBox_, *resultMinutesBox_, *resultSecondsBox_;
     QListWidget *songList_;
+    QAction *sidesAction_;
     QPixmap background_;  // drawn for the screen the window is on
 };
 

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QLineF>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+#include <vector>
+
+// The index card (J-card) of a tape as plain positioned items in
+// millimetres: where each text and each guide line goes. The painting is
+// done elsewhere; nothing here knows about fonts or devices.
+//
+// The card is 101.6 mm (4 in) high. Laid out flat, printed side up, from
+// left to right: the back flap (25.4 mm), the spine (12.7 mm), the front
+// (63.5 mm) and the inside panel (63.5 mm), which folds in behind the front
+// and takes the songs that do not fit on it. These are the panel sizes of a
+// common J-card template (4 in high; 1 in back, 0.5 in spine, 2.5 in front).
+// The card stands at real size on an A4 page, centred across it, 20 mm from
+// its top, so that it prints whole at 100 % on A4 and on Letter paper.
+namespace tavelo {
+
+namespace card {
+inline constexpr double kHeight = 101.6;
+inline constexpr double kBack = 25.4;
+inline constexpr double kSpine = 12.7;
+inline constexpr double kFront = 63.5;
+inline constexpr double kInside = 63.5;
+inline constexpr double kWidth = kBack + kSpine + kFront + kInside;
+inline constexpr double kPageWidth = 210.0;  // A4
+inline constexpr double kPageHeight = 297.0;
+inline constexpr double kTop = 20.0;
+// The song type shrinks from the largest size to the smallest in these steps
+// before the list goes on on the inside panel.
+inline constexpr double kLargestPoints = 9.0;
+inline constexpr double kSmallestPoints = 6.0;
+inline constexpr double kPointStep = 0.5;
+}  // namespace card
+
+// What goes on the card.
+struct CardSong {
+    QString name;  // "1. タイトル", or "1曲目" without a title
+    QString time;  // "3:45"
+};
+struct CardSide {
+    QString name;   // "A面"
+    QString total;  // "23:40"
+    std::vector<CardSong> songs;
+};
+struct CardContent {
+    QString title;  // front and spine
+    CardSide a, b;
+};
+
+struct CardText {
+    enum class Align { Left, Right, Centre };
+    QRectF box;  // mm from the page's top left corner
+    QString text;
+    double points = 9.0;
+    bool bold = false;
+    Align align = Align::Left;
+    bool upward = false;  // turned a quarter left: it reads from the bottom up
+};
+
+struct CardLine {
+    enum class Kind { Cut, Fold };
+    QLineF line;  // mm
+    Kind kind = Kind::Cut;
+};
+
+struct CardLayout {
+    QSizeF page;  // mm
+    QRectF card;  // mm
+    std::vector<CardText> texts;
+    std::vector<CardLine> lines;
+    // The size of the song lines, and the list rows (side headings and
+    // songs) on the front, on the inside panel, and those that fit nowhere
+    // (a last "…" row says how many).
+    double songPoints = card::kLargestPoints;
+    int frontRows = 0;
+    int insideRows = 0;
+    int droppedRows = 0;
+};
+
+// The height of one list row at a size, in mm.
+double rowHeight(double points);
+
+CardLayout layoutCard(const CardContent &content);
+
+struct SidesView;
+// The card's content from a split: titles where the songs have them,
+// otherwise "5曲目"; each side's total under its name.
+CardContent cardContentOf(const SidesView &view, const QString &title);
+
+}  // namespace tavelo

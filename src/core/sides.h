@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/messages.h"
+#include "core/model.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// Splitting the songs over the two sides of a tape: whole songs on side A in
+// order while they fit ("rollover"), the rest on side B. Plain data and
+// 64-bit arithmetic only; the A面・B面 window shows what this works out.
+namespace tavelo {
+
+// One song: its place in the song table (0 for song 1), its length in whole
+// seconds and, when known, its title.
+struct SideSong {
+    int slot = 0;
+    std::int64_t seconds = 0;
+    QString title;
+};
+
+// The songs of the song table, in order. The table is read as a calculation
+// reads it: the songs end at the first slot the row check refuses (blank
+// texts included) or cannot count, just as List1 ends at the row that
+// stopped a calculation; 0:00 slots after the last song of any length are
+// the unused slots and no songs, while a 0:00 song between others is kept.
+std::vector<SideSong> songsOfTable(const Slots &table);
+
+// The what-ifs besides the side's length, in seconds.
+struct SideExtras {
+    int gap = 0;     // blank tape between two songs on the same side
+    int leader = 0;  // tape at the start of each side that records nothing
+    int extra = 0;   // how much longer than labelled the tape really runs, per side
+};
+
+// Limits of the what-ifs, as the window offers them.
+inline constexpr int kMaxGapSeconds = 10;
+inline constexpr int kMaxLeaderSeconds = 10;
+inline constexpr int kMaxExtraSeconds = 180;
+
+struct Side {
+    std::vector<int> songs;  // indices into the song list given
+    std::int64_t used = 0;   // leader + songs + the gaps between them
+    std::int64_t left = 0;   // side + extra - used; negative: how far it runs over
+};
+
+struct SidesSplit {
+    Side a, b;
+};
+
+// Side A takes songs in order while leader + songs + gaps between them fit in
+// side + extra (an exact fit fits); side B takes all the rest, whether they
+// fit or not, so the tape is turned over once. A song longer than a whole
+// side therefore ends side A where it stands: when it is the first song, side
+// A stays empty and side B runs over. Both sides count their leader, also
+// when empty. Out-of-range what-ifs are clamped to their limits.
+SidesSplit splitSides(const std::vector<SideSong> &songs, std::int64_t sideSeconds,
+                      SideExtras extras);
+
+// What the window shows, as texts.
+struct SideView {
+    QStringList lines;  // one per song: "1. 3:45" and the title when there is one
+    QString summary;    // "合計 23:40　残り 0:20" or "合計 33:10　2:10 はみ出します"
+    bool over = false;
+};
+
+struct SidesView {
+    // Set when the side length cannot be used; then nothing else is set.
+    std::optional<Message> refusal;
+    SideView a, b;
+    QString flip;  // the flip point in words: "A面の最後は5曲目" …
+    SidesSplit split;
+    std::vector<SideSong> songs;
+};
+
+// The side length from its text: a number of minutes, not negative, whose
+// seconds fit in 32 bits like the capacity of a calculation. Refusals carry
+// the program's messages (BadCapacity, CapacityTooLarge).
+struct SideLength {
+    std::optional<std::int32_t> seconds;
+    std::optional<Message> refusal;
+};
+SideLength sideLength(const QString &minutesText);
+
+SidesView sidesView(const std::vector<SideSong> &songs, const QString &sideMinutesText,
+                    SideExtras extras);
+
+}  // namespace tavelo

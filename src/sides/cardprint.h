@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QPainter;
+class QPrinter;
+class QWidget;
+
+namespace tavelo {
+
+struct CardLayout;
+
+// Paints a card laid out in millimetres onto a device whose origin is the
+// paper's top left corner, at `dotsPerMm` device units to the millimetre.
+void paintCard(QPainter &painter, const CardLayout &layout, double dotsPerMm);
+
+// Writes the card as a one-page PDF at real size, the Japanese font embedded.
+// False when the file cannot be written (nothing is left half written then).
+bool writeCardPdf(const QString &path, const CardLayout &layout);
+
+enum class PrintResult { Printed, Cancelled, Failed };
+
+// Prints the card through the platform's print dialog, at 100 %: the card is
+// placed in millimetres from the paper's corner, never scaled to the page.
+PrintResult printCard(QWidget *parent, const CardLayout &layout);
+
+// Tests answer in place of the print dialog: the handler gets the printer
+// set up for the card and returns whether to print. An empty handler brings
+// the dialog back. Returns the old one.
+using PrintDialogHandler = std::function<bool(QPrinter &printer)>;
+PrintDialogHandler setPrintDialogHandler(PrintDialogHandler handler);
+
+}  // namespace tavelo

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/sides.h"
+#include "gui/formwindow.h"
+
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+
+namespace tavelo {
+
+struct MainState;
+
+// The A面・B面 window: the songs of the last calculation split over the two
+// sides of a tape, with the side length and the what-ifs (gap, leader, extra
+// length) in boxes of its own. It shows what core/sides.h works out at every
+// change and writes or prints the index card; it never changes the main
+// state.
+class SidesWindow : public FormWindow {
+    Q_OBJECT
+public:
+    SidesWindow();
+
+    // Takes the songs of the state's song table. The side length box takes
+    // the state's capacity when the window opens and whenever the capacity
+    // changes there; otherwise what the user typed here stays.
+    void setState(const MainState &state);
+    // The songs to split, with their titles when known.
+    void setSongs(std::vector<SideSong> songs);
+
+    const SidesView &view() const { return view_; }
+
+private:
+    void buildControls();
+    void refresh();
+    QString cardTitle() const;
+    void saveCard();
+    void printCard();
+
+    std::vector<SideSong> songs_;
+    QString mainCapacity_;
+    bool haveState_ = false;
+    SidesView view_;
+
+    QLineEdit *lengthBox_, *titleBox_;
+    QSpinBox *gapBox_, *leaderBox_, *extraBox_;
+    QListWidget *sideAList_, *sideBList_;
+    QLabel *sideASummary_, *sideBSummary_, *flipLabel_;
+    QPushButton *saveButton_, *printButton_;
+};
+
+}  // namespace tavelo
