@@ -237,7 +237,8 @@ int EntryScreen::slotAt(QPoint pos) const
     const int pitch = fromTwips(kRowPitch);
     const int left = fromTwips(description_.rowLabelLeft);
     const int right = fromTwips(description_.secondLeft + kBoxWidth + kUnitGap + kLabelSize);
-    if (pos.x() < left || pos.x() >= right || pos.y() < top || pos.y() >= top + kRowsPerPage * pitch)
+    if (pos.x() < left || pos.x() >= right || pos.y() < top ||
+        pos.y() >= top + kRowsPerPage * pitch)
         return -1;
     return firstVisibleSlot(description_.id) + (pos.y() - top) / pitch;
 }
