@@ -109,22 +109,22 @@ CapacityDialog *Program::showCapacityDialog()
 
 EntryScreen *Program::showScreen(ScreenId id)
 {
-    QPointer<EntryScreen> &slot = screens_.at(indexOf(id));
-    if (!slot) {
-        auto *screen = new EntryScreen(id);
-        forgetOnClose(this, screen, slot);
-        connect(screen, &EntryScreen::actionRequested, this,
-                [this, screen](Action action) { onScreenAction(screen, action); });
-        connect(screen, &EntryScreen::filesDropped, this,
-                [this, screen](const QStringList &paths, int slot) {
-                    onFilesDropped(screen, paths, slot);
+    QPointer<EntryScreen> &entry = screens_.at(indexOf(id));
+    if (!entry) {
+        auto *created = new EntryScreen(id);
+        forgetOnClose(this, created, entry);
+        connect(created, &EntryScreen::actionRequested, this,
+                [this, created](Action action) { onScreenAction(created, action); });
+        connect(created, &EntryScreen::filesDropped, this,
+                [this, created](const QStringList &paths, int slot) {
+                    onFilesDropped(created, paths, slot);
                 });
-        connect(screen, &EntryScreen::tracklistPasted, this,
-                [this, screen](const QString &text, int slot) {
-                    onTracklistPasted(screen, text, slot);
+        connect(created, &EntryScreen::tracklistPasted, this,
+                [this, created](const QString &text, int slot) {
+                    onTracklistPasted(created, text, slot);
                 });
     }
-    return bringForward(slot.data());
+    return bringForward(entry.data());
 }
 
 SidesWindow *Program::showSidesWindow()
@@ -141,8 +141,8 @@ SidesWindow *Program::showSidesWindow()
 void Program::closeAll()
 {
     delete sides_.data();
-    for (QPointer<EntryScreen> &screen : screens_)
-        delete screen.data();
+    for (QPointer<EntryScreen> &open : screens_)
+        delete open.data();
     delete capacityDialog_.data();
     delete main_.data();
 }

@@ -15,6 +15,9 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include <algorithm>
+#include <iterator>
+
 namespace tavelo {
 
 SidesWindow::SidesWindow()
@@ -179,16 +182,18 @@ void SidesWindow::refresh()
 
 QString SidesWindow::cardTitle() const
 {
-    const QString typed = titleBox_->text().simplified();
+    QString typed = titleBox_->text().simplified();
     if (!typed.isEmpty())
         return typed;
     // Without a title the spine names the tape: "C60" for a side of 30
     // minutes, otherwise the side's minutes.
     const SideLength length = sideLength(lengthBox_->text());
     if (length.seconds) {
-        for (const TapeLength &tape : kTapeLengths)
-            if (*length.seconds == tape.sideMinutes * 60)
-                return QString::fromLatin1(tape.name);
+        const auto *tape = std::find_if(
+            std::begin(kTapeLengths), std::end(kTapeLengths),
+            [&length](const TapeLength &t) { return *length.seconds == t.sideMinutes * 60; });
+        if (tape != std::end(kTapeLengths))
+            return QString::fromLatin1(tape->name);
     }
     return QStringLiteral("片面") + lengthBox_->text().trimmed() + QStringLiteral("分");
 }
