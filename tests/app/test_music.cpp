@@ -276,6 +276,7 @@ private slots:
     void dropFilesOnScreen();
     void secondDropWhileReading();
     void screenClosedWhileReading();
+    void programEndsWhileReading();
     void pasteTracklist_data();
     void pasteTracklist();
     void plainPasteTypesTheText();
@@ -390,6 +391,17 @@ void Test_music::screenClosedWhileReading()
     QVERIFY(waitForReading());
     QCOMPARE(boxTexts(fresh), rows("15*|"));
     QVERIFY(!QToolTip::isVisible());
+}
+
+// The program ended while a drop is read waits for the reading and leaves
+// nothing behind (the sanitizer build checks for leaks at the end).
+void Test_music::programEndsWhileReading()
+{
+    Session s;
+    EntryScreen *screen = openScreen(s, false, {});
+    QVERIFY(screen);
+    QVERIFY(dropFiles(screen, rowPoint(screen, 1), fixtures({"tone.flac", "tone.ogg"})));
+    QVERIFY(guitest::program().isReading());
 }
 
 void Test_music::pasteTracklist_data()
