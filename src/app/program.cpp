@@ -260,11 +260,7 @@ void Program::onTracklistPasted(EntryScreen *screen, const QString &text, int sl
              screen);
 }
 
-void Program::copyList()
-{
-    QGuiApplication::clipboard()->setText(
-        listText(state_.list, state_.totalMode, state_.resultMinutes, state_.resultSeconds));
-}
+void Program::copyList() { QGuiApplication::clipboard()->setText(listText(state_)); }
 
 void Program::saveList()
 {
@@ -273,9 +269,7 @@ void Program::saveList()
                        QStringLiteral("テープの曲目.txt"), QStringLiteral("テキスト (*.txt)"));
     if (path.isEmpty())
         return;
-    const QByteArray text =
-        listText(state_.list, state_.totalMode, state_.resultMinutes, state_.resultSeconds)
-            .toUtf8();
+    const QByteArray text = listText(state_).toUtf8();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
         showErrorBox(main_, Message::SaveFailed);

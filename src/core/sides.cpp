@@ -24,7 +24,7 @@ std::vector<SideSong> songsOfTable(const Slots &table)
             break;
         const std::int64_t seconds =
             std::int64_t{row.values->minutes} * 60 + std::int64_t{row.values->seconds};
-        songs.push_back({i, seconds, {}});
+        songs.push_back({i, seconds, slot.title});
         if (seconds != 0)
             lastLong = songs.size();
     }
