@@ -62,8 +62,12 @@ Program::Program() = default;
 Program::~Program()
 {
     closeAll();
-    if (reading_)
+    // A reading still under way is waited for; its end is never handled now,
+    // so the thread goes here.
+    if (reading_) {
         reading_->wait();
+        delete reading_.data();
+    }
 }
 
 MainWindow *Program::start()
