@@ -4,6 +4,7 @@
 #include "gui/labelfit.h"
 
 #include "gui/boxmenus.h"
+#include "gui/note.h"
 
 #include <QClipboard>
 #include <QDropEvent>
@@ -14,7 +15,6 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
-#include <QToolTip>
 #include <QUrl>
 
 namespace tavelo {
@@ -47,8 +47,6 @@ QStringList localFiles(const QMimeData *mime)
     }
     return paths;
 }
-
-constexpr int kNoteMilliseconds = 10000;
 
 // Array names carry their index, as Label5(3) or Text1(17).
 QString indexed(const char *name, int index)
@@ -308,9 +306,6 @@ void EntryScreen::dropEvent(QDropEvent *event)
     takeFileDrag(event, slotAt(pos), mapToGlobal(pos));
 }
 
-void EntryScreen::showNote(const QString &text)
-{
-    QToolTip::showText(notePlace_, text, this, QRect(), kNoteMilliseconds);
-}
+void EntryScreen::showNote(const QString &text) { tavelo::showNote(this, notePlace_, text); }
 
 }  // namespace tavelo

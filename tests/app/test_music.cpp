@@ -17,7 +17,6 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QToolTip>
 #include <QUrl>
 #include <QWindow>
 
@@ -33,6 +32,14 @@ using tavelo::EntryScreen;
 using tavelo::ScreenId;
 
 namespace {
+
+// The note a screen shows beside a drop or paste, or nothing.
+QString noteOn(const QWidget *screen)
+{
+    const auto *note =
+        screen->findChild<QLabel *>(QStringLiteral("Note"), Qt::FindDirectChildrenOnly);
+    return note && note->isVisible() ? note->text() : QString();
+}
 
 const QString kSaveFailed = QStringLiteral("一覧を保存できませんでした。");
 const QString kReadingNote =
@@ -296,7 +303,6 @@ private slots:
 
 void Test_music::cleanup()
 {
-    QToolTip::hideText();
     tavelo::setSaveFileChooser({});
     QGuiApplication::clipboard()->clear();
 }
@@ -349,9 +355,7 @@ void Test_music::dropFilesOnScreen()
         QCOMPARE(boxTexts(screen), rows(boxes));
         QCOMPARE(hiddenSlots(screen), hidden);
         QCOMPARE(boxesWithUrls(screen), QStringList{});
-        QCOMPARE(QToolTip::isVisible(), !note.isEmpty());
-        if (!note.isEmpty())
-            QCOMPARE(QToolTip::text(), note);
+        QCOMPARE(noteOn(screen), note);
         QCOMPARE(s.messageTexts(), QStringList{});
         dropped = calculate(s, screen);
     }
@@ -369,8 +373,7 @@ void Test_music::secondDropWhileReading()
     QVERIFY(dropFiles(screen, rowPoint(screen, 3), fixtures({"tone.flac"})));
     QVERIFY(guitest::program().isReading());
     QVERIFY(dropFiles(screen, rowPoint(screen, 5), fixtures({"tone.wav", "tone.aiff"})));
-    QVERIFY(QToolTip::isVisible());
-    QCOMPARE(QToolTip::text(), kReadingNote);
+    QCOMPARE(noteOn(screen), kReadingNote);
     QVERIFY(waitForReading());
     QCOMPARE(boxTexts(screen), rows("2*| 0|3 12*|"));
 
@@ -397,7 +400,7 @@ void Test_music::screenClosedWhileReading()
     QVERIFY(fresh);
     QVERIFY(waitForReading());
     QCOMPARE(boxTexts(fresh), rows("15*|"));
-    QVERIFY(!QToolTip::isVisible());
+    QCOMPARE(noteOn(fresh), QString());
 }
 
 // The program ended while a drop is read waits for the reading and leaves
@@ -444,7 +447,7 @@ void Test_music::pasteTracklist()
         }
         guitest::settle();
         QCOMPARE(boxTexts(screen), rows(boxes));
-        QVERIFY(!QToolTip::isVisible());
+        QCOMPARE(noteOn(screen), QString());
         pasted = calculate(s, screen);
     }
     QCOMPARE(pasted, calculateTyped(false, {}, rows(boxes)));
@@ -520,7 +523,7 @@ void Test_music::copySaveAndDropBack()
     QVERIFY(dropFiles(fresh, rowPoint(fresh, 1), {saved.fileName()}));
     QVERIFY(waitForReading());
     QCOMPARE(boxTexts(fresh), rows("4|30 3|15 5|5 0|3 11*0|0"));
-    QVERIFY(!QToolTip::isVisible());
+    QCOMPARE(noteOn(fresh), QString());
     QVERIFY(press(fresh));
     QCOMPARE(s.summary(), summary);
     path = folder.filePath(QStringLiteral("again.txt"));
