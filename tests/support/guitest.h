@@ -19,6 +19,7 @@
 #include "entry/entryscreen.h"
 #include "gui/errorbox.h"
 #include "mainwindow/mainwindow.h"
+#include "sides/sideswindow.h"
 #include "support/valuetest.h"
 
 #include <QApplication>
@@ -80,6 +81,8 @@ inline QWidget *openWindow(const QString &name)
         return program().mainWindow();
     if (name == QLatin1String("TotalForm"))
         return program().capacityDialog();
+    if (name == QLatin1String("SidesForm"))
+        return program().sidesWindow();
     for (ScreenId id : tavelo::kAllScreens) {
         if (name == QLatin1String(tavelo::screenDescription(id).name))
             return program().screen(id);
