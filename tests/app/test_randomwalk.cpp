@@ -1,12 +1,19 @@
 // SPDX-License-Identifier: MIT
-// A seeded random walk over all eight windows with the real error box: clicks
+// A seeded random walk over all nine windows with the real error box: clicks
 // on enabled buttons, good and hostile texts typed by keys, committed by the
-// input method or pasted from the clipboard, Enter, Esc and close boxes.
+// input method or pasted from the clipboard, Enter, Esc and close boxes;
+// tracklists pasted onto the entry screens with Ctrl+Shift+V or the boxes'
+// 時間を貼り付け, cassettes chosen from the capacity boxes' テープの長さ, and
+// the A面・B面 window opened by Ctrl+B, List1's menu or the program, with its
+// spin boxes changed and its card saved (a file chooser and a print dialog
+// that answer at once stand in for the platform's dialogs).
 // When a step brings up the error box, its own event loop runs and a timer
 // armed before the step checks the box and dismisses it by Enter, Esc, a
-// click on OK or its close box. After every step the modes, the values in
-// List1, Text3 and Text4, and the texts of all boxes must be what the
-// program's rules allow.
+// click on OK or its close box; a context menu is walked the same way. After
+// every step the modes, the values in List1, Text3 and Text4, and the texts
+// of all boxes must be what the program's rules allow; a step in the A面・B面
+// window leaves the main state as it was, and the window's two sides hold
+// the songs of the song table between them.
 //
 // Replaying a failure: the rows are named by their seeds, so
 //     QT_QPA_PLATFORM=offscreen test_randomwalk walk:2718
@@ -17,14 +24,25 @@
 // (with TAVELO_WALK_STEPS set, a walk may take longer than Qt Test's usual
 // five minutes for one test function).
 
+#include "core/sides.h"
+#include "core/tapes.h"
+#include "gui/boxmenus.h"
+#include "gui/filechooser.h"
+#include "sides/cardprint.h"
 #include "support/guitest.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPrinter>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cmath>
@@ -35,6 +53,7 @@ using guitest::Session;
 using tavelo::EntryScreen;
 using tavelo::ScreenId;
 using tavelo::ScreenRole;
+using tavelo::SidesWindow;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -55,6 +74,15 @@ const QStringList kHostileTexts{
 // beyond any number, full-width digits.
 const QString kLongTexts[] = {QString(39999, u'0') + u'7', QString(40000, u'9'),
                               QString(40000, QChar(0xFF13))};
+
+// Lines of a pasted tracklist: times in the forms a tracklist writes them,
+// with titles, notes and lines without a time between them.
+// clang-format off
+const QStringList kTracklistLines{
+    u"1. 夏の終わり 3:45"_s, u"02 - Song 4:05"_s, u"3:27.5"_s, u"1:02:03"_s, u"3分27秒"_s,
+    u"４：３０"_s, u"# side A"_s, u"no time here"_s, u"12:345"_s, u"1:2:3:4"_s, u"0:00"_s,
+    u"99999999:59"_s, u"Title · Artist 10:00"_s, u"5. [3:00] Track 2:59"_s, u""_s, u"\t 7:07 \t"_s};
+// clang-format on
 
 enum class Dismissal { Enter, Esc, ClickOk, CloseBox };
 const char *const kDismissalNames[] = {"Enter", "Esc", "OK click", "close box"};
@@ -149,10 +177,99 @@ private:
     QElapsedTimer since_;
 };
 
+// While a step opens a context menu, a zero timer walks it: it clicks the
+// entries of `path`, one menu level at a time, waiting for each submenu to
+// open. An entry that is missing or disabled closes the menus.
+class MenuWalk : public QObject {
+public:
+    MenuWalk() { connect(&timer, &QTimer::timeout, this, &MenuWalk::poll); }
+
+    // Arms the walk for the next menu; true afterwards when the last entry
+    // was clicked.
+    void arm(const QStringList &entries)
+    {
+        path = entries;
+        chosen = false;
+        last_ = nullptr;
+        since_.start();
+        timer.start();
+    }
+
+    QTimer timer;
+    QStringList path;
+    bool chosen = false;
+    QString missing;  // the entry that was not there or not enabled
+
+private:
+    void poll()
+    {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu || path.isEmpty() || menu == last_)
+            return closeIfStuck(menu);
+        QAction *entry = nullptr;
+        for (QAction *a : menu->actions())
+            if (a->text() == path.first())
+                entry = a;
+        if (!entry || !entry->isEnabled()) {
+            missing = path.first() + (entry ? u" (disabled)"_s : u""_s);
+            path.clear();
+            closeAll();
+            return;
+        }
+        last_ = menu;
+        path.removeFirst();
+        chosen = path.isEmpty();
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+    }
+
+    void closeIfStuck(QMenu *menu)
+    {
+        if (menu && since_.elapsed() > 3000) {
+            missing = u"a menu that stayed open"_s;
+            path.clear();
+            closeAll();
+        }
+    }
+
+    static void closeAll()
+    {
+        while (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+    }
+
+    QPointer<QMenu> last_;
+    QElapsedTimer since_;
+};
+
 // The walk: one random step at a time, each checked as soon as it is over.
 class Walk {
 public:
-    Walk(Session &session, quint32 seed) : s(session), rng(seed), watch(session.main) {}
+    Walk(Session &session, quint32 seed) : s(session), rng(seed), watch(session.main)
+    {
+        // The file chooser answers a file in a folder of the walk's own, a
+        // folder that does not exist, or nothing (cancelled); the print
+        // dialog prints to a PDF file or is cancelled.
+        oldChooser = tavelo::setSaveFileChooser([this](const QString &) {
+            const int roll = int(rng.bounded(8));
+            cardPath = roll == 0   ? QString()
+                       : roll == 1 ? folder.filePath(u"no/such/folder/card.pdf"_s)
+                                   : folder.filePath(u"card.pdf"_s);
+            return cardPath;
+        });
+        oldPrinter = tavelo::setPrintDialogHandler([this](QPrinter &printer) {
+            if (rng.bounded(3) == 0)
+                return false;
+            cardPath = folder.filePath(u"printed.pdf"_s);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(cardPath);
+            return true;
+        });
+    }
+    ~Walk()
+    {
+        tavelo::setSaveFileChooser(oldChooser);
+        tavelo::setPrintDialogHandler(oldPrinter);
+    }
 
     // Runs one random step and checks the windows after it; returns what
     // went wrong.
@@ -162,6 +279,10 @@ public:
         typed.clear();
         acting.clear();
         copiesTo.reset();
+        pastedOn = nullptr;
+        inSides = false;
+        cardPath.clear();
+        const tavelo::MainState stateBefore = guitest::program().state();
         const Snapshot before = snapshot();
         const QStringList listBefore = s.listLines();
         const int boxesBefore = watch.boxes;
@@ -172,14 +293,22 @@ public:
         int roll = int(rng.bounded(100));
         if (openWindows().size() == 1 && rng.bounded(10) != 0)
             roll = 0;
-        QString done = roll < 50   ? clickButton()
-                       : roll < 72 ? typeText()
-                       : roll < 82 ? typeRows(false)
-                       : roll < 95 ? pressKey()
-                       : roll < 97 ? closeWindow()
-                                   : typeRows(true);
+        QString done = roll < 46   ? clickButton()
+                       : roll < 66 ? typeText()
+                       : roll < 75 ? typeRows(false)
+                       : roll < 87 ? pressKey()
+                       : roll < 89 ? closeWindow()
+                       : roll < 92 ? typeRows(true)
+                       : roll < 94 ? openSides()
+                       : roll < 97 ? changeSpinBox()
+                       : roll < 99 ? pasteTracklist()
+                                   : chooseTape();
         guitest::settle();
         watch.timer.stop();
+        menus.timer.stop();
+        if (!menus.missing.isEmpty())
+            watch.faults << u"the menu had no entry %1"_s.arg(menus.missing);
+        menus.missing.clear();
         if (watch.boxes > boxesBefore) {
             ++stepsWithBox;
             done += u" -> error box, %1"_s.arg(kDismissalNames[int(how)]);
@@ -191,12 +320,13 @@ public:
             ++reached[s.main->gokei->isVisible() ? u"total shown"_s : u"remaining shown"_s];
         for (QWidget *w : openWindows())
             ++reached[u"open "_s + w->objectName()];
-        return watch.faults + problems(before, listBefore);
+        return watch.faults + problems(before, listBefore) + sidesProblems(stateBefore);
     }
 
     Session &s;
     QRandomGenerator rng;
     BoxWatch watch;
+    MenuWalk menus;
     int stepsWithBox = 0;
     int longTexts = 0;
     QStringList recent;              // the last steps, for the report of a failure
@@ -210,7 +340,7 @@ private:
     using Snapshot = QHash<QString, BoxText>;  // by "window.box"
 
     // The open windows in a fixed order: the main window, the capacity
-    // dialog, the entry screens.
+    // dialog, the entry screens, the A面・B面 window.
     std::vector<QWidget *> openWindows(bool screensOnly = false) const
     {
         std::vector<QWidget *> open;
@@ -218,6 +348,8 @@ private:
             open = {s.main, guitest::program().capacityDialog()};
         for (ScreenId id : tavelo::kAllScreens)
             open.push_back(guitest::screen(id));
+        if (!screensOnly)
+            open.push_back(guitest::program().sidesWindow());
         std::erase(open, nullptr);
         return open;
     }
@@ -234,10 +366,13 @@ private:
         return items.at(rng.bounded(int(items.size())));
     }
 
-    // Mostly a window other than the main one: there are the calculations.
+    // Mostly a window other than the main one and the A面・B面 window: there
+    // are the calculations.
     QWidget *pickWindow()
     {
         std::vector<QWidget *> open = openWindows();
+        if (open.size() > 2 && guitest::program().sidesWindow() && rng.bounded(3) != 0)
+            open.pop_back();
         if (open.size() > 1 && rng.bounded(5) != 0)
             open.erase(open.begin());
         return pick(open);
@@ -304,10 +439,13 @@ private:
     {
         const bool closing = rng.bounded(5) == 0;
         std::vector<QPushButton *> buttons;
-        for (QPushButton *b : pickWindow()->findChildren<QPushButton *>(Qt::FindDirectChildrenOnly))
+        QWidget *window = pickWindow();
+        for (QPushButton *b : window->findChildren<QPushButton *>(Qt::FindDirectChildrenOnly))
             if (b->isVisible() && b->isEnabled() &&
                 (closing || (b->text() != u"キャンセル"_s && b->text() != u"閉じる"_s)))
                 buttons.push_back(b);
+        if (buttons.empty())  // the A面・B面 window without a card to write
+            return u"no button to click in %1"_s.arg(window->objectName());
         QPushButton *button = pick(buttons);
         const QString name = u"click %1 (%2)"_s.arg(nameOf(button), button->text());
         actOn(button->window());
@@ -325,6 +463,7 @@ private:
             return u"no box to type into"_s;
         QLineEdit *box = pick(boxes);
         const QString text = randomText();
+        inSides = qobject_cast<SidesWindow *>(box->window()) != nullptr;
         const QString way = enter(box, text);
         return u"%1 into %2 by %3"_s.arg(shown(text), nameOf(box), way);
     }
@@ -360,9 +499,9 @@ private:
             .arg(screen->objectName());
     }
 
-    QString pressKey()
+    QString pressKey(QWidget *window = nullptr)
     {
-        QWidget *window = pickWindow();
+        window = window ? window : pickWindow();
         QWidget *target = window->focusWidget() ? window->focusWidget() : window;
         const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape};
         const char *const names[] = {"Enter", "Enter", "keypad Enter", "Esc"};
@@ -381,8 +520,156 @@ private:
             return u"nothing to close"_s;
         QWidget *window = pick(open);
         const QString name = window->objectName();
+        inSides = qobject_cast<SidesWindow *>(window) != nullptr;
         window->close();
         return u"close box of %1"_s.arg(name);
+    }
+
+    // Activates a window the way a click on it does, so that its keyboard
+    // shortcuts reach it.
+    static bool activate(QWidget *window)
+    {
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window, 1000);
+    }
+
+    // Sends a context menu request to a widget, as a right click does, with
+    // the menu walk armed for `entries`.
+    void openMenu(QWidget *target, const QStringList &entries)
+    {
+        menus.arm(entries);
+        const QPoint at = target->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+        QApplication::sendEvent(target, &event);
+    }
+
+    // The A面・B面 window opened by Ctrl+B on the main window, A面・B面に分ける…
+    // in List1's menu, or the program; when it is open, a key in it instead.
+    QString openSides()
+    {
+        inSides = true;
+        if (guitest::program().sidesWindow())
+            return pressKey(guitest::program().sidesWindow());
+        ++reached[u"sides opened"_s];
+        const int how = int(rng.bounded(3));
+        if (how == 0) {
+            if (!activate(s.main))
+                return u"Ctrl+B: the main window did not become active"_s;
+            QTest::keyClick(s.main->list1, Qt::Key_B, Qt::ControlModifier);
+        } else if (how == 1) {
+            openMenu(s.main->list1->viewport(), {u"A面・B面に分ける…"_s});
+        } else {
+            guitest::program().showSidesWindow();
+        }
+        const char *const ways[] = {"Ctrl+B", "List1's menu", "the program"};
+        if (!guitest::program().sidesWindow())
+            watch.faults << u"%1 did not open the A面・B面 window"_s.arg(ways[how]);
+        return u"open SidesForm by %1"_s.arg(ways[how]);
+    }
+
+    // A spin box of the A面・B面 window stepped by keys or typed into, any
+    // text, then Enter or Tab.
+    QString changeSpinBox()
+    {
+        SidesWindow *sides = guitest::program().sidesWindow();
+        if (!sides)
+            return openSides();
+        inSides = true;
+        const char *const names[] = {"GapSeconds", "LeaderSeconds", "ExtraSeconds"};
+        auto *spin = guitest::control<QSpinBox>(sides, QString::fromLatin1(names[rng.bounded(3)]));
+        spin->setFocus();
+        const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown};
+        QString done;
+        if (rng.bounded(2) == 0) {
+            const int which = int(rng.bounded(4));
+            const int times = 1 + int(rng.bounded(5));
+            for (int i = 0; i < times; ++i)
+                QTest::keyClick(spin, keys[which]);
+            const char *const keyNames[] = {"Up", "Down", "PageUp", "PageDown"};
+            done = u"%1 x%2"_s.arg(keyNames[which]).arg(times);
+        } else {
+            const QString text =
+                rng.bounded(2) == 0 ? QString::number(int(rng.bounded(400)) - 100) : randomText();
+            spin->selectAll();
+            QTest::keyClick(spin, Qt::Key_Delete);
+            guitest::commitText(spin->findChild<QLineEdit *>(), text);
+            QTest::keyClick(spin, rng.bounded(2) == 0 ? Qt::Key_Return : Qt::Key_Tab);
+            done = shown(text) + u" typed"_s;
+        }
+        if (spin->value() < spin->minimum() || spin->value() > spin->maximum())
+            watch.faults << u"%1 holds %2"_s.arg(spin->objectName()).arg(spin->value());
+        return u"%1 in SidesForm.%2 (now %3)"_s.arg(done, spin->objectName()).arg(spin->value());
+    }
+
+    // A tracklist of a few lines, now and then with a hostile one, pasted
+    // onto a screen by Ctrl+Shift+V or a time box's 時間を貼り付け; the focus in a
+    // row box or on a button.
+    QString pasteTracklist()
+    {
+        EntryScreen *screen = pickScreen();
+        if (!screen)
+            return u"no screen to paste onto"_s;
+        QStringList lines;
+        for (int i = 0, n = 1 + int(rng.bounded(6)); i < n; ++i)
+            lines
+                << (rng.bounded(5) == 0 ? kHostileTexts.at(rng.bounded(int(kHostileTexts.size())))
+                    : rng.bounded(3) == 0
+                        ? kTracklistLines.at(rng.bounded(int(kTracklistLines.size())))
+                        : u"%1:%2"_s.arg(rng.bounded(12)).arg(rng.bounded(60), 2, 10, QChar(u'0')));
+        const QString text = lines.join(rng.bounded(2) == 0 ? u"\n"_s : u"\r\n"_s);
+        QGuiApplication::clipboard()->setText(text);
+        const int slot = guitest::firstVisibleSlot(screen) + int(rng.bounded(tavelo::kRowsPerPage));
+        QLineEdit *box = rng.bounded(2) == 0 ? guitest::minuteBox(screen, slot)
+                                             : guitest::secondBox(screen, slot);
+        pastedOn = screen;
+        const tavelo::Slots before = screen->texts();
+        const bool byMenu = rng.bounded(3) == 0;
+        if (byMenu) {
+            openMenu(box, {u"時間を貼り付け"_s});
+        } else {
+            if (!activate(screen))
+                return u"Ctrl+Shift+V: %1 did not become active"_s.arg(screen->objectName());
+            QWidget *target = box;
+            if (rng.bounded(4) == 0)
+                target = guitest::button(screen, "Command3");
+            target->setFocus();
+            QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        }
+        // 時間を貼り付け is offered only while the clipboard holds text.
+        if (byMenu && text.isEmpty() && menus.missing == u"時間を貼り付け (disabled)"_s)
+            menus.missing.clear();
+        else if (byMenu && text.isEmpty() && menus.chosen)
+            watch.faults << u"時間を貼り付け enabled with an empty clipboard"_s;
+        ++reached[u"tracklist pasted"_s];
+        if (screen->texts() != before)
+            ++reached[u"pasted songs placed"_s];
+        return u"paste %1 lines %2 onto %3 by %4"_s.arg(lines.size())
+            .arg(shown(text), nameOf(box), byMenu ? u"時間を貼り付け"_s : u"Ctrl+Shift+V"_s);
+    }
+
+    // A cassette chosen from テープの長さ in the menu of a capacity box: Totaltxt,
+    // the capacity dialog's Text1 or the A面・B面 window's SideMinutes.
+    QString chooseTape()
+    {
+        std::vector<QLineEdit *> boxes;
+        if (s.main->totaltxt->isVisible())
+            boxes.push_back(s.main->totaltxt);
+        if (tavelo::CapacityDialog *dialog = guitest::capacityDialog())
+            boxes.push_back(guitest::CapacityDialogView(dialog).text1);
+        if (SidesWindow *sides = guitest::program().sidesWindow())
+            boxes.push_back(guitest::control<QLineEdit>(sides, u"SideMinutes"_s));
+        if (boxes.empty())
+            return u"no capacity box"_s;
+        QLineEdit *box = pick(boxes);
+        const tavelo::TapeLength &tape =
+            tavelo::kTapeLengths[rng.bounded(int(std::size(tavelo::kTapeLengths)))];
+        inSides = qobject_cast<SidesWindow *>(box->window()) != nullptr;
+        openMenu(box, {u"テープの長さ"_s, tavelo::tapeLengthEntry(tape.name, tape.sideMinutes)});
+        if (menus.chosen) {
+            typed.insert(box, QString::number(tape.sideMinutes));
+            ++reached[u"tape chosen"_s];
+        }
+        return u"%1 from the menu of %2"_s.arg(QLatin1String(tape.name), nameOf(box));
     }
 
     // A step that presses a button or key of a window lets the program
@@ -390,6 +677,7 @@ private:
     void actOn(QWidget *window)
     {
         acting = window->objectName();
+        inSides = qobject_cast<SidesWindow *>(window) != nullptr;
         if (auto *screen = qobject_cast<EntryScreen *>(window);
             screen && tavelo::roleOf(screen->id()) == ScreenRole::Correction) {
             copiesTo = tavelo::pageTwoOf(screen->id());
@@ -401,9 +689,18 @@ private:
     bool mayWrite(const QLineEdit *box, const QString &now, const Snapshot &before) const
     {
         auto *screen = qobject_cast<const EntryScreen *>(box->window());
+        // The A面・B面 window takes the capacity of the state when it changes.
+        if (box->objectName() == u"SideMinutes"_s)
+            return now == guitest::program().state().capacity;
         if (!screen)  // OK in the capacity dialog writes the capacity into Totaltxt
             return box == s.main->totaltxt && acting == QStringLiteral("TotalForm") &&
                    now == before.value(QStringLiteral("TotalForm") + u".Text1"_s).text;
+        // A pasted tracklist writes whole minutes and seconds of 0 to 59.
+        if (screen == pastedOn) {
+            static const QRegularExpression whole(u"^(0|[1-9][0-9]*)$"_s);
+            return whole.match(now).hasMatch() &&
+                   (box->objectName().startsWith(u"Text1"_s) || now.toInt() < 60);
+        }
         // The blank rule writes 0 into a blank row of the screen whose button was pressed.
         if (screen->objectName() == acting && now == u"0"_s)
             return true;
@@ -424,7 +721,8 @@ private:
         QStringList found;
         std::map<QString, int> visibleNames;
         for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (!w->isVisible())
+            // The note of a paste is a tool tip.
+            if (!w->isVisible() || w->windowType() == Qt::ToolTip)
                 continue;
             if (++visibleNames[w->objectName()] > 1)
                 found << u"%1 visible twice"_s.arg(w->objectName());
@@ -456,6 +754,10 @@ private:
         if ((!t3.isEmpty() || !t4.isEmpty()) &&
             (!isResult(t3, 546, false) || !isResult(t4, 59, false)))
             found << u"Text3 '%1' Text4 '%2'"_s.arg(t3, t4);
+        // Totaltxt is the capacity the next calculation reads, however it got there.
+        if (m->totaltxt->text() != guitest::program().state().capacity)
+            found << u"Totaltxt %1, the capacity %2"_s.arg(
+                shown(m->totaltxt->text()), shown(guitest::program().state().capacity));
 
         const QStringList lines = s.listLines();
         if (lines.size() > tavelo::kSlotCount)
@@ -484,6 +786,47 @@ private:
     // and its seconds as a whole number of at least two digits, or the
     // seconds text itself when it is no number. Plain decimal seconds are
     // rounded halves away from zero.
+    // A step in the A面・B面 window leaves the main state as it was; the
+    // window's sides hold the songs of the song table between them, in
+    // order, or nothing with the refusal of the side length; a card saved
+    // or printed is a PDF file.
+    QStringList sidesProblems(const tavelo::MainState &stateBefore)
+    {
+        QStringList found;
+        if (inSides && !(guitest::program().state() == stateBefore))
+            found << u"the step in SidesForm changed the main state"_s;
+        if (!cardPath.isEmpty() && !cardPath.contains(u"no/such"_s)) {
+            QFile card(cardPath);
+            if (!card.open(QIODevice::ReadOnly) || !card.read(5).startsWith("%PDF-"))
+                found << u"no PDF in %1"_s.arg(cardPath);
+            ++reached[cardPath.endsWith(u"printed.pdf"_s) ? u"card printed"_s : u"card saved"_s];
+            card.remove();
+        }
+        const SidesWindow *sides = guitest::program().sidesWindow();
+        if (!sides)
+            return found;
+        const auto lines = [sides](const char *name) {
+            return guitest::linesOf(guitest::control<QListWidget>(sides, QLatin1String(name)));
+        };
+        const QStringList both = lines("SideAList") + lines("SideBList");
+        const tavelo::SidesView &view = sides->view();
+        const auto songs = tavelo::songsOfTable(guitest::program().state().songs);
+        if (view.refusal && !both.isEmpty())
+            found << u"SidesForm lists songs under a refused side length"_s;
+        if (!view.refusal && both.size() != qsizetype(songs.size()))
+            found << u"SidesForm lists %1 songs of %2"_s.arg(both.size()).arg(songs.size());
+        for (int i = 0; i < both.size(); ++i)
+            if (!both[i].startsWith(QString::number(i + 1) + u". "_s))
+                found << u"SidesForm line %1 is %2"_s.arg(i).arg(shown(both[i]));
+        const bool card = !view.refusal && !songs.empty();
+        if (guitest::button(sides, "SaveCard")->isEnabled() != card ||
+            guitest::button(sides, "PrintCard")->isEnabled() != card)
+            found << u"SaveCard or PrintCard %1"_s.arg(card ? u"disabled"_s : u"enabled"_s);
+        if (!view.refusal && !songs.empty())
+            ++reached[u"sides with songs"_s];
+        return found;
+    }
+
     static bool isListLine(const QString &line, const tavelo::SongTime &song)
     {
         static const QRegularExpression twoDigits(u"^-?[0-9]{2,}$"_s);
@@ -502,6 +845,12 @@ private:
     QString acting;                           // the window whose button or key this step pressed
     std::optional<ScreenId> copiesTo;         // page 2, when that window is a correction screen
     tavelo::Slots copied;                     // what that correction screen held
+    QPointer<EntryScreen> pastedOn;           // the screen a tracklist was pasted onto
+    bool inSides = false;                     // the step acted in the A面・B面 window
+    QString cardPath;                         // the file a card went to in this step
+    QTemporaryDir folder;
+    tavelo::SaveFileChooser oldChooser;
+    tavelo::PrintDialogHandler oldPrinter;
 };
 
 // A long walk outlasts the five minutes Qt Test gives a test function; the
@@ -513,13 +862,15 @@ private:
     return true;
 }();
 
-// The offscreen platform notes each error box's size hints, and the font
-// fallback each script no face shapes; neither says anything of the program.
+// The offscreen platform notes each error box's size hints and each menu's
+// grab of the keyboard and mouse, and the font fallback each script no face
+// shapes; none says anything of the program.
 QtMessageHandler chainedHandler = nullptr;
 
 void dropPlatformNotes(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     if (type != QtWarningMsg || (!text.contains(u"does not support propagateSizeHints"_s) &&
+                                 !text.contains(u"does not support grabbing"_s) &&
                                  !text.contains(u"OpenType support missing"_s)))
         chainedHandler(type, context, text);
 }
@@ -571,15 +922,21 @@ void Test_randomwalk::walk()
                                  .arg(walk.recent.join(u"\n  "_s))));
     }
 
-    // The walk must have reached both modes with results, every window, and
-    // the error box often enough, dismissed in all four ways.
+    // The walk must have reached both modes with results, every window, the
+    // A面・B面 window with songs and both ways out for its card, pastes that
+    // placed songs, cassettes chosen from a menu, and the error box often
+    // enough, dismissed in all four ways.
     std::map<QString, int> seen = walk.reached;
     seen.insert(walk.watch.counts.begin(), walk.watch.counts.end());
     QStringList missing;
+    // clang-format off
     for (const char *state :
          {"total shown", "remaining shown", "open TotalForm", "open NyuryokuForm",
           "open NyuryokuForm2", "open NyuryokuForm3", "open NyuryokuForm4", "open NyuryokuForm5",
-          "open NyuryokuForm6", "Enter", "Esc", "OK click", "close box"})
+          "open NyuryokuForm6", "open SidesForm", "sides with songs", "card saved", "card printed",
+          "tracklist pasted", "pasted songs placed", "tape chosen", "Enter", "Esc", "OK click",
+          "close box"})
+        // clang-format on
         if (!seen.count(QString::fromLatin1(state)))
             missing << QString::fromLatin1(state);
     if (walk.stepsWithBox * 5 < steps)
@@ -587,6 +944,9 @@ void Test_randomwalk::walk()
     QStringList summary;
     for (const auto &[what, count] : walk.watch.counts)
         summary << u"%1 x%2"_s.arg(what).arg(count);
+    for (const char *what : {"sides opened", "card saved", "card printed", "tracklist pasted",
+                             "pasted songs placed", "tape chosen"})
+        summary << u"%1 x%2"_s.arg(QLatin1String(what)).arg(seen[QLatin1String(what)]);
     qInfo("seed %u: %d steps in %.1f s, %d met the error box, %d long texts, %d end requests; %s",
           seed, steps, clock.elapsed() / 1000.0, walk.stepsWithBox, walk.longTexts, s.endRequests,
           qPrintable(summary.join(u", "_s)));

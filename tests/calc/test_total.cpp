@@ -1,20 +1,18 @@
 // SPDX-License-Identifier: MIT
 // 合計時間を出す on the three total-mode screens, driven through the real
 // buttons and boxes, and the modes of the main window over a whole session.
+// The cases of the same shape in both modes are in test_calculation.cpp.
 
 #include "support/guitest.h"
 
 using guitest::click;
 using guitest::kBadMinutes;
 using guitest::kBadSeconds;
-using guitest::kMinutesTooLarge;
 using guitest::kOverCapacity;
-using guitest::kTotalTooLarge;
 using guitest::press;
 using guitest::rows;
 using guitest::screen;
 using guitest::Session;
-using guitest::settle;
 using guitest::songTable;
 using tavelo::EntryScreen;
 using tavelo::ScreenId;
@@ -53,137 +51,16 @@ EntryScreen *openTotalEntry(Session &s, const QString &typed = {})
 class Test_total : public QObject {
     Q_OBJECT
 private slots:
-    void workedExamples_data();
-    void workedExamples();
-    void rowCases_data();
-    void rowCases();
     void blankRowsBecomeZeroUpToTheFailingRow();
     void secondRowFailureKeepsWhatWasDone_data();
     void secondRowFailureKeepsWhatWasDone();
     void correctionScreenCountsItsOwnRowsOnly();
-    void failingCarrySlotOnPageTwo_data();
-    void failingCarrySlotOnPageTwo();
     void typicalSequence();
     void remainingFromScreenLeftOpenDuringTotal_data();
     void remainingFromScreenLeftOpenDuringTotal();
     void remainingFailingAtFirstRow_data();
     void remainingFailingAtFirstRow();
 };
-
-void Test_total::workedExamples_data()
-{
-    QTest::addColumn<QString>("pageOne");
-    QTest::addColumn<QString>("pageTwo");  // typed on NyuryokuForm5 after 続けて入力
-    QTest::addColumn<bool>("throughPageTwo");
-    QTest::addColumn<QString>("list");
-    QTest::addColumn<QString>("result");
-    QTest::addColumn<QString>("table");  // the song table afterwards
-
-    // clang-format off
-    QTest::newRow("4:30 3:45 10:50") << "4:30 3:45 10:50" << "" << false << "4:30 3:45 10:50 12*0:00" << "19/5" << "4|30 3|45 10|50 27*0|0";
-    QTest::newRow("seconds carry: 4:00 and three 0:59") << "4:00 3*0:59" << "" << false << "4:00 3*0:59 11*0:00" << "6/57" << "4|00 3*0|59 26*0|0";
-    QTest::newRow("all rows empty") << "" << "" << false << "15*0:00" << "0/0" << "30*0|0";
-    QTest::newRow("ten rows 54:40") << "10*54:40" << "" << false << "10*54:40 5*0:00" << "546/40" << "10*54|40 20*0|0";
-    QTest::newRow("NyuryokuForm5: fifteen 4:00, song 16 5:15") << "15*4:00" << "5:15" << true << "15*4:00 5:15 14*0:00" << "65/15" << "15*4|00 5|15 14*0|0";
-    // clang-format on
-}
-
-void Test_total::workedExamples()
-{
-    QFETCH(QString, pageOne);
-    QFETCH(QString, pageTwo);
-    QFETCH(bool, throughPageTwo);
-    QFETCH(QString, list);
-    QFETCH(QString, result);
-    QFETCH(QString, table);
-
-    Session s;
-    EntryScreen *entry = openTotalEntry(s, pageOne);
-    QVERIFY(entry);
-    if (throughPageTwo) {
-        entry = guitest::continueToPageTwo(entry);
-        QVERIFY(!screen(ScreenId::TotalEntry));
-        QVERIFY(entry);
-        QVERIFY(guitest::typeRows(entry, rows(pageTwo)));
-    }
-    const ScreenId id = entry->id();
-    QVERIFY(press(entry));
-
-    QCOMPARE(s.messageTexts(), QStringList{});
-    QCOMPARE(s.listLines(), rows(list));
-    QCOMPARE(s.result(), result);
-    QCOMPARE(songTable(s.main), rows(table));
-    QVERIFY2(!screen(id), "the screen closes after a total");
-    QVERIFY(s.main->gokei->isVisible());
-    QVERIFY(!s.main->nokori->isVisible());
-}
-
-void Test_total::rowCases_data()
-{
-    QTest::addColumn<QString>("rows");
-    QTest::addColumn<QString>("message");  // empty: the total succeeds
-    QTest::addColumn<int>("failSlot");     // -1: no box gets the focus
-    QTest::addColumn<QString>("list");
-    QTest::addColumn<QString>("result");
-
-    // clang-format off
-    QTest::newRow("seconds 59 pass") << "0:59" << "" << -1 << "0:59 14*0:00" << "0/59";
-    QTest::newRow("seconds 60 fail") << "1:00 2:60" << kBadSeconds << 1 << "1:00" << "/";
-    QTest::newRow("seconds -1 fail, first row") << "2:-1" << kBadSeconds << 0 << "" << "/";
-    QTest::newRow("seconds 59.5 fail") << "3:59.5" << kBadSeconds << 0 << "" << "/";
-    QTest::newRow("minutes -1 fail, first row") << "-1:30" << kBadMinutes << 0 << "" << "/";
-    QTest::newRow("both wrong: minutes reported") << "5:00 -1:75" << kBadMinutes << 1 << "5:00" << "/";
-    QTest::newRow("letters in the minutes") << "abc:10" << kBadMinutes << 0 << "" << "/";
-    QTest::newRow("0:00 passes") << "0:00" << "" << -1 << "15*0:00" << "0/0";
-    QTest::newRow("120:00, no upper bound") << "120:00" << "" << -1 << "120:00 14*0:00" << "120/0";
-    QTest::newRow("Text4 unpadded") << "1:05" << "" << -1 << "1:05 14*0:00" << "1/5";
-    QTest::newRow("seconds typed 5 list as 05") << "0:5" << "" << -1 << "0:05 14*0:00" << "0/5";
-    QTest::newRow("minutes 2.5 count 2") << "2.5:0" << "" << -1 << "2.5:00 14*0:00" << "2/0";
-    QTest::newRow("minutes 3.5 count 4") << "3.5:0" << "" << -1 << "3.5:00 14*0:00" << "4/0";
-    QTest::newRow("minutes 04 listed as typed") << "04:30" << "" << -1 << "04:30 14*0:00" << "4/30";
-    QTest::newRow("546:59 is the largest total") << "10*54:40 0:19" << "" << -1 << "10*54:40 0:19 4*0:00" << "546/59";
-    QTest::newRow("547:00 cannot be shown") << "10*54:40 0:20" << kTotalTooLarge << -1 << "10*54:40 0:20 4*0:00" << "/";
-    QTest::newRow("eleven rows 54:40") << "11*54:40" << kTotalTooLarge << -1 << "11*54:40 4*0:00" << "/";
-    QTest::newRow("row of 40000 minutes") << "1:00 40000:00" << kMinutesTooLarge << 1 << "1:00" << "/";
-    QTest::newRow("32768 minutes too large") << "32768:00" << kMinutesTooLarge << 0 << "" << "/";
-    QTest::newRow("32767 minutes still counts") << "32767:00" << kTotalTooLarge << -1 << "32767:00 14*0:00" << "/";
-    // clang-format on
-}
-
-void Test_total::rowCases()
-{
-    QFETCH(QString, rows);
-    QFETCH(QString, message);
-    QFETCH(int, failSlot);
-    QFETCH(QString, list);
-    QFETCH(QString, result);
-
-    Session s;
-    EntryScreen *entry = openTotalEntry(s, rows);
-    QVERIFY(entry);
-    QVERIFY(press(entry));
-
-    QCOMPARE(s.messageTexts(), message.isEmpty() ? QStringList{} : QStringList{message});
-    QCOMPARE(s.listLines(), guitest::rows(list));
-    QCOMPARE(s.result(), result);
-    QVERIFY(s.main->gokei->isVisible());
-    if (message.isEmpty()) {
-        QVERIFY(!screen(ScreenId::TotalEntry));
-        return;
-    }
-    QCOMPARE(screen(ScreenId::TotalEntry), entry);
-    QVERIFY(entry->isVisible());
-    if (failSlot >= 0) {
-        QWidget *box = message == kBadSeconds ? guitest::secondBox(entry, failSlot)
-                                              : guitest::minuteBox(entry, failSlot);
-        QCOMPARE(entry->focusWidget(), box);
-        // The failing row is stored as typed; its partner slot on page 2 is "0".
-        const QString typed = guitest::rows(rows).at(failSlot);
-        QCOMPARE(songTable(s.main).at(failSlot),
-                 QString(typed).replace(QLatin1Char(':'), QLatin1Char('|')));
-        QCOMPARE(songTable(s.main).at(failSlot + 15), QStringLiteral("0|0"));
-    }
-}
 
 void Test_total::blankRowsBecomeZeroUpToTheFailingRow()
 {
@@ -277,44 +154,6 @@ void Test_total::correctionScreenCountsItsOwnRowsOnly()
     QCOMPARE(s.listLines(), rows("15*1:10"));
     QCOMPARE(s.result(), QStringLiteral("17/30"));
     QCOMPARE(songTable(s.main), rows("15*1|10 15*0|0"));
-}
-
-void Test_total::failingCarrySlotOnPageTwo_data()
-{
-    guitest::addFlagRows("byEnter", "合計時間を出す clicked", "Enter in a row of page 2");
-}
-
-void Test_total::failingCarrySlotOnPageTwo()
-{
-    QFETCH(bool, byEnter);
-    Session s;
-    EntryScreen *entry = openTotalEntry(s, QStringLiteral("1:00 2:00 3:00 4:75"));
-    QVERIFY(entry);
-    EntryScreen *page2 = guitest::continueToPageTwo(entry);
-    QCOMPARE(s.messageTexts(), QStringList{kBadSeconds});
-    QCOMPARE(screen(ScreenId::TotalEntry), entry);
-    QVERIFY(page2);
-    QCOMPARE(guitest::secondText(page2, 3), QStringLiteral("75"));
-
-    QVERIFY(guitest::typeRows(page2, {"6:00"}));
-    QPushButton *calculate = guitest::button(page2, "Command2");
-    if (byEnter) {
-        QCOMPARE(page2->focusWidget(), guitest::secondBox(page2, 15));
-        QTest::keyClick(guitest::secondBox(page2, 15), Qt::Key_Return);
-        settle();
-    } else {
-        QVERIFY(press(page2));
-    }
-
-    QCOMPARE(s.messageTexts(), (QStringList{kBadSeconds, kBadSeconds}));
-    QCOMPARE(screen(ScreenId::TotalPage2), page2);
-    QVERIFY(page2->isVisible());
-    // The failing text is in a carry slot, which has no box: the focus is
-    // left on the button that started the total.
-    QCOMPARE(page2->focusWidget(), calculate);
-    QCOMPARE(songTable(s.main).at(3), QStringLiteral("4|75"));
-    QCOMPARE(s.summary(), QStringLiteral("total | tape hidden [] | - - totalcorrect | "
-                                         "list [1:00 2:00 3:00] | result /"));
 }
 
 void Test_total::typicalSequence()

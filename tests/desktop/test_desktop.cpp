@@ -39,6 +39,7 @@ namespace {
 const QString kMain = QStringLiteral("TaveloForm");
 const QString kTotalForm = QStringLiteral("TotalForm");
 const QString kTotalEntry = QStringLiteral("NyuryokuForm4");
+const QString kSides = QStringLiteral("SidesForm");
 const QString kErrorTitle = QStringLiteral("エラー");
 const QString kBadCapacity = QStringLiteral("録音可能時間の入力が間違ってます。");
 
@@ -677,8 +678,9 @@ void DesktopTest::keysAfterRefusedCapacityReachMainWindow()
 // Only the main window has a taskbar entry, and no window is owned by another.
 void DesktopTest::taskbarEntries()
 {
-    QStringList names{kMain, kTotalForm};
+    QStringList names{kMain, kTotalForm, kSides};
     program_.showCapacityDialog();
+    program_.showSidesWindow();
     for (const auto &[id, name] : kScreens) {
         program_.showScreen(id);
         names << QLatin1String(name);
@@ -720,6 +722,7 @@ void DesktopTest::framedWindowCentred_data()
     QTest::addColumn<QString>("name");
     QTest::newRow("main window") << kMain;
     QTest::newRow("entry screen") << kTotalEntry;
+    QTest::newRow("A面・B面 window") << kSides;
 }
 
 // A window with its frame stands in the middle of the work area, to a pixel.
@@ -728,6 +731,8 @@ void DesktopTest::framedWindowCentred()
     QFETCH(QString, name);
     if (name == kTotalEntry)
         program_.showScreen(ScreenId::TotalEntry);
+    else if (name == kSides)
+        QVERIFY(pressKey("ctrl+b"));  // on the main window, which has the focus
     QTRY_VERIFY2_WITH_TIMEOUT(window(name), qPrintable(name + QStringLiteral(" did not open")),
                               kReaction);
     QWidget *w = window(name);
@@ -762,10 +767,12 @@ void DesktopTest::framedWindowCentred()
 void DesktopTest::windowStaysWhereItAppears_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("button");  // on the main window; none for the main window itself
-    QTest::newRow("main window") << kMain << QString();
-    QTest::newRow("capacity dialog") << kTotalForm << QStringLiteral("Total");
-    QTest::newRow("entry screen") << kTotalEntry << QStringLiteral("Goukei");
+    QTest::addColumn<QString>("button");  // on the main window, or
+    QTest::addColumn<QString>("keys");    // typed there; neither for the main window itself
+    QTest::newRow("main window") << kMain << QString() << QString();
+    QTest::newRow("capacity dialog") << kTotalForm << QStringLiteral("Total") << QString();
+    QTest::newRow("entry screen") << kTotalEntry << QStringLiteral("Goukei") << QString();
+    QTest::newRow("A面・B面 window") << kSides << QString() << QStringLiteral("ctrl+b");
 }
 
 // A window appears where it stays: once the window manager has mapped its
@@ -775,6 +782,7 @@ void DesktopTest::windowStaysWhereItAppears()
 {
     QFETCH(QString, name);
     QFETCH(QString, button);
+    QFETCH(QString, keys);
     if (name == kMain) {
         // Opened again while the frames are watched.
         const WId old = xid(main_);
@@ -786,6 +794,8 @@ void DesktopTest::windowStaysWhereItAppears()
     QVERIFY2(watch.isWatching(), "cannot watch the root window on a connection of our own");
     if (name == kMain)
         program_.start();
+    else if (!keys.isEmpty())
+        QVERIFY(pressKey(qPrintable(keys)));
     else
         QVERIFY(clickCentre(main_->findChild<QPushButton *>(button)));
     QWidget *w = nullptr;
