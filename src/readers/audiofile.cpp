@@ -27,7 +27,7 @@ namespace {
 
 TagLib::String fromQString(const QString &text)
 {
-    return TagLib::String(text.toStdString(), TagLib::String::UTF8);
+    return {text.toStdString(), TagLib::String::UTF8};
 }
 
 QString toQString(const TagLib::String &text)

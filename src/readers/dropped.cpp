@@ -21,7 +21,7 @@ namespace tavelo {
 namespace {
 
 // Tracklists and playlists larger than this are not read as text.
-constexpr qint64 kLargestText = 16 * 1024 * 1024;
+constexpr qint64 kLargestText = qint64{16} * 1024 * 1024;
 
 QString displayName(const QString &path)
 {
@@ -113,13 +113,15 @@ public:
             found_.leftOver << displayName(path);
             return;
         }
+        // A path that cannot be looked at (missing, a dangling link, a link
+        // loop) or names no regular file (a FIFO, device or socket: never
+        // opened) is unreadable.
         struct stat info {};
-        if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-            found_.unreadable << displayName(path);  // missing, a dangling link, a link loop
-        else if (S_ISDIR(info.st_mode))
+        const bool found = ::stat(QFile::encodeName(path).constData(), &info) == 0;
+        if (found && S_ISDIR(info.st_mode))
             readFolder(path);
-        else if (!S_ISREG(info.st_mode))
-            found_.unreadable << displayName(path);  // FIFO, device, socket: never opened
+        else if (!found || !S_ISREG(info.st_mode))
+            found_.unreadable << displayName(path);
         else if (isPlaylist(path))
             readPlaylistFile(path);
         else if (hasAudioSuffix(path))
