@@ -62,8 +62,12 @@ Program::Program() = default;
 Program::~Program()
 {
     closeAll();
-    if (reading_)
+    // A reading still under way is waited for; its end is never handled now,
+    // so the thread goes here.
+    if (reading_) {
         reading_->wait();
+        delete reading_.data();
+    }
 }
 
 MainWindow *Program::start()
@@ -109,22 +113,22 @@ CapacityDialog *Program::showCapacityDialog()
 
 EntryScreen *Program::showScreen(ScreenId id)
 {
-    QPointer<EntryScreen> &slot = screens_.at(indexOf(id));
-    if (!slot) {
-        auto *screen = new EntryScreen(id);
-        forgetOnClose(this, screen, slot);
-        connect(screen, &EntryScreen::actionRequested, this,
-                [this, screen](Action action) { onScreenAction(screen, action); });
-        connect(screen, &EntryScreen::filesDropped, this,
-                [this, screen](const QStringList &paths, int slot) {
-                    onFilesDropped(screen, paths, slot);
+    QPointer<EntryScreen> &entry = screens_.at(indexOf(id));
+    if (!entry) {
+        auto *created = new EntryScreen(id);
+        forgetOnClose(this, created, entry);
+        connect(created, &EntryScreen::actionRequested, this,
+                [this, created](Action action) { onScreenAction(created, action); });
+        connect(created, &EntryScreen::filesDropped, this,
+                [this, created](const QStringList &paths, int slot) {
+                    onFilesDropped(created, paths, slot);
                 });
-        connect(screen, &EntryScreen::tracklistPasted, this,
-                [this, screen](const QString &text, int slot) {
-                    onTracklistPasted(screen, text, slot);
+        connect(created, &EntryScreen::tracklistPasted, this,
+                [this, created](const QString &text, int slot) {
+                    onTracklistPasted(created, text, slot);
                 });
     }
-    return bringForward(slot.data());
+    return bringForward(entry.data());
 }
 
 SidesWindow *Program::showSidesWindow()
@@ -141,8 +145,8 @@ SidesWindow *Program::showSidesWindow()
 void Program::closeAll()
 {
     delete sides_.data();
-    for (QPointer<EntryScreen> &screen : screens_)
-        delete screen.data();
+    for (QPointer<EntryScreen> &open : screens_)
+        delete open.data();
     delete capacityDialog_.data();
     delete main_.data();
 }
@@ -256,11 +260,7 @@ void Program::onTracklistPasted(EntryScreen *screen, const QString &text, int sl
              screen);
 }
 
-void Program::copyList()
-{
-    QGuiApplication::clipboard()->setText(
-        listText(state_.list, state_.totalMode, state_.resultMinutes, state_.resultSeconds));
-}
+void Program::copyList() { QGuiApplication::clipboard()->setText(listText(state_)); }
 
 void Program::saveList()
 {
@@ -269,9 +269,7 @@ void Program::saveList()
                        QStringLiteral("テープの曲目.txt"), QStringLiteral("テキスト (*.txt)"));
     if (path.isEmpty())
         return;
-    const QByteArray text =
-        listText(state_.list, state_.totalMode, state_.resultMinutes, state_.resultSeconds)
-            .toUtf8();
+    const QByteArray text = listText(state_).toUtf8();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
         showErrorBox(main_, Message::SaveFailed);

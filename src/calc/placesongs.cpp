@@ -49,7 +49,8 @@ Outcome placeSongs(ScreenId screen, const Slots &texts, std::optional<int> row,
     QStringList notPlaced;
     for (const FoundSong &song : songs) {
         if (slot < end)
-            out.emplace_back(WriteSlot{screen, slot++, boxTexts(song.milliseconds)});
+            out.emplace_back(
+                WriteSlot{screen, slot++, boxTexts(song.milliseconds, songTitle(song))});
         else
             notPlaced << nameOf(song);
     }

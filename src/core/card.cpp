@@ -4,7 +4,9 @@
 #include "core/listtext.h"
 #include "core/sides.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace tavelo {
 
@@ -32,8 +34,10 @@ std::vector<Row> rowsOf(const CardContent &content)
     std::vector<Row> rows;
     for (const CardSide *side : {&content.a, &content.b}) {
         rows.push_back({side->name, side->total, true});
-        for (const CardSong &song : side->songs)
-            rows.push_back({song.name, song.time, false});
+        std::transform(side->songs.begin(), side->songs.end(), std::back_inserter(rows),
+                       [](const CardSong &song) {
+                           return Row{song.name, song.time, false};
+                       });
     }
     return rows;
 }

@@ -32,10 +32,21 @@ inline std::int64_t wholeSeconds(std::int64_t milliseconds)
 // The texts of the minute and second boxes for a length: plain decimals
 // without leading zeros, as the program writes numbers; the minutes may go
 // beyond 59 (75 minutes give "75" and "0").
-inline SongTime boxTexts(std::int64_t milliseconds)
+inline SongTime boxTexts(std::int64_t milliseconds, const QString &title = {})
 {
     const std::int64_t seconds = wholeSeconds(milliseconds);
-    return {QString::number(seconds / 60), QString::number(seconds % 60)};
+    return {QString::number(seconds / 60), QString::number(seconds % 60), title};
+}
+
+// The one line a song is known by: its title, and its artist after a slash
+// when the tags name one.
+inline QString songTitle(const FoundSong &song)
+{
+    if (song.artist.isEmpty())
+        return song.title;
+    if (song.title.isEmpty())
+        return song.artist;
+    return song.title + QStringLiteral(" / ") + song.artist;
 }
 
 }  // namespace tavelo

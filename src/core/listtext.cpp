@@ -29,16 +29,20 @@ std::optional<std::int64_t> listLineSeconds(const QString &line)
     return std::int64_t{*minutes} * 60 + *seconds;
 }
 
-QString listText(const QStringList &list, bool totalMode, const QString &resultMinutes,
-                 const QString &resultSeconds)
+QString listText(const QStringList &list, const QStringList &titles, bool totalMode,
+                 const QString &resultMinutes, const QString &resultSeconds)
 {
     QString out = QStringLiteral("# 曲の一覧（%1曲）\n").arg(list.size());
     std::int64_t start = 0;
     for (qsizetype i = 0; i < list.size(); ++i) {
         const auto length = listLineSeconds(list.at(i));
-        out += QStringLiteral("%1. [%2] %3\n")
+        // A title is one line: line breaks a tag may hold become spaces.
+        QString title = titles.value(i).simplified();
+        if (!title.isEmpty())
+            title = title + QStringLiteral("  ");
+        out += QStringLiteral("%1. [%2] %3%4\n")
                    .arg(i + 1)
-                   .arg(clockText(start), length ? clockText(*length) : list.at(i));
+                   .arg(clockText(start), title, length ? clockText(*length) : list.at(i));
         if (length)
             start += *length;  // each at most 32,767 minutes: no list of any size leaves 64 bits
     }
@@ -50,6 +54,15 @@ QString listText(const QStringList &list, bool totalMode, const QString &resultM
                result + QLatin1Char('\n');
     }
     return out;
+}
+
+QString listText(const MainState &state)
+{
+    // Line i of the list is slot i of the song table.
+    QStringList titles;
+    for (qsizetype i = 0; i < state.list.size() && i < kSlotCount; ++i)
+        titles << state.songs.at(static_cast<std::size_t>(i)).title;
+    return listText(state.list, titles, state.totalMode, state.resultMinutes, state.resultSeconds);
 }
 
 }  // namespace tavelo

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/model.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -28,7 +30,13 @@ std::optional<std::int64_t> listLineSeconds(const QString &line);
 // line that does not read as a time is written as it stands and adds nothing
 // to the start of the songs after it. Lines end in "\n"; written to a file or
 // the clipboard as UTF-8.
-QString listText(const QStringList &list, bool totalMode, const QString &resultMinutes,
-                 const QString &resultSeconds);
+// A song's title, where it has one, stands between its start and its length:
+// "N. [start] title  length", so that the length stays the last time on the
+// line however the title reads.
+QString listText(const QStringList &list, const QStringList &titles, bool totalMode,
+                 const QString &resultMinutes, const QString &resultSeconds);
+
+// The text of the main window's list, with the titles of the song table.
+QString listText(const MainState &state);
 
 }  // namespace tavelo

@@ -14,10 +14,14 @@ namespace tavelo {
 inline constexpr int kSlotCount = 30;
 inline constexpr int kRowsPerPage = 15;
 
-// One song time: the minute and second texts exactly as typed or written.
+// One song time: the minute and second texts exactly as typed or written,
+// and the song's title where one came with it (from a dropped file's tags or
+// a tracklist line). The title goes where the two texts go and is gone where
+// they are replaced by the blank rule's "0" and "0".
 struct SongTime {
     QString minutes;
     QString seconds;
+    QString title = {};
     bool operator==(const SongTime &) const = default;
 };
 using Slots = std::array<SongTime, kSlotCount>;

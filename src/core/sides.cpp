@@ -24,7 +24,7 @@ std::vector<SideSong> songsOfTable(const Slots &table)
             break;
         const std::int64_t seconds =
             std::int64_t{row.values->minutes} * 60 + std::int64_t{row.values->seconds};
-        songs.push_back({i, seconds, {}});
+        songs.push_back({i, seconds, slot.title});
         if (seconds != 0)
             lastLong = songs.size();
     }
@@ -134,12 +134,13 @@ SidesView sidesView(const std::vector<SideSong> &songs, const QString &sideMinut
         view.refusal = length.refusal;
         return view;
     }
+    const bool noSongs = songs.empty();
     view.songs = songs;
     view.split = splitSides(songs, *length.seconds, extras);
     view.a = viewOf(view.split.a, songs);
     view.b = viewOf(view.split.b, songs);
     const Side &a = view.split.a, &b = view.split.b;
-    if (songs.empty())
+    if (noSongs)
         view.flip = QStringLiteral("計算した曲がありません。");
     else if (a.songs.empty())
         view.flip = QStringLiteral("A面に入る曲がありません。全曲がB面です。");

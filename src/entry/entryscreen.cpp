@@ -132,6 +132,13 @@ void EntryScreen::buildRows()
         for (QLineEdit *box : {minutes, seconds}) {
             box->installEventFilter(this);
             offerPaste(box, slot);
+            // A title goes with its time: when the user empties the row, it
+            // is gone too.
+            connect(box, &QLineEdit::textEdited, this, [this, slot] {
+                if (minuteBoxes_.at(slot)->text().isEmpty() &&
+                    secondBoxes_.at(slot)->text().isEmpty())
+                    setTitle(slot, {});
+            });
         }
         if (previous)
             setTabOrder(previous, minutes);
@@ -179,7 +186,8 @@ Slots EntryScreen::texts() const
     Slots texts = carry_;
     for (int slot = 0; slot < kSlotCount; ++slot) {
         if (minuteBoxes_.at(slot))
-            texts.at(slot) = {minuteBoxes_.at(slot)->text(), secondBoxes_.at(slot)->text()};
+            texts.at(slot) = {minuteBoxes_.at(slot)->text(), secondBoxes_.at(slot)->text(),
+                              titles_.at(slot)};
     }
     return texts;
 }
@@ -189,8 +197,19 @@ void EntryScreen::setSlot(int slot, const SongTime &time)
     if (minuteBoxes_.at(slot)) {
         minuteBoxes_.at(slot)->setText(time.minutes);
         secondBoxes_.at(slot)->setText(time.seconds);
+        setTitle(slot, time.title);
     } else {
         carry_.at(slot) = time;
+    }
+}
+
+void EntryScreen::setTitle(int slot, const QString &title)
+{
+    titles_.at(slot) = title;
+    // Shown when the pointer rests on the row, and read by screen readers.
+    for (QLineEdit *box : {minuteBoxes_.at(slot), secondBoxes_.at(slot)}) {
+        box->setToolTip(title);
+        box->setAccessibleDescription(title);
     }
 }
 
@@ -237,7 +256,8 @@ int EntryScreen::slotAt(QPoint pos) const
     const int pitch = fromTwips(kRowPitch);
     const int left = fromTwips(description_.rowLabelLeft);
     const int right = fromTwips(description_.secondLeft + kBoxWidth + kUnitGap + kLabelSize);
-    if (pos.x() < left || pos.x() >= right || pos.y() < top || pos.y() >= top + kRowsPerPage * pitch)
+    if (pos.x() < left || pos.x() >= right || pos.y() < top ||
+        pos.y() >= top + kRowsPerPage * pitch)
         return -1;
     return firstVisibleSlot(description_.id) + (pos.y() - top) / pitch;
 }

@@ -58,6 +58,7 @@ private:
     void buildLabels();
     void buildButtons();
     void offerPaste(QLineEdit *box, int slot);
+    void setTitle(int slot, const QString &title);
     void pasteTracklist(int slot);
     int focusedSlot() const;
     // Takes a drag that carries local files; false for any other drag.
@@ -67,6 +68,7 @@ private:
     std::array<QLineEdit *, kSlotCount> minuteBoxes_{};
     std::array<QLineEdit *, kSlotCount> secondBoxes_{};
     Slots carry_;
+    std::array<QString, kSlotCount> titles_;  // of the rows shown
     QPushButton *lastPressed_ = nullptr;
     QPoint notePlace_;  // global position of the last drop or paste
 };

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -18,5 +19,12 @@ QString chooseSaveFile(QWidget *parent, const QString &title, const QString &sug
 // back. Returns the old one.
 using SaveFileChooser = std::function<QString(const QString &suggestedName)>;
 SaveFileChooser setSaveFileChooser(SaveFileChooser chooser);
+
+// Asks for one line of text in a small modal box; no value when the user
+// cancels. Tests answer in place of the box with setLineAsker.
+std::optional<QString> askLine(QWidget *parent, const QString &title, const QString &label,
+                               const QString &text);
+using LineAsker = std::function<std::optional<QString>(const QString &label, const QString &text)>;
+LineAsker setLineAsker(LineAsker asker);
 
 }  // namespace tavelo

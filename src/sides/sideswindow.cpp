@@ -15,6 +15,9 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include <algorithm>
+#include <iterator>
+
 namespace tavelo {
 
 SidesWindow::SidesWindow()
@@ -84,6 +87,13 @@ void SidesWindow::buildControls()
     label("SideBLabel", "B面", {236, 78, 60, 18});
     sideAList_ = list("SideAList", "A面の曲", {12, 98, 212, 160});
     sideBList_ = list("SideBList", "B面の曲", {236, 98, 212, 160});
+    // A double click or Enter on a song asks for its title.
+    connect(sideAList_, &QListWidget::activated, this,
+            [this](const QModelIndex &index) { editTitle(view_.split.a, index.row()); });
+    connect(sideBList_, &QListWidget::activated, this,
+            [this](const QModelIndex &index) { editTitle(view_.split.b, index.row()); });
+    for (QListWidget *w : {sideAList_, sideBList_})
+        w->setToolTip(QStringLiteral("曲をダブルクリックすると曲名を入力できます"));
     sideASummary_ = label("SideATotal", "", {12, 262, 212, 34});
     sideBSummary_ = label("SideBTotal", "", {236, 262, 212, 34});
     flipLabel_ = label("FlipPoint", "", {12, 300, 436, 20});
@@ -117,13 +127,36 @@ void SidesWindow::setState(const MainState &state)
         mainCapacity_ = state.capacity;
         lengthBox_->setText(state.capacity);
     }
+    // Titles typed here belong to the songs they were typed for: a new
+    // calculation starts without them.
+    if (state.songs != table_) {
+        table_ = state.songs;
+        titleEdits_.clear();
+    }
     setSongs(songsOfTable(state.songs));
 }
 
 void SidesWindow::setSongs(std::vector<SideSong> songs)
 {
     songs_ = std::move(songs);
+    for (SideSong &song : songs_) {
+        if (const auto edit = titleEdits_.find(song.slot); edit != titleEdits_.end())
+            song.title = edit->second;
+    }
     refresh();
+}
+
+void SidesWindow::editTitle(const Side &side, int row)
+{
+    if (row < 0 || static_cast<std::size_t>(row) >= side.songs.size())
+        return;
+    const SideSong song = view_.songs.at(static_cast<std::size_t>(side.songs.at(row)));
+    const auto title = askLine(this, QStringLiteral("曲名"),
+                               QStringLiteral("%1曲目の曲名").arg(song.slot + 1), song.title);
+    if (!title)
+        return;
+    titleEdits_[song.slot] = title->simplified();
+    setSongs(songs_);
 }
 
 void SidesWindow::refresh()
@@ -149,16 +182,18 @@ void SidesWindow::refresh()
 
 QString SidesWindow::cardTitle() const
 {
-    const QString typed = titleBox_->text().simplified();
+    QString typed = titleBox_->text().simplified();
     if (!typed.isEmpty())
         return typed;
     // Without a title the spine names the tape: "C60" for a side of 30
     // minutes, otherwise the side's minutes.
     const SideLength length = sideLength(lengthBox_->text());
     if (length.seconds) {
-        for (const TapeLength &tape : kTapeLengths)
-            if (*length.seconds == tape.sideMinutes * 60)
-                return QString::fromLatin1(tape.name);
+        const auto *tape = std::find_if(
+            std::begin(kTapeLengths), std::end(kTapeLengths),
+            [&length](const TapeLength &t) { return *length.seconds == t.sideMinutes * 60; });
+        if (tape != std::end(kTapeLengths))
+            return QString::fromLatin1(tape->name);
     }
     return QStringLiteral("片面") + lengthBox_->text().trimmed() + QStringLiteral("分");
 }

@@ -4,6 +4,7 @@
 #include "core/sides.h"
 #include "gui/formwindow.h"
 
+#include <map>
 #include <vector>
 
 class QLabel;
@@ -30,7 +31,8 @@ public:
     // the state's capacity when the window opens and whenever the capacity
     // changes there; otherwise what the user typed here stays.
     void setState(const MainState &state);
-    // The songs to split, with their titles when known.
+    // The songs to split, with their titles when known; a title typed in
+    // this window stands over the one the song brings.
     void setSongs(std::vector<SideSong> songs);
 
     const SidesView &view() const { return view_; }
@@ -41,8 +43,13 @@ private:
     QString cardTitle() const;
     void saveCard();
     void printCard();
+    void editTitle(const Side &side, int row);
 
     std::vector<SideSong> songs_;
+    // Titles typed here, by slot: they name the songs in this window and on
+    // the card only, and go with the window.
+    std::map<int, QString> titleEdits_;
+    Slots table_;  // the song table the titles were typed for
     QString mainCapacity_;
     bool haveState_ = false;
     SidesView view_;

@@ -125,6 +125,7 @@ private slots:
     void openCorrection();
     void acceptCapacity_data();
     void acceptCapacity();
+    void titlesFollowTimes();
 };
 
 void TestOperations::calculate_data()
@@ -421,6 +422,36 @@ void TestOperations::acceptCapacity()
         QCOMPARE(world.focus, QStringLiteral("TotalForm Text1"));
         QCOMPARE(world.main, before);
     }
+}
+
+// A title goes wherever its two texts go, and is gone where the blank rule
+// writes "0" and "0" in their place.
+void TestOperations::titlesFollowTimes()
+{
+    const auto titlesOf = [](const Slots &table) {
+        QStringList titles;
+        for (int slot = 0; slot < 4; ++slot)
+            titles << table.at(slot).title;
+        return titles.join(u'|');
+    };
+    Slots typed;
+    typed.at(0) = {"4", "30", "Song A / Band"};
+    typed.at(1) = {"", "5", "Half a row"};
+    typed.at(2) = {"3", "0", "Song C"};
+
+    World page(withCapacity("46"));
+    page.open[ScreenId::Entry] = typed;
+    page.apply(tavelo::continueOnPageTwo(page.main, ScreenId::Entry, typed));
+    QCOMPARE(titlesOf(page.open[ScreenId::Page2]), QStringLiteral("Song A / Band||Song C|"));
+
+    World world(withCapacity("46"));
+    world.open[ScreenId::Entry] = typed;
+    world.apply(tavelo::calculate(world.main, ScreenId::Entry, typed));
+    QCOMPARE(titlesOf(world.main.songs), QStringLiteral("Song A / Band||Song C|"));
+    world.apply(tavelo::openCorrection(world.main, ScreenId::Correction));
+    QCOMPARE(titlesOf(world.open[ScreenId::Correction]), QStringLiteral("Song A / Band||Song C|"));
+    world.apply(tavelo::correctOnPageTwo(ScreenId::Correction, world.open[ScreenId::Correction]));
+    QCOMPARE(titlesOf(world.open[ScreenId::Page2]), QStringLiteral("Song A / Band||Song C|"));
 }
 
 QTEST_APPLESS_MAIN(TestOperations)

@@ -25,13 +25,15 @@ Slots slotsFrom(const QString &notation)
     return texts;
 }
 
-// "207000/A 2500" -> songs of those lengths, titled after the slash.
+// "207000/A 2500 1000/T|B" -> songs of those lengths, titled after the slash,
+// with an artist after the bar.
 std::vector<FoundSong> songsFrom(const QString &notation)
 {
     std::vector<FoundSong> songs;
     for (const QString &item : notation.split(u' ', Qt::SkipEmptyParts)) {
         const QStringList parts = item.split(u'/');
-        songs.push_back({parts[0].toLongLong(), parts.value(1), {}});
+        const QStringList names = parts.value(1).split(u'|');
+        songs.push_back({parts[0].toLongLong(), names.value(0), names.value(1)});
     }
     return songs;
 }
@@ -57,7 +59,7 @@ private slots:
         QTest::newRow("row 3 of page 1")      << ScreenId::Entry << "0-1=4:30 2=1:1" << 2 << "207000 2500 1499" << none << none << "2=3:27 3=0:3 4=0:1" << "";
         QTest::newRow("rounding")             << ScreenId::TotalEntry << "" << 0 << "59500 4500000 0 499 500 3723000" << none << none << "0=1:0 1=75:0 2=0:0 3=0:0 4=0:1 5=62:3" << "";
         QTest::newRow("page 2 row")           << ScreenId::Page2 << "0-14=3:0" << 20 << "60000 60000" << none << none << "20=1:0 21=1:0" << "";
-        QTest::newRow("page 2 overflow")      << ScreenId::TotalPage2 << "" << 28 << "1000/A 2000/B 3000/C 4000" << none << none << "28=0:1 29=0:2" << "2曲は入りきりませんでした：C、0:04";
+        QTest::newRow("page 2 overflow")      << ScreenId::TotalPage2 << "" << 28 << "1000/A 2000/B 3000/C 4000" << none << none << "28=0:1/A 29=0:2/B" << "2曲は入りきりませんでした：C、0:04";
         QTest::newRow("hidden carry slot")    << ScreenId::Page2 << "15-16=1:0" << 3 << "60000" << none << none << "17=1:0" << "";
         QTest::newRow("correction last row")  << ScreenId::Correction << "" << 14 << "1000 2000/B" << none << none << "14=0:1" << "1曲は入りきりませんでした：B";
         QTest::newRow("outside first empty")  << ScreenId::Entry << "0-1=4:30 2=4:_ 3=_:5" << -1 << "60000 120000" << none << none << "4=1:0 5=2:0" << "";
@@ -66,7 +68,8 @@ private slots:
         QTest::newRow("unreadable")           << ScreenId::Entry << "" << 0 << "1000" << QStringList{"a.mp3", "b.txt"} << none << "0=0:1" << "2件を読めませんでした：a.mp3、b.txt";
         QTest::newRow("many unreadable")      << ScreenId::Entry << "" << -1 << "" << QStringList{"a", "b", "c", "d", "e"} << none << "" << "5件を読めませんでした：a、b、c ほか 2件";
         QTest::newRow("left over")            << ScreenId::Entry << "" << 13 << "1000 2000 3000" << none << QStringList{"x.mp3", "y.mp3"} << "13=0:1 14=0:2" << "3件は入りきりませんでした：0:03、x.mp3、y.mp3";
-        QTest::newRow("both notes")           << ScreenId::Correction << "" << 14 << "1000/A 2000/B" << QStringList{"bad.flac"} << none << "14=0:1" << "1件を読めませんでした：bad.flac\n1曲は入りきりませんでした：B";
+        QTest::newRow("both notes")           << ScreenId::Correction << "" << 14 << "1000/A 2000/B" << QStringList{"bad.flac"} << none << "14=0:1/A" << "1件を読めませんでした：bad.flac\n1曲は入りきりませんでした：B";
+        QTest::newRow("titles and artists")   << ScreenId::Entry << "" << 0 << "207000/Song|Band 1000/|Band 2000/Solo" << none << none << "0=3:27/Song / Band 1=0:1/Band 2=0:2/Solo" << "";
         QTest::newRow("nothing found")        << ScreenId::TotalCorrection << "" << 0 << "" << none << none << "" << "時間が見つかりませんでした。";
         // clang-format on
     }
@@ -90,8 +93,9 @@ private slots:
                 QCOMPARE(write->screen, screen);
                 QVERIFY2(noted.isEmpty(), "a write after the note");
                 written << QStringLiteral("%1=%2:%3")
-                               .arg(write->slot)
-                               .arg(write->time.minutes, write->time.seconds);
+                                   .arg(write->slot)
+                                   .arg(write->time.minutes, write->time.seconds) +
+                               (write->time.title.isEmpty() ? QString() : u'/' + write->time.title);
             } else if (const auto *shown = std::get_if<ShowNote>(&effect)) {
                 QCOMPARE(shown->screen, screen);
                 QVERIFY2(noted.isEmpty(), "a second note");

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMargins>
 #include <QMessageBox>
 #include <QPointer>
@@ -485,12 +486,17 @@ private slots:
     void framedWindowCentred();
     void windowStaysWhereItAppears_data();
     void windowStaysWhereItAppears();
+    void realDropFromAnotherProgram();
 
 private:
     QWidget *openTotalEntryByClick();
 
     tavelo::Program program_;
     QPointer<QWidget> main_;
+
+    QWidget *openEntryByClicks();
+    bool typeRowsByKeys(QWidget *screen, const QStringList &rows);
+    QString calculateByClick(QWidget *screen);
 };
 
 void DesktopTest::initTestCase()
@@ -799,6 +805,205 @@ void DesktopTest::windowStaysWhereItAppears()
         moves.size() == 1 && moves.first().startsWith(QStringLiteral("mapped")),
         qPrintable(
             QStringLiteral("the frame of %1: %2").arg(name, moves.join(QStringLiteral(", ")))));
+}
+
+// ---- Files dropped from another program -----------------------------------
+
+namespace {
+
+const QString kEntry = QStringLiteral("NyuryokuForm");
+
+QLineEdit *box(const QWidget *screen, const char *name, int slot)
+{
+    return screen ? screen->findChild<QLineEdit *>(
+                        QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(slot))
+                  : nullptr;
+}
+
+// The fifteen rows of a page-1 screen as "minutes|seconds".
+QStringList rowTexts(const QWidget *screen)
+{
+    QStringList texts;
+    for (int slot = 0; slot < 15; ++slot)
+        texts << box(screen, "Text1", slot)->text() + QLatin1Char('|') +
+                     box(screen, "Text2", slot)->text();
+    return texts;
+}
+
+// The drag source program, started with the files it is to offer; stopped
+// when it goes out of scope.
+class DragSource {
+public:
+    explicit DragSource(const QStringList &files)
+    {
+        process_.start(QStringLiteral(TAVELO_DRAGSOURCE), files);
+    }
+    ~DragSource()
+    {
+        process_.terminate();
+        if (!process_.waitForFinished(3000)) {
+            process_.kill();
+            process_.waitForFinished();
+        }
+    }
+
+    // What it printed so far.
+    QString output()
+    {
+        output_ += QString::fromUtf8(process_.readAllStandardOutput());
+        return output_;
+    }
+
+    // Its X window, once it has told it.
+    WId window()
+    {
+        static const QRegularExpression line(QStringLiteral("window (0x[0-9a-f]+)\n"));
+        return line.match(output()).captured(1).toULongLong(nullptr, 16);
+    }
+
+    QString errors() { return QString::fromUtf8(process_.readAllStandardError()); }
+
+private:
+    QProcess process_;
+    QString output_;
+};
+
+bool moveTo(QPoint p)
+{
+    return pointerPosition() == p || xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"),
+                                              QString::number(p.x()), QString::number(p.y())});
+}
+
+}  // namespace
+
+// NyuryokuForm opened as a user opens it, by clicks and keys: 録音可能時間入力,
+// 46 and Return, then 録音時間入力; placed and with the keyboard focus, or null.
+QWidget *DesktopTest::openEntryByClicks()
+{
+    if (!clickCentre(main_->findChild<QPushButton *>(QStringLiteral("Total"))) ||
+        !waitFor(
+            [] {
+                return window(kTotalForm) && isPlaced(window(kTotalForm)) &&
+                       hasKeyboardFocus(window(kTotalForm));
+            },
+            kPlacement) ||
+        !typeKeys(QStringLiteral("46")) || !pressKey("Return") ||
+        !waitFor([] { return !window(kTotalForm); }, kReaction))
+        return nullptr;
+    if (!clickCentre(main_->findChild<QPushButton *>(QStringLiteral("Nyuryoku"))))
+        return nullptr;
+    QWidget *screen = nullptr;
+    const bool ready = waitFor(
+        [&screen] {
+            return (screen = window(kEntry)) && isPlaced(screen) && hasKeyboardFocus(screen);
+        },
+        kPlacement);
+    return ready ? screen : nullptr;
+}
+
+// Types rows "minutes|seconds" into a screen's boxes as a user does: a click
+// into each box and the keys; empty rows are left alone.
+bool DesktopTest::typeRowsByKeys(QWidget *screen, const QStringList &rows)
+{
+    for (int slot = 0; slot < rows.size(); ++slot) {
+        const QStringList parts = rows.at(slot).split(QLatin1Char('|'));
+        const std::pair<const char *, QString> boxes[] = {{"Text1", parts.value(0)},
+                                                          {"Text2", parts.value(1)}};
+        for (const auto &[name, text] : boxes) {
+            if (text.isEmpty())
+                continue;
+            QLineEdit *target = box(screen, name, slot);
+            if (!clickCentre(target) || !typeKeys(text) ||
+                !waitFor([&] { return target->text() == text; }, kReaction))
+                return false;
+        }
+    }
+    return true;
+}
+
+// 残り時間を出す clicked; once the screen has closed, List1 and the result
+// as "line, line, ... | minutes/seconds", or why not.
+QString DesktopTest::calculateByClick(QWidget *screen)
+{
+    if (!clickCentre(screen->findChild<QPushButton *>(QStringLiteral("Command2"))))
+        return QStringLiteral("no click");
+    if (!waitFor([] { return !window(kEntry); }, kReaction))
+        return QStringLiteral("NyuryokuForm did not close");
+    auto *list = main_->findChild<QListWidget *>(QStringLiteral("List1"));
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    return lines.join(QStringLiteral(", ")) + QStringLiteral(" | ") +
+           main_->findChild<QLineEdit *>(QStringLiteral("Text3"))->text() + QLatin1Char('/') +
+           main_->findChild<QLineEdit *>(QStringLiteral("Text4"))->text();
+}
+
+// Files dragged from another program and dropped on row 3 of NyuryokuForm:
+// a real XDND drop between two processes, by X pointer input. The times land
+// in rows 3 to 5, and 残り時間を出す gives what the same times typed by hand
+// give. With TAVELO_DROP_PICTURE set, the filled screen is saved there as a
+// PNG picture.
+void DesktopTest::realDropFromAnotherProgram()
+{
+    QWidget *screen = openEntryByClicks();
+    QVERIFY2(screen,
+             qPrintable(QStringLiteral("NyuryokuForm did not open by clicks; ") + stackingText()));
+
+    const QString folder = QStringLiteral(TAVELO_FIXTURES "/audio/");
+    DragSource source({folder + QStringLiteral("tone.flac"), folder + QStringLiteral("tone.ogg"),
+                       folder + QStringLiteral("cbr.mp3")});
+    WId sourceId = 0;
+    QTRY_VERIFY2_WITH_TIMEOUT((sourceId = source.window()) && stacking().contains(sourceId) &&
+                                  frameExtents(sourceId) && !clientRect(sourceId).isNull(),
+                              qPrintable(QStringLiteral("the drag source did not show: %1 %2")
+                                             .arg(source.output(), source.errors())),
+                              kPlacement);
+    const QRect sourceRect = clientRect(sourceId);
+    QVERIFY2(!sourceRect.intersects(frameRect(screen)),
+             qPrintable(QStringLiteral("the drag source %1 lies under NyuryokuForm %2")
+                            .arg(text(sourceRect), text(frameRect(screen)))));
+
+    // Pressed on the source, dragged over to the minute box of row 3 in a few
+    // steps, each answered by the program before the next, and let go there.
+    QLineEdit *row3 = box(screen, "Text1", 2);
+    const QPoint from = sourceRect.center();
+    const QPoint to = row3->mapToGlobal(row3->rect().center());
+    QVERIFY(moveTo(from));
+    QVERIFY(xdotool({QStringLiteral("mousedown"), QStringLiteral("1")}));
+    QTest::qWait(300);
+    constexpr int kSteps = 8;
+    for (int step = 1; step <= kSteps; ++step) {
+        QVERIFY(moveTo(from + (to - from) * step / kSteps));
+        QTest::qWait(100);
+    }
+    QVERIFY(moveTo(to + QPoint(2, 0)));
+    QTest::qWait(300);
+    QVERIFY(moveTo(to));
+    QTest::qWait(300);
+    QVERIFY(xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}));
+
+    QTRY_VERIFY2_WITH_TIMEOUT(
+        source.output().contains(QStringLiteral("dropped ")),
+        qPrintable(QStringLiteral("the drag did not end: ") + source.output() + source.errors()),
+        kReaction);
+    QVERIFY2(source.output().contains(QStringLiteral("dropped copy")),
+             qPrintable(QStringLiteral("the program did not take the files: ") + source.output()));
+    const QStringList expected{"|", "|", "0|3", "0|1", "0|3", "|", "|", "|",
+                               "|", "|", "|",   "|",   "|",   "|", "|"};
+    QTRY_COMPARE_WITH_TIMEOUT(rowTexts(screen), expected, 10000);
+    QVERIFY(!program_.isReading());
+    for (const QLineEdit *edit : screen->findChildren<QLineEdit *>())
+        QVERIFY2(!edit->text().contains(QStringLiteral("file:")), qPrintable(edit->objectName()));
+
+    if (const QString picture = qEnvironmentVariable("TAVELO_DROP_PICTURE"); !picture.isEmpty())
+        QVERIFY2(screen->grab().save(picture), qPrintable(picture));
+
+    const QString dropped = calculateByClick(screen);
+    QWidget *typed = nullptr;
+    QVERIFY(clickCentre(main_->findChild<QPushButton *>(QStringLiteral("Nyuryoku"))));
+    QTRY_VERIFY_WITH_TIMEOUT((typed = window(kEntry)) && isPlaced(typed), kPlacement);
+    QVERIFY(typeRowsByKeys(typed, expected));
+    QCOMPARE(dropped, calculateByClick(typed));
 }
 
 int main(int argc, char **argv)

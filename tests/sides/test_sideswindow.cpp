@@ -92,6 +92,7 @@ private slots:
     void cardAsPdf();
     void cardPrinted();
     void cardNotWritten();
+    void titlesTypedHere();
     void cleanup();
 
 private:
@@ -112,6 +113,7 @@ void Test_sideswindow::cleanup()
     messages_.clear();
     setSaveFileChooser({});
     setPrintDialogHandler({});
+    setLineAsker({});
 }
 
 void Test_sideswindow::splitFollowsTheBoxes()
@@ -240,6 +242,39 @@ void Test_sideswindow::cardNotWritten()
     setSaveFileChooser([](const QString &) { return QString(); });
     QTest::mouseClick(child<QPushButton>(&w, "SaveCard"), Qt::LeftButton);
     QVERIFY(messages_.isEmpty());
+}
+
+// Titles come with the song table and can be typed here for the card: Enter
+// (or a double click) on a song asks for its title. They never reach the
+// main state, and a new calculation starts without them.
+void Test_sideswindow::titlesTypedHere()
+{
+    MainState state = stateWith(QStringLiteral("30"), {"10:0", "25:0"});
+    state.songs.at(0).title = QStringLiteral("Song A / Band");
+    SidesWindow w;
+    w.setState(state);
+    w.show();
+    QCOMPARE(lines(&w, "SideAList"), QStringList({"1. 10:00  Song A / Band"}));
+    QString askedFor;
+    setLineAsker([&askedFor](const QString &label, const QString &text) {
+        askedFor = label + u'|' + text;
+        return std::optional<QString>(QStringLiteral("  夏の歌 "));
+    });
+    auto *sideB = child<QListWidget>(&w, "SideBList");
+    sideB->setFocus();
+    sideB->setCurrentRow(0);
+    QTest::keyClick(sideB, Qt::Key_Return);
+    QCOMPARE(askedFor, QStringLiteral("2曲目の曲名|"));
+    QCOMPARE(lines(&w, "SideBList"), QStringList({"2. 25:00  夏の歌"}));
+    // Cancelled: the title stays.
+    setLineAsker([](const QString &, const QString &) { return std::optional<QString>(); });
+    QTest::keyClick(sideB, Qt::Key_Return);
+    QCOMPARE(lines(&w, "SideBList"), QStringList({"2. 25:00  夏の歌"}));
+    // The same songs again keep it; other songs do not.
+    w.setState(state);
+    QCOMPARE(lines(&w, "SideBList"), QStringList({"2. 25:00  夏の歌"}));
+    w.setState(stateWith(QStringLiteral("30"), {"10:0", "24:0"}));
+    QCOMPARE(lines(&w, "SideBList"), QStringList({"2. 24:00"}));
 }
 
 QTEST_MAIN(Test_sideswindow)

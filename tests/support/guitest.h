@@ -531,13 +531,16 @@ inline EntryScreen *openAsUser(const MainView &main, ScreenId id)
     return screen(id);
 }
 
-// The offscreen platform notes each time a window is raised that it cannot
-// do so; the note says nothing about the program and floods the log.
+// The offscreen platform notes each time a window is raised, and each time a
+// menu opens, that it cannot raise the window or grab the keyboard; the notes
+// say nothing about the program and flood the log.
 inline QtMessageHandler previousMessageHandler = nullptr;
 
 inline void dropRaiseNotes(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    if (type == QtWarningMsg && text == QLatin1String("This plugin does not support raise()"))
+    if (type == QtWarningMsg &&
+        (text == QLatin1String("This plugin does not support raise()") ||
+         text == QLatin1String("This plugin does not support grabbing the keyboard")))
         return;
     previousMessageHandler(type, context, text);
 }

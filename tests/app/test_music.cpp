@@ -1,0 +1,629 @@
+// SPDX-License-Identifier: MIT
+// Song times brought in from files and text, and the list taken out, through
+// the real windows: files dropped on an entry screen, a tracklist pasted into
+// it, the list copied, saved and dropped back, and the tape lengths offered
+// by the capacity boxes' menus. Whatever comes in is checked against the same
+// times typed by hand: the list and the result must be the same.
+
+#include "gui/filechooser.h"
+#include "support/guitest.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMimeData>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolTip>
+#include <QUrl>
+#include <QWindow>
+
+#include <memory>
+
+using guitest::boxTexts;
+using guitest::minuteBox;
+using guitest::press;
+using guitest::rows;
+using guitest::secondBox;
+using guitest::Session;
+using tavelo::EntryScreen;
+using tavelo::ScreenId;
+
+namespace {
+
+const QString kSaveFailed = QStringLiteral("一覧を保存できませんでした。");
+const QString kReadingNote =
+    QStringLiteral("前のファイルを読み込み中です。終わってから、もう一度ドロップしてください。");
+
+// Milliseconds a reading of a few small files may take, sanitizers included.
+constexpr int kReading = 20000;
+
+QString fixture(const QString &name) { return QStringLiteral(TAVELO_FIXTURES "/audio/") + name; }
+
+QStringList fixtures(const QStringList &names)
+{
+    QStringList paths;
+    for (const QString &name : names)
+        paths << fixture(name);
+    return paths;
+}
+
+// A drag of files as file managers offer it: the files' URLs, and the same
+// URLs as plain text, which a box would take as typed text.
+std::unique_ptr<QMimeData> fileDrag(const QStringList &paths)
+{
+    auto mime = std::make_unique<QMimeData>();
+    QList<QUrl> urls;
+    QStringList lines;
+    for (const QString &path : paths) {
+        urls << QUrl::fromLocalFile(path);
+        lines << urls.last().toString();
+    }
+    mime->setUrls(urls);
+    mime->setText(lines.join(QLatin1Char('\n')));
+    return mime;
+}
+
+// Drags `paths` from another program onto the point `pos` of `target` and
+// drops them there, as the window system hands a drag to a window: enter, a
+// move and the drop go to the window, which passes each to the control under
+// the point. False when the window refused the drag at any step.
+[[nodiscard]] bool dropFiles(QWidget *target, QPoint pos, const QStringList &paths)
+{
+    GUITEST_VERIFY(target);
+    QWidget *top = target->window();
+    QWindow *window = top->windowHandle();
+    GUITEST_VERIFY(window);
+    const std::unique_ptr<QMimeData> mime = fileDrag(paths);
+    const QPoint at = target->mapTo(top, pos);
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+    QDragEnterEvent enter(at, offered, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &enter);
+    if (!enter.isAccepted()) {
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(window, &leave);
+        GUITEST_VERIFY2(false, "the drag was refused on entering");
+    }
+    QDragMoveEvent move(at, offered, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &move);
+    if (!move.isAccepted()) {
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(window, &leave);
+        GUITEST_VERIFY2(false, "the drag was refused when it moved");
+    }
+    QDropEvent drop(at, offered, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &drop);
+    GUITEST_VERIFY2(drop.isAccepted(), "the drop was refused");
+    GUITEST_COMPARE(drop.dropAction(), Qt::CopyAction);
+    return true;
+}
+
+// The middle of the minute box of a row (1 to 15) of a screen.
+QPoint rowPoint(const EntryScreen *screen, int row)
+{
+    const QLineEdit *box = minuteBox(screen, guitest::firstVisibleSlot(screen) + row - 1);
+    return box->mapTo(screen, box->rect().center());
+}
+
+// A point of the screen's own background below its rows: no row there.
+QPoint belowTheRows(const EntryScreen *screen)
+{
+    const QLineEdit *last = minuteBox(screen, guitest::firstVisibleSlot(screen) + 14);
+    return last->mapTo(screen, QPoint(-2, last->height() + 6));
+}
+
+// Boxes of the screen whose text is a file's URL, one a line; none, when no
+// drag was ever typed into a box.
+QStringList boxesWithUrls(const EntryScreen *screen)
+{
+    QStringList found;
+    for (const QLineEdit *box : screen->findChildren<QLineEdit *>())
+        if (box->text().contains(QStringLiteral("file:")))
+            found << box->objectName() + QStringLiteral(": ") + box->text();
+    return found;
+}
+
+// Waits until the files dropped last are read and placed.
+[[nodiscard]] bool waitForReading()
+{
+    GUITEST_VERIFY2(QTest::qWaitFor([] { return !guitest::program().isReading(); }, kReading),
+                    "the dropped files were still being read after 20 s");
+    guitest::settle();
+    return true;
+}
+
+// The texts of the carry slots: the slots a screen does not show.
+QStringList hiddenSlots(const EntryScreen *screen)
+{
+    QStringList texts = guitest::slotTexts(screen);
+    texts.remove(guitest::firstVisibleSlot(screen), tavelo::kRowsPerPage);
+    return texts;
+}
+
+// The entries of a menu, for a failure's message.
+QString entriesOf(const QMenu *menu)
+{
+    QStringList texts;
+    for (const QAction *action : menu->actions())
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts.join(QStringLiteral(", "));
+}
+
+// Picks `path` in the open menu: each entry with the keyboard (the arrow
+// keys' place, then Return), a submenu's entry opening that submenu. Returns
+// what went wrong, or nothing.
+QString pickInMenu(const QStringList &path)
+{
+    QMenu *expected = nullptr;
+    for (const QString &text : path) {
+        QMenu *menu = nullptr;
+        const bool open = QTest::qWaitFor(
+            [&] {
+                menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+                return menu && menu->isVisible() && (!expected || menu == expected);
+            },
+            5000);
+        if (!open)
+            return QStringLiteral("no menu open to choose %1 from").arg(text);
+        QAction *chosen = nullptr;
+        for (QAction *action : menu->actions())
+            if (action->text() == text)
+                chosen = action;
+        if (!chosen)
+            return QStringLiteral("no entry %1 in the menu: %2").arg(text, entriesOf(menu));
+        if (!chosen->isEnabled())
+            return QStringLiteral("the entry %1 is disabled").arg(text);
+        menu->setActiveAction(chosen);
+        QTest::keyClick(menu, Qt::Key_Return);
+        expected = chosen->menu();
+    }
+    return {};
+}
+
+// Opens the context menu of `widget` at `pos` as a right click does and
+// chooses the entries of `path` in turn. No menu is left open, whatever
+// happens.
+[[nodiscard]] bool chooseFromMenu(QWidget *widget, QPoint pos, const QStringList &path)
+{
+    GUITEST_VERIFY(widget);
+    QString fault = QStringLiteral("the menu was never looked at");
+    bool looked = false;
+    // The menu runs its own event loop until it closes: the choice is made
+    // from inside it.
+    QTimer::singleShot(0, widget, [&] {
+        fault = pickInMenu(path);
+        while (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+        looked = true;
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, widget->mapToGlobal(pos));
+    QCoreApplication::sendEvent(widget, &event);
+    GUITEST_VERIFY(QTest::qWaitFor([&] { return looked; }, 10000));
+    GUITEST_VERIFY2(fault.isEmpty(), qPrintable(fault));
+    guitest::settle();
+    return true;
+}
+
+// Makes the screen the active window, so that its shortcuts work.
+[[nodiscard]] bool activate(QWidget *window)
+{
+    GUITEST_VERIFY(window);
+    window->activateWindow();
+    GUITEST_VERIFY(QTest::qWaitForWindowActive(window));
+    return true;
+}
+
+// Opens the screen a case starts on: page 1 with `typed` rows, and with
+// `pageTwo` the page-2 screen reached by 続けて入力 (capacity 46 first). It is
+// the active window when it is returned: a note goes when a window becomes
+// active, as any tooltip does, so a window that becomes active late would
+// take a note away.
+EntryScreen *openScreen(Session &s, bool pageTwo, const QString &typed)
+{
+    GUITEST_VERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
+    EntryScreen *pageOne = guitest::openPageOne(s.main, false, rows(typed));
+    GUITEST_VERIFY(pageOne);
+    EntryScreen *screen = pageTwo ? guitest::continueToPageTwo(pageOne) : pageOne;
+    GUITEST_VERIFY(activate(screen));
+    return screen;
+}
+
+// 残り時間を出す on a screen: the main window's summary and the messages.
+QString calculate(Session &s, EntryScreen *screen)
+{
+    GUITEST_VERIFY(press(screen));
+    return s.summary() + QStringLiteral(" | messages [") +
+           s.messageTexts().join(QStringLiteral(", ")) + QLatin1Char(']');
+}
+
+// The same as calculate(), on a fresh program where the same screen is
+// opened the same way and `boxes` (rows "minutes|seconds") are typed into
+// it by hand, empty rows left alone.
+QString calculateTyped(bool pageTwo, const QString &typed, const QStringList &boxes)
+{
+    Session s;
+    EntryScreen *screen = openScreen(s, pageTwo, typed);
+    GUITEST_VERIFY(screen);
+    const int first = guitest::firstVisibleSlot(screen);
+    for (int row = 0; row < boxes.size(); ++row) {
+        const QStringList parts = boxes.at(row).split(QLatin1Char('|'));
+        if (!boxes.at(row).isEmpty() && boxes.at(row) != QLatin1String("|"))
+            GUITEST_VERIFY(guitest::typeRow(screen, first + row, parts.value(0), parts.value(1)));
+    }
+    return calculate(s, screen);
+}
+
+// The text of the list after 4:30, 3:15 and 5:05 typed and "Flac tone" by
+// "Tavelo" (0:03) dropped, on a tape side of 46 minutes: a heading, the fifteen rows
+// with their start on the tape (and a title where the song has one), and the
+// time left.
+QString listOfFourSongs()
+{
+    QString text = QStringLiteral("# 曲の一覧（15曲）\n"
+                                  "1. [0:00] 4:30\n"
+                                  "2. [4:30] 3:15\n"
+                                  "3. [7:45] 5:05\n"
+                                  "4. [12:50] Flac tone / Tavelo  0:03\n");
+    for (int n = 5; n <= 15; ++n)
+        text += QStringLiteral("%1. [12:53] 0:00\n").arg(n);
+    return text + QStringLiteral("# テープの残り時間は 33分7秒です。\n");
+}
+
+}  // namespace
+
+class Test_music : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup();
+
+    void dropFilesOnScreen_data();
+    void dropFilesOnScreen();
+    void secondDropWhileReading();
+    void screenClosedWhileReading();
+    void programEndsWhileReading();
+    void pasteTracklist_data();
+    void pasteTracklist();
+    void plainPasteTypesTheText();
+    void copySaveAndDropBack();
+    void saveFailure_data();
+    void saveFailure();
+    void tapeLengthFromMenu_data();
+    void tapeLengthFromMenu();
+};
+
+void Test_music::cleanup()
+{
+    QToolTip::hideText();
+    tavelo::setSaveFileChooser({});
+    QGuiApplication::clipboard()->clear();
+}
+
+void Test_music::dropFilesOnScreen_data()
+{
+    QTest::addColumn<bool>("pageTwo");   // NyuryokuForm2, reached from page 1
+    QTest::addColumn<QString>("typed");  // on page 1 first
+    QTest::addColumn<int>("row");        // dropped on this row's minute box; 0: below the rows
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("boxes");  // the fifteen rows shown afterwards
+    QTest::addColumn<QString>("note");   // none: no note shown
+    // clang-format off
+    QTest::newRow("three files on row 3")      << false << "" << 3 << QStringList{"tone.flac", "tone.ogg", "cbr.mp3"} << "2*| 0|3 0|1 0|3 10*|" << "";
+    QTest::newRow("below the rows: first free") << false << "4:30 2:" << 0 << QStringList{"tone.wav", "tone.aiff"} << "4|30 2| 0|3 0|1 11*|" << "";
+    QTest::newRow("row 3 of page 2")           << true << "4:30 3:15" << 3 << QStringList{"tone.opus", "あめ.ogg"} << "2*| 0|3 0|1 11*|" << "";
+    QTest::newRow("one file unreadable")       << false << "" << 3 << QStringList{"tone.wav", "text.mp3"} << "2*| 0|3 12*|" << "1件を読めませんでした：text.mp3";
+    QTest::newRow("more than the rows left")   << false << "" << 14 << QStringList{"tone.wav", "tone.aiff", "cbr.mp3"} << "13*| 0|3 0|1" << "1曲は入りきりませんでした：Sine";
+    QTest::newRow("a tracklist file on row 1") << false << "" << 1 << QStringList{"tracklist.txt"} << "3|27 4|5 62|3 3|27 11*|" << "";
+    // clang-format on
+}
+
+// Files dropped on a screen fill its rows from the row under the drop (or
+// the first free row) and never the rows it does not show; their times then
+// count exactly as the same times typed by hand.
+void Test_music::dropFilesOnScreen()
+{
+    QFETCH(bool, pageTwo);
+    QFETCH(QString, typed);
+    QFETCH(int, row);
+    QFETCH(QStringList, files);
+    QFETCH(QString, boxes);
+    QFETCH(QString, note);
+
+    QString dropped;
+    {
+        Session s;
+        EntryScreen *screen = openScreen(s, pageTwo, typed);
+        QVERIFY(screen);
+        const QStringList hidden = hiddenSlots(screen);
+        const QPoint at = row > 0 ? rowPoint(screen, row) : belowTheRows(screen);
+        if (row > 0)
+            QCOMPARE(screen->childAt(at), minuteBox(screen, screen->slotAt(at)));
+        else
+            QCOMPARE(screen->slotAt(at), -1);
+
+        QVERIFY(dropFiles(screen, at, fixtures(files)));
+        QVERIFY(waitForReading());
+
+        QCOMPARE(boxTexts(screen), rows(boxes));
+        QCOMPARE(hiddenSlots(screen), hidden);
+        QCOMPARE(boxesWithUrls(screen), QStringList{});
+        QCOMPARE(QToolTip::isVisible(), !note.isEmpty());
+        if (!note.isEmpty())
+            QCOMPARE(QToolTip::text(), note);
+        QCOMPARE(s.messageTexts(), QStringList{});
+        dropped = calculate(s, screen);
+    }
+    QCOMPARE(dropped, calculateTyped(pageTwo, typed, rows(boxes)));
+}
+
+// A drop while the one before is still being read gets a note and nothing
+// else; once the reading is done, a drop is taken again.
+void Test_music::secondDropWhileReading()
+{
+    Session s;
+    EntryScreen *screen = openScreen(s, false, {});
+    QVERIFY(screen);
+
+    QVERIFY(dropFiles(screen, rowPoint(screen, 3), fixtures({"tone.flac"})));
+    QVERIFY(guitest::program().isReading());
+    QVERIFY(dropFiles(screen, rowPoint(screen, 5), fixtures({"tone.wav", "tone.aiff"})));
+    QVERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), kReadingNote);
+    QVERIFY(waitForReading());
+    QCOMPARE(boxTexts(screen), rows("2*| 0|3 12*|"));
+
+    QVERIFY(dropFiles(screen, rowPoint(screen, 5), fixtures({"tone.aiff"})));
+    QVERIFY(waitForReading());
+    QCOMPARE(boxTexts(screen), rows("2*| 0|3 | 0|1 10*|"));
+    QCOMPARE(boxesWithUrls(screen), QStringList{});
+    QCOMPARE(s.messageTexts(), QStringList{});
+}
+
+// A screen closed while its files are read takes nothing, and the screen
+// opened after it is not written into.
+void Test_music::screenClosedWhileReading()
+{
+    Session s;
+    EntryScreen *screen = openScreen(s, false, {});
+    QVERIFY(screen);
+    QVERIFY(dropFiles(screen, rowPoint(screen, 1), fixtures({"tone.flac", "tone.ogg"})));
+    QVERIFY(guitest::click(guitest::button(screen, "Command3")));
+    guitest::settle();
+    QVERIFY(!guitest::screen(ScreenId::Entry));
+    QVERIFY(guitest::click(s.main->nyuryoku));
+    EntryScreen *fresh = guitest::screen(ScreenId::Entry);
+    QVERIFY(fresh);
+    QVERIFY(waitForReading());
+    QCOMPARE(boxTexts(fresh), rows("15*|"));
+    QVERIFY(!QToolTip::isVisible());
+}
+
+// The program ended while a drop is read waits for the reading and leaves
+// nothing behind (the sanitizer build checks for leaks at the end).
+void Test_music::programEndsWhileReading()
+{
+    Session s;
+    EntryScreen *screen = openScreen(s, false, {});
+    QVERIFY(screen);
+    QVERIFY(dropFiles(screen, rowPoint(screen, 1), fixtures({"tone.flac", "tone.ogg"})));
+    QVERIFY(guitest::program().isReading());
+}
+
+void Test_music::pasteTracklist_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Ctrl+Shift+V") << "keys";
+    QTest::newRow("menu of the minute box") << "minutes";
+    QTest::newRow("menu of the second box") << "seconds";
+}
+
+// A copied tracklist pasted at row 2 fills rows 2, 3 and 4: the last time
+// on each line, in any of its spellings; a line without a time gives
+// nothing. The times count as typed ones.
+void Test_music::pasteTracklist()
+{
+    QFETCH(QString, how);
+    const QString boxes = QStringLiteral("| 3|27 3|5 4|5 11*|");
+    QString pasted;
+    {
+        Session s;
+        EntryScreen *screen = openScreen(s, false, {});
+        QVERIFY(screen);
+        QGuiApplication::clipboard()->setText(
+            QStringLiteral("Title · Artist 3:27\n３：０５\n4分5秒\nボーナストラック\n"));
+        QLineEdit *minutes = minuteBox(screen, 1);
+        QVERIFY(activate(screen));
+        minutes->setFocus();
+        if (how == QLatin1String("keys")) {
+            QTest::keyClick(minutes, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        } else {
+            QLineEdit *box = how == QLatin1String("minutes") ? minutes : secondBox(screen, 1);
+            QVERIFY(chooseFromMenu(box, box->rect().center(), {QStringLiteral("時間を貼り付け")}));
+        }
+        guitest::settle();
+        QCOMPARE(boxTexts(screen), rows(boxes));
+        QVERIFY(!QToolTip::isVisible());
+        pasted = calculate(s, screen);
+    }
+    QCOMPARE(pasted, calculateTyped(false, {}, rows(boxes)));
+}
+
+// Plain Ctrl+V is the box's own paste: the clipboard's text goes into the
+// focused box as it stands, and no other box changes.
+void Test_music::plainPasteTypesTheText()
+{
+    Session s;
+    EntryScreen *screen = openScreen(s, false, {});
+    QVERIFY(screen);
+    QGuiApplication::clipboard()->setText(QStringLiteral("Title · Artist 3:27"));
+    QVERIFY(activate(screen));
+    minuteBox(screen, 1)->setFocus();
+    QTest::keyClick(minuteBox(screen, 1), Qt::Key_V, Qt::ControlModifier);
+    guitest::settle();
+    QCOMPARE(boxTexts(screen), rows("| Title_·_Artist_3:27| 13*|"));
+    QVERIFY(!guitest::program().isReading());
+}
+
+// The list after a calculation: Ctrl+C in the list and the menu's 一覧をコピー
+// put the whole list on the clipboard, テキストに保存… writes the same text as
+// UTF-8, and that file dropped on a new screen gives the same times in the
+// same rows and the same list.
+void Test_music::copySaveAndDropBack()
+{
+    Session s;
+    QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
+    const QPointer<EntryScreen> screen = guitest::openPageOne(s.main, false, rows("4:30 3:15 5:5"));
+    QVERIFY(dropFiles(screen, rowPoint(screen, 4), fixtures({"tone.flac"})));
+    QVERIFY(waitForReading());
+    QVERIFY(press(screen));
+    QVERIFY(!screen);
+    const QString summary = s.summary();
+    QCOMPARE(summary, QStringLiteral("remaining | tape [46] | entry correct - | list [4:30 3:15 "
+                                     "5:05 0:03 11*0:00] | result 33/7"));
+    const QString expected = listOfFourSongs();
+    QClipboard *clipboard = QGuiApplication::clipboard();
+
+    QVERIFY(activate(s.main));
+    s.main->list1->setFocus();
+    QTest::keyClick(s.main->list1, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), expected);
+
+    QWidget *listArea = s.main->list1->viewport();
+    clipboard->clear();
+    QVERIFY(chooseFromMenu(listArea, QPoint(10, 10), {QStringLiteral("一覧をコピー")}));
+    QCOMPARE(clipboard->text(), expected);
+
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QString path = folder.filePath(QStringLiteral("テープの曲目.txt"));
+    QString suggested;
+    tavelo::setSaveFileChooser([&](const QString &name) {
+        suggested = name;
+        return path;
+    });
+    QVERIFY(chooseFromMenu(listArea, QPoint(10, 10), {QStringLiteral("テキストに保存…")}));
+    QCOMPARE(suggested, QStringLiteral("テープの曲目.txt"));
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), expected.toUtf8());
+    QCOMPARE(s.messageTexts(), QStringList{});
+
+    // The saved list dropped on the first row of a new screen gives the same
+    // rows (its unused rows come back as 0:00) and the same list; saved
+    // again, the same file, titles included.
+    QVERIFY(guitest::click(s.main->nyuryoku));
+    EntryScreen *fresh = guitest::screen(ScreenId::Entry);
+    QVERIFY(fresh);
+    QCOMPARE(boxTexts(fresh), rows("15*|"));
+    QVERIFY(dropFiles(fresh, rowPoint(fresh, 1), {saved.fileName()}));
+    QVERIFY(waitForReading());
+    QCOMPARE(boxTexts(fresh), rows("4|30 3|15 5|5 0|3 11*0|0"));
+    QVERIFY(!QToolTip::isVisible());
+    QVERIFY(press(fresh));
+    QCOMPARE(s.summary(), summary);
+    path = folder.filePath(QStringLiteral("again.txt"));
+    QVERIFY(chooseFromMenu(listArea, QPoint(10, 10), {QStringLiteral("テキストに保存…")}));
+    QFile again(path);
+    QVERIFY(again.open(QIODevice::ReadOnly));
+    QCOMPARE(again.readAll(), expected.toUtf8());
+    QCOMPARE(s.messageTexts(), QStringList{});
+}
+
+void Test_music::saveFailure_data()
+{
+    QTest::addColumn<QString>("target");  // under a fresh folder; "" for the folder itself
+    QTest::addColumn<QStringList>("messages");
+    // clang-format off
+    QTest::newRow("a folder")               << "" << QStringList{kSaveFailed};
+    QTest::newRow("under a missing folder") << "missing/list.txt" << QStringList{kSaveFailed};
+    QTest::newRow("cancelled")              << "cancel" << QStringList{};
+    // clang-format on
+}
+
+// A list that cannot be written says so in the error box and leaves nothing
+// behind; cancelling the file dialog does nothing.
+void Test_music::saveFailure()
+{
+    QFETCH(QString, target);
+    QFETCH(QStringList, messages);
+
+    Session s;
+    QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
+    QVERIFY(press(guitest::openPageOne(s.main, false, rows("4:30"))));
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = target == QLatin1String("cancel") ? QString()
+                         : target.isEmpty()                ? folder.path()
+                                                           : folder.filePath(target);
+    tavelo::setSaveFileChooser([&path](const QString &) { return path; });
+    const QString summary = s.summary();
+
+    QVERIFY(chooseFromMenu(s.main->list1->viewport(), QPoint(10, 10),
+                           {QStringLiteral("テキストに保存…")}));
+    QCOMPARE(s.messageTexts(), messages);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
+    QCOMPARE(s.summary(), summary);
+}
+
+void Test_music::tapeLengthFromMenu_data()
+{
+    QTest::addColumn<bool>("dialog");  // the capacity dialog's box, else the main window's
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("minutes");
+    // clang-format off
+    QTest::newRow("main window, C60")   << false << "C60（片面30分）" << "30";
+    QTest::newRow("main window, C120")  << false << "C120（片面60分）" << "60";
+    QTest::newRow("dialog, C60")        << true << "C60（片面30分）" << "30";
+    QTest::newRow("dialog, C46")        << true << "C46（片面23分）" << "23";
+    // clang-format on
+}
+
+// A cassette chosen from a capacity box's menu types its side's minutes
+// over the box's text and does nothing else; in the dialog, OK then takes
+// them as typed ones.
+void Test_music::tapeLengthFromMenu()
+{
+    QFETCH(bool, dialog);
+    QFETCH(QString, entry);
+    QFETCH(QString, minutes);
+
+    QString accepted;
+    {
+        Session s;
+        QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
+        QVERIFY(press(guitest::openPageOne(s.main, false, rows("4:30"))));
+        const QString before = s.summary();
+        const QStringList songs = guitest::songTable(s.main);
+        QLineEdit *box = s.main->totaltxt;
+        if (dialog) {
+            box = guitest::CapacityDialogView(guitest::openCapacityDialog(s.main))->text1;
+            QVERIFY(guitest::type(box, QStringLiteral("12")));
+        }
+
+        QVERIFY(chooseFromMenu(box, box->rect().center(), {QStringLiteral("テープの長さ"), entry}));
+        QCOMPARE(box->text(), minutes);
+        QCOMPARE(s.summary(),
+                 dialog ? before
+                        : QString(before).replace(QStringLiteral("tape [46]"),
+                                                  QStringLiteral("tape [%1]").arg(minutes)));
+        QCOMPARE(guitest::songTable(s.main), songs);
+        QCOMPARE(s.messageTexts(), QStringList{});
+        if (!dialog)
+            return;
+        QVERIFY(guitest::capacityDialog());
+        QVERIFY(guitest::click(guitest::CapacityDialogView(guitest::capacityDialog())->command1));
+        guitest::settle();
+        QVERIFY(!guitest::capacityDialog());
+        accepted = s.summary();
+    }
+    Session s;
+    QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
+    QVERIFY(press(guitest::openPageOne(s.main, false, rows("4:30"))));
+    QVERIFY(guitest::acceptCapacity(s.main, minutes));
+    QCOMPARE(accepted, s.summary());
+}
+
+GUITEST_MAIN(Test_music)
+#include "test_music.moc"
