@@ -9,7 +9,12 @@
 //   bench_drop                  times everything (use a release build)
 //   bench_drop -iterations 1    one pass of each, as the smoke test does
 
+#include "core/card.h"
+#include "core/listtext.h"
+#include "core/sides.h"
 #include "readers/dropped.h"
+#include "sides/cardprint.h"
+#include "sides/sideswindow.h"
 #include "support/guitest.h"
 
 #include <QClipboard>
@@ -226,6 +231,8 @@ private slots:
     void guiThreadDuringDrop();
     void pasteMegabyte_data();
     void pasteMegabyte();
+    void longTitleAfterwards_data();
+    void longTitleAfterwards();
 };
 
 // The readers alone: fifteen files from a warm cache, on this thread.
@@ -354,6 +361,62 @@ void Bench_drop::pasteMegabyte()
     QCOMPARE(shownNote() != nullptr, note);
     QBENCHMARK { paste(); }
     QCOMPARE(pageRows(screen), rows);
+}
+
+void Bench_drop::longTitleAfterwards_data()
+{
+    QTest::addColumn<int>("step");
+    QTest::addColumn<bool>("longTitle");
+    // clang-format off
+    QTest::newRow("list text, ordinary titles")          << 0 << false;
+    QTest::newRow("list text, a title of a megabyte")    << 0 << true;
+    QTest::newRow("A面・B面 opened, ordinary titles")     << 1 << false;
+    QTest::newRow("A面・B面 opened, a title of a megabyte") << 1 << true;
+    QTest::newRow("card PDF, ordinary titles")           << 2 << false;
+    QTest::newRow("card PDF, a title of a megabyte")     << 2 << true;
+    // clang-format on
+}
+
+// Where a pasted title of a megabyte goes once it is in the song table: the
+// list text (一覧をコピー, テキストに保存…), the A面・B面 window and the card.
+void Bench_drop::longTitleAfterwards()
+{
+    QFETCH(int, step);
+    QFETCH(bool, longTitle);
+    tavelo::MainState state;
+    state.capacity = QStringLiteral("30");
+    for (int i = 0; i < kFifteen; ++i) {
+        state.songs.at(i) = {QStringLiteral("3"), QStringLiteral("0"),
+                             QStringLiteral("Song %1").arg(i + 1)};
+        state.list << QStringLiteral("3:00");
+    }
+    if (longTitle)
+        state.songs.at(4).title = QString(1 << 20, QLatin1Char('x'));
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("card.pdf"));
+    const auto run = [&] {
+        switch (step) {
+        case 0: return !tavelo::listText(state).isEmpty();
+        case 1: {
+            tavelo::SidesWindow window;
+            window.setState(state);
+            window.show();
+            window.grab();
+            return window.view().songs.size() == std::size_t(kFifteen);
+        }
+        default: {
+            const tavelo::SidesView view =
+                tavelo::sidesView(tavelo::songsOfTable(state.songs), state.capacity, {});
+            return tavelo::writeCardPdf(
+                pdf, tavelo::layoutCard(tavelo::cardContentOf(view, QStringLiteral("Title"))));
+        }
+        }
+    };
+    QElapsedTimer once;
+    once.start();
+    QVERIFY(run());
+    qInfo("%s: once %.1f ms", QTest::currentDataTag(), once.nsecsElapsed() / 1e6);
+    QBENCHMARK { run(); }
 }
 
 GUITEST_MAIN(Bench_drop)
