@@ -412,10 +412,7 @@ void Bench_drop::longTitleAfterwards()
         }
         }
     };
-    QElapsedTimer once;
-    once.start();
     QVERIFY(run());
-    qInfo("%s: once %.1f ms", QTest::currentDataTag(), once.nsecsElapsed() / 1e6);
     QBENCHMARK { run(); }
 }
 
