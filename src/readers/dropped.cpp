@@ -113,13 +113,14 @@ public:
             found_.leftOver << displayName(path);
             return;
         }
+        // A path that cannot be looked at (missing, a dangling link, a link
+        // loop) or names no regular file (a FIFO, device or socket: never
+        // opened) is unreadable.
         struct stat info {};
-        // Missing, a dangling link, a link loop; a FIFO, device or socket is
-        // never opened.
-        const bool exists = ::stat(QFile::encodeName(path).constData(), &info) == 0;
-        if (exists && S_ISDIR(info.st_mode))
+        const bool found = ::stat(QFile::encodeName(path).constData(), &info) == 0;
+        if (found && S_ISDIR(info.st_mode))
             readFolder(path);
-        else if (!exists || !S_ISREG(info.st_mode))
+        else if (!found || !S_ISREG(info.st_mode))
             found_.unreadable << displayName(path);
         else if (isPlaylist(path))
             readPlaylistFile(path);

@@ -12,10 +12,10 @@ Q_DECLARE_METATYPE(tavelo::ScreenId)
 namespace {
 
 // "0-14=1:0 20=4:" fills slots with texts; "_" leaves a text empty.
-Slots slotsFrom(const QString &spec)
+Slots slotsFrom(const QString &notation)
 {
     Slots texts;
-    for (const QString &item : spec.split(u' ', Qt::SkipEmptyParts)) {
+    for (const QString &item : notation.split(u' ', Qt::SkipEmptyParts)) {
         const QStringList parts = item.split(u'=');
         const QStringList range = parts[0].split(u'-');
         const QStringList time = parts[1].split(u':');
@@ -27,10 +27,10 @@ Slots slotsFrom(const QString &spec)
 
 // "207000/A 2500 1000/T|B" -> songs of those lengths, titled after the slash,
 // with an artist after the bar.
-std::vector<FoundSong> songsFrom(const QString &spec)
+std::vector<FoundSong> songsFrom(const QString &notation)
 {
     std::vector<FoundSong> songs;
-    for (const QString &item : spec.split(u' ', Qt::SkipEmptyParts)) {
+    for (const QString &item : notation.split(u' ', Qt::SkipEmptyParts)) {
         const QStringList parts = item.split(u'/');
         const QStringList names = parts.value(1).split(u'|');
         songs.push_back({parts[0].toLongLong(), names.value(0), names.value(1)});
