@@ -96,22 +96,21 @@ void clearRows(EntryScreen *screen)
         screen->setSlot(slot, {});
 }
 
-// The note of the last drop or paste (a tool tip), or null.
+// The note of the last drop or paste (a small window named "Note"), or null.
 QWidget *shownNote()
 {
     for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String("qtooltip_label") && w->isVisible())
+        if (w->objectName() == QLatin1String("Note") && w->isVisible())
             return w;
     }
     return nullptr;
 }
 
-// Takes the note away at once, so that the next one is made anew: Qt hides
-// a tool tip only after a delay and shows the same text again for nothing.
+// Takes the note away at once, so that the next one is made anew.
 void removeNote()
 {
     for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String("qtooltip_label"))
+        if (w->objectName() == QLatin1String("Note"))
             delete w;
     }
 }

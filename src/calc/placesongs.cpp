@@ -13,7 +13,8 @@ bool isEmptyRow(const SongTime &time) { return time.minutes.isEmpty() && time.se
 // How a song is named in a note: its title, or its length when it has none.
 QString nameOf(const FoundSong &song)
 {
-    return song.title.isEmpty() ? clockText(wholeSeconds(song.milliseconds)) : song.title;
+    return song.title.isEmpty() ? clockText(wholeSeconds(song.milliseconds))
+                                : clippedTitle(song.title);
 }
 
 }  // namespace

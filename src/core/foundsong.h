@@ -38,15 +38,26 @@ inline SongTime boxTexts(std::int64_t milliseconds, const QString &title = {})
     return {QString::number(seconds / 60), QString::number(seconds % 60), title};
 }
 
+// Titles are names, not texts: a title longer than this (a broken tag, a
+// line of a megabyte) is cut, so that lists, notes and the card stay quick.
+inline constexpr qsizetype kLongestTitle = 200;
+
+inline QString clippedTitle(const QString &title)
+{
+    if (title.size() <= kLongestTitle)
+        return title;
+    return title.left(kLongestTitle - 1) + QChar(0x2026);  // …
+}
+
 // The one line a song is known by: its title, and its artist after a slash
 // when the tags name one.
 inline QString songTitle(const FoundSong &song)
 {
     if (song.artist.isEmpty())
-        return song.title;
+        return clippedTitle(song.title);
     if (song.title.isEmpty())
-        return song.artist;
-    return song.title + QStringLiteral(" / ") + song.artist;
+        return clippedTitle(song.artist);
+    return clippedTitle(song.title + QStringLiteral(" / ") + song.artist);
 }
 
 }  // namespace tavelo

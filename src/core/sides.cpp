@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/sides.h"
 
+#include "core/foundsong.h"
 #include "core/listtext.h"
 #include "core/numbers.h"
 #include "core/rowcheck.h"
@@ -24,7 +25,7 @@ std::vector<SideSong> songsOfTable(const Slots &table)
             break;
         const std::int64_t seconds =
             std::int64_t{row.values->minutes} * 60 + std::int64_t{row.values->seconds};
-        songs.push_back({i, seconds, slot.title});
+        songs.push_back({i, seconds, clippedTitle(slot.title)});
         if (seconds != 0)
             lastLong = songs.size();
     }

@@ -151,7 +151,11 @@ std::optional<FoundSong> readAudioFile(const QString &path)
         if (mpeg->audioProperties() && !mpeg->audioProperties()->xingHeader())
             milliseconds = countedMpegLength(*mpeg);
     }
-    if (milliseconds <= 0)
+    // Compressed audio takes at least a kilobit a second: a header claiming
+    // more time than the file's bytes could hold at that rate is corrupt
+    // (a few kilobytes that say they play for days).
+    const std::int64_t bits = std::int64_t{stream.length()} * 8;
+    if (milliseconds <= 0 || milliseconds > bits)
         return std::nullopt;
     FoundSong song{milliseconds, {}, {}};
     if (const TagLib::Tag *tag = file.tag()) {

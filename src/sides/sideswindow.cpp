@@ -2,6 +2,7 @@
 #include "sides/sideswindow.h"
 
 #include "core/card.h"
+#include "core/foundsong.h"
 #include "core/model.h"
 #include "core/tapes.h"
 #include "gui/boxmenus.h"
@@ -155,7 +156,7 @@ void SidesWindow::editTitle(const Side &side, int row)
                                QStringLiteral("%1曲目の曲名").arg(song.slot + 1), song.title);
     if (!title)
         return;
-    titleEdits_[song.slot] = title->simplified();
+    titleEdits_[song.slot] = clippedTitle(title->simplified());
     setSongs(songs_);
 }
 
@@ -182,7 +183,7 @@ void SidesWindow::refresh()
 
 QString SidesWindow::cardTitle() const
 {
-    QString typed = titleBox_->text().simplified();
+    QString typed = clippedTitle(titleBox_->text().simplified());
     if (!typed.isEmpty())
         return typed;
     // Without a title the spine names the tape: "C60" for a side of 30

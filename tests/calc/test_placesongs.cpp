@@ -107,6 +107,19 @@ private slots:
         QCOMPARE(written.join(u' '), writes);
         QCOMPARE(noted, note);
     }
+
+    // A title of a megabyte (a broken tag) is cut to a name's length, in the
+    // row and in the note.
+    void longTitleClipped()
+    {
+        const QString huge(1 << 20, u'a');
+        const Outcome out =
+            placeSongs(ScreenId::Entry, {}, 14, {{1000, huge, {}}, {2000, huge, {}}}, {});
+        QCOMPARE(out.size(), std::size_t(2));
+        const QString expected = QString(199, u'a') + QChar(0x2026);
+        QCOMPARE(std::get<WriteSlot>(out.at(0)).time.title, expected);
+        QVERIFY(std::get<ShowNote>(out.at(1)).text.endsWith(expected));
+    }
 };
 
 QTEST_APPLESS_MAIN(TestPlaceSongs)

@@ -324,6 +324,26 @@ private slots:
         QVERIFY(timer.elapsed() < 5000);
     }
 
+    // A header that claims hours from a few kilobytes is corrupt: the file is
+    // unreadable rather than a song of days.
+    void impossibleLength()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("claims.mp3"));
+        copyFixture(QStringLiteral("vbr-xing.mp3"), path);
+        QVERIFY(readAudioFile(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const QByteArray bytes = file.readAll();
+        const qsizetype xing = bytes.indexOf("Xing");
+        QVERIFY(xing > 0);
+        QVERIFY(bytes.at(xing + 7) & 1);  // the header holds the number of frames
+        QVERIFY(file.seek(xing + 8));
+        QCOMPARE(file.write(QByteArray("\x00\xff\xff\xff", 4)), 4);  // days of frames
+        file.close();
+        QVERIFY(!readAudioFile(path));
+    }
+
     // Ten thousand files in a folder: listed and sorted, only `wanted` read.
     // Hard links to one fixture keep it small; empty files are all tried and
     // found unreadable without being opened by TagLib.
