@@ -2,6 +2,7 @@
 #include "sides/cardprint.h"
 
 #include "core/card.h"
+#include "core/modules.h"
 #include "gui/formwindow.h"
 
 #include <QFontMetricsF>
@@ -9,8 +10,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QSaveFile>
 
 namespace tavelo {
@@ -102,25 +101,12 @@ bool writeCardPdf(const QString &path, const CardLayout &layout)
 
 PrintResult printCard(QWidget *parent, const CardLayout &layout)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("インデックスカード"));
-    printer.setPageSize(QPageSize(layout.page, QPageSize::Millimeter));
-    // The painter's origin is the paper's corner, and nothing is scaled.
-    printer.setFullPage(true);
-    bool accepted = false;
-    if (dialogHandler()) {
-        accepted = dialogHandler()(printer);
-    } else {
-        QPrintDialog dialog(&printer, parent);
-        accepted = dialog.exec() == QDialog::Accepted;
-    }
-    if (!accepted)
-        return PrintResult::Cancelled;
-    QPainter painter;
-    if (!painter.begin(&printer))
+    using Print = int (*)(QWidget *, const CardLayout &, const PrintDialogHandler &, CardPainter);
+    static const auto print =
+        reinterpret_cast<Print>(moduleFunction(QStringLiteral("tavelo_print"), "tavelo_printCard"));
+    if (!print)
         return PrintResult::Failed;
-    paintCard(painter, layout, printer.resolution() / 25.4);
-    return painter.end() ? PrintResult::Printed : PrintResult::Failed;
+    return static_cast<PrintResult>(print(parent, layout, dialogHandler(), paintCard));
 }
 
 PrintDialogHandler setPrintDialogHandler(PrintDialogHandler handler)

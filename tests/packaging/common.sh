@@ -8,6 +8,8 @@ icon_sizes="16 24 32 48 64 128 256"
 expected_files() {
     {
         echo bin/tavelo
+        echo lib/tavelo/modules/tavelo_print.so
+        echo lib/tavelo/modules/tavelo_taglib.so
         echo "share/applications/$app_id.desktop"
         echo "share/metainfo/$app_id.metainfo.xml"
         for n in $icon_sizes; do
