@@ -7,7 +7,8 @@
 
 #include <optional>
 
-// Audio files read with TagLib: their length, title and artist.
+// Audio files read with TagLib: their length, title and artist. TagLib is
+// in a module loaded at the first call (core/modules.h).
 namespace tavelo {
 
 // Whether a file name ends in a suffix of the audio formats read here (MP3,
@@ -17,7 +18,9 @@ bool hasAudioSuffix(const QString &fileName);
 
 // The length, title and artist of an audio file, told by its content (not by
 // its name). No value when the path names no regular file, the file is empty
-// or no audio TagLib can read, or it reads as 0 ms. The path is checked
+// or no audio TagLib can read, it reads as 0 ms, or it claims more time
+// than its bytes could hold at a kilobit a second (a corrupt header), and
+// when the module cannot be loaded. The path is checked
 // before it is opened and opened without waiting, so a FIFO or a device is
 // never read. For an MP3 without a Xing or VBRI header the frames are counted
 // (TagLib would guess from the first frame's bit rate). Tags that claim
