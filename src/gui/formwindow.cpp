@@ -5,10 +5,12 @@
 #include "gui/x11hints.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -89,7 +91,24 @@ QLineEdit *FormWindow::addLineEdit(const QString &name, const QRect &geometry)
     // A box holds its text exactly as typed or pasted, however long: the
     // row check reads all of it rather than a silently cut copy.
     edit->setMaxLength(std::numeric_limits<int>::max());
+    edit->installEventFilter(this);
     return edit;
+}
+
+bool FormWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // A drag of files or links is never typed into a box as its URL text
+    // (a window that takes such drags handles them before this).
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) &&
+        qobject_cast<QLineEdit *>(watched)) {
+        auto *drag = static_cast<QDropEvent *>(event);
+        if (drag->mimeData() && drag->mimeData()->hasUrls()) {
+            drag->ignore();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QPushButton *FormWindow::addButton(const QString &name, const QString &caption,

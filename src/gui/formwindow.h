@@ -64,6 +64,7 @@ protected:
     QPushButton *addButton(const QString &name, const QString &caption, const QRect &geometry);
 
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

@@ -299,6 +299,7 @@ private slots:
     void saveFailure();
     void tapeLengthFromMenu_data();
     void tapeLengthFromMenu();
+    void fileDragRefusedElsewhere();
 };
 
 void Test_music::cleanup()
@@ -626,6 +627,36 @@ void Test_music::tapeLengthFromMenu()
     QVERIFY(press(guitest::openPageOne(s.main, false, rows("4:30"))));
     QVERIFY(guitest::acceptCapacity(s.main, minutes));
     QCOMPARE(accepted, s.summary());
+}
+
+// The boxes of the other windows take no drag of files either: none is typed
+// into them as its file:// text.
+void Test_music::fileDragRefusedElsewhere()
+{
+    Session s;
+    QVERIFY(guitest::type(s.main->totaltxt, QStringLiteral("46")));
+    QWidget *dialog = guitest::openCapacityDialog(s.main);
+    QVERIFY(dialog);
+    QWidget *sides = guitest::program().showSidesWindow();
+    const auto box = [](QWidget *window, const char *name) {
+        return guitest::control<QLineEdit>(window, QString::fromLatin1(name));
+    };
+    for (QLineEdit *target : {s.main->totaltxt, box(dialog, "Text1"), box(sides, "SideMinutes"),
+                              box(sides, "CardTitle")}) {
+        const QString before = target->text();
+        const std::unique_ptr<QMimeData> mime = fileDrag(fixtures({"tone.flac"}));
+        QWindow *window = target->window()->windowHandle();
+        QVERIFY(window);
+        const QPoint at = target->mapTo(target->window(), target->rect().center());
+        QDragEnterEvent enter(at, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &enter);
+        QVERIFY2(!enter.isAccepted(), qPrintable(target->objectName()));
+        QDropEvent drop(at, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &drop);
+        QCOMPARE(target->text(), before);
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(window, &leave);
+    }
 }
 
 GUITEST_MAIN(Test_music)
