@@ -11,10 +11,12 @@
 
 #include "app/appsetup.h"
 #include "app/program.h"
+#include "calc/placesongs.h"
 #include "dialogs/capacitydialog.h"
 #include "entry/entryscreen.h"
 #include "gui/filechooser.h"
 #include "mainwindow/mainwindow.h"
+#include "readers/tracklist.h"
 #include "sides/sideswindow.h"
 
 #include <QApplication>
@@ -113,10 +115,18 @@ int main(int argc, char **argv)
     control<QLineEdit>(dialog, QStringLiteral("Text1"))->setText(QStringLiteral("60"));
     control<QPushButton>(dialog, QStringLiteral("Command1"))->click();
     control<QPushButton>(main, QStringLiteral("Nyuryoku"))->click();
-    screen = program.screen(tavelo::ScreenId::Entry);
-    typeSongs(screen, {"4:30", "3:45", "5:12", "6:05", "4:58", "3:20", "4:41", "5:30", "3:58",
-                       "4:15", "3:30"});
-    control<QPushButton>(screen, QStringLiteral("Command2"))->click();
+    // The songs come as a tracklist with titles, as 時間を貼り付け reads it.
+    auto *entry = program.screen(tavelo::ScreenId::Entry);
+    const QString tracklist =
+        QStringLiteral("朝の光 · 架空楽団 4:30\n海沿いの道 3:45\nNight Bus 5:12\n夏の終わり 6:05\n"
+                       "Paper Planes 4:58\n雨上がり 3:20\nSlow River 4:41\n星を数えて 5:30\n"
+                       "Neon Rain 3:58\n帰り道 4:15\nLast Light 3:30\n");
+    for (const tavelo::Effect &effect : tavelo::placeSongs(
+             tavelo::ScreenId::Entry, entry->texts(), 0, tavelo::readTracklist(tracklist), {})) {
+        if (const auto *write = std::get_if<tavelo::WriteSlot>(&effect))
+            entry->setSlot(write->slot, write->time);
+    }
+    control<QPushButton>(entry, QStringLiteral("Command2"))->click();
     settle();
     QWidget *sides = program.showSidesWindow();
     control<QLineEdit>(sides, QStringLiteral("SideMinutes"))->setText(QStringLiteral("23"));
