@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const QByteArray marked = QByteArray("\xEF\xBB\xBF") + bytes.toByteArray();
         FUZZ_CHECK(tavelo::readPlaylist(marked, folder) == entries, hexOf(bytes));
     }
-    if (const auto text = tavelo::decodeText(bytes)) {
+    if (const auto text = tavelo::decodeText(bytes, tavelo::kTextFile)) {
         for (const QChar c : *text)
             FUZZ_CHECK(c.unicode() >= 0x20 || QStringView(u"\t\n\r\f\v").contains(c), hexOf(bytes));
     }

@@ -11,11 +11,6 @@
 // in a module loaded at the first call (core/modules.h).
 namespace tavelo {
 
-// Whether a file name ends in a suffix of the audio formats read here (MP3,
-// FLAC, Ogg Vorbis, Opus, Speex, WAV, AIFF, MP4/M4A, WMA, APE, Musepack,
-// WavPack, TrueAudio), in any case.
-bool hasAudioSuffix(const QString &fileName);
-
 // The length, title and artist of an audio file, told by its content (not by
 // its name). No value when the path names no regular file, the file is empty
 // or no audio TagLib can read, it reads as 0 ms, or it claims more time

@@ -21,7 +21,8 @@ struct DroppedSongs {
 //   in natural name order ("2" before "10"); a folder without any is unreadable;
 // - an .m3u or .m3u8 playlist: its entries in order, each with the length its
 //   #EXTINF gives, or else the listed file's own;
-// - a file with an audio suffix: read as audio;
+// - a file with an audio suffix: read as audio (the suffixes of each reader
+//   are in readers/suffixes.h; any case);
 // - any other file: read as a tracklist when its bytes are text (UTF-8,
 //   UTF-16 with a byte order mark, or Shift_JIS), otherwise tried as audio.
 //   A .txt file is always read as text. Text without any time is unreadable.
@@ -32,9 +33,5 @@ struct DroppedSongs {
 // loops are unreadable without being opened. No state is kept between calls;
 // safe to run off the GUI thread.
 DroppedSongs readDropped(const QStringList &paths, int wanted);
-
-// Natural order of file names: runs of digits by their value ("track 2" before
-// "track 10"), other text without regard to case, then by the plain text.
-bool naturalLess(const QString &a, const QString &b);
 
 }  // namespace tavelo

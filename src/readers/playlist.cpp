@@ -4,7 +4,6 @@
 #include "readers/textcodec.h"
 
 #include <QDir>
-#include <QStringDecoder>
 #include <QUrl>
 
 #include <cmath>
@@ -12,19 +11,6 @@
 
 namespace tavelo {
 namespace {
-
-QString playlistText(QByteArrayView bytes)
-{
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes = bytes.sliced(3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    if (auto shiftJis = decodeShiftJis(bytes))
-        return *shiftJis;
-    return text;  // neither: the broken bytes become U+FFFD and name no file
-}
 
 // "#EXTINF:<seconds> <attributes>,<title>": the seconds as milliseconds (0
 // when missing, not above 0 or beyond reason) and the text after the first
@@ -102,7 +88,7 @@ QString resolved(const QString &listed, const QString &folder)
 
 std::vector<PlaylistEntry> readPlaylist(QByteArrayView bytes, const QString &folder)
 {
-    const QString text = playlistText(bytes);
+    const QString text = decodeText(bytes, kPlaylistText).value_or(QString());
     std::vector<PlaylistEntry> entries;
     PlaylistEntry next;
     for (QStringView line : QStringView(text).tokenize(u'\n')) {

@@ -4,9 +4,8 @@
 // core/modules.h), so that nothing of TagLib is loaded at start.
 #include "readers/audiofile.h"
 
+#include "readers/regularfile.h"
 #include "readers/textcodec.h"
-
-#include <QFile>
 
 #include <taglib/audioproperties.h>
 #include <taglib/fileref.h>
@@ -17,10 +16,6 @@
 #include <taglib/mpegproperties.h>
 #include <taglib/tag.h>
 #include <taglib/tfilestream.h>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <mutex>
 
@@ -95,27 +90,6 @@ std::int64_t countedMpegLength(TagLib::MPEG::File &file)
         offset += header.frameLength();
     }
     return samples * 1000 / first.sampleRate();
-}
-
-// An open descriptor of a regular file that is not empty, or -1. The path is
-// looked at first, so that a FIFO or device is never opened, and the file
-// again once open, in case the path was changed in between; the opening does
-// not wait (a FIFO put in its place cannot block).
-int openRegularFile(const QString &path)
-{
-    const QByteArray name = QFile::encodeName(path);
-    struct stat before {};
-    if (::stat(name.constData(), &before) != 0 || !S_ISREG(before.st_mode) || before.st_size == 0)
-        return -1;
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return -1;
-    struct stat after {};
-    if (::fstat(fd, &after) != 0 || !S_ISREG(after.st_mode) || after.st_size == 0) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
 }
 
 }  // namespace

@@ -11,6 +11,12 @@ namespace {
 bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xEF); }
 bool isTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
 
+bool isAscii(QByteArrayView bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 bool isShiftJisShaped(QByteArrayView bytes)
 {
     for (qsizetype i = 0; i < bytes.size(); ++i) {
@@ -31,13 +37,16 @@ bool isControl(QChar c)
     return (u < 0x20 && u != '\t' && u != '\n' && u != '\r' && u != '\f' && u != '\v') || u == 0x7F;
 }
 
-std::optional<QString> decodeUtf8(QByteArrayView bytes)
+// UTF-8, or none where it breaks (`broken` then holds the text with U+FFFD).
+std::optional<QString> decodeUtf8(QByteArrayView bytes, QString *broken = nullptr)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return std::nullopt;
-    return text;
+    if (!decoder.hasError())
+        return text;
+    if (broken)
+        *broken = std::move(text);
+    return std::nullopt;
 }
 
 std::optional<QString> decodeUtf16(QByteArrayView bytes)
@@ -49,14 +58,7 @@ std::optional<QString> decodeUtf16(QByteArrayView bytes)
     return text;
 }
 
-}  // namespace
-
-bool isAscii(QByteArrayView bytes)
-{
-    return std::all_of(bytes.begin(), bytes.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
+// Shift_JIS of the JIS X 0208 rows (see decodeText).
 std::optional<QString> decodeShiftJis(QByteArrayView bytes)
 {
     if (!isShiftJisShaped(bytes))
@@ -72,6 +74,8 @@ std::optional<QString> decodeShiftJis(QByteArrayView bytes)
     return text;
 }
 
+}  // namespace
+
 QString decodeLatin1OrShiftJis(QByteArrayView bytes)
 {
     if (!isAscii(bytes)) {
@@ -81,16 +85,19 @@ QString decodeLatin1OrShiftJis(QByteArrayView bytes)
     return QString::fromLatin1(bytes);
 }
 
-std::optional<QString> decodeText(QByteArrayView bytes)
+std::optional<QString> decodeText(QByteArrayView bytes, TextRules rules)
 {
     std::optional<QString> text;
+    QString broken;
     if (bytes.startsWith("\xEF\xBB\xBF"))
-        text = decodeUtf8(bytes.sliced(3));
-    else if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        bytes = bytes.sliced(3);
+    else if (rules.utf16 && (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")))
         text = decodeUtf16(bytes);
-    else if (!(text = decodeUtf8(bytes)))
+    if (!text && !(text = decodeUtf8(bytes, &broken)))
         text = decodeShiftJis(bytes);
-    if (!text || std::any_of(text->cbegin(), text->cend(), isControl))
+    if (!text && rules.replaceBroken)
+        text = broken;
+    if (!text || (rules.refuseControls && std::any_of(text->cbegin(), text->cend(), isControl)))
         return std::nullopt;
     return text;
 }

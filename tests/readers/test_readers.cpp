@@ -3,7 +3,11 @@
 // the audio fixtures, and what a drop of awkward files gives.
 #include "readers/audiofile.h"
 #include "readers/dropped.h"
+#include "readers/folder.h"
 #include "readers/playlist.h"
+#include "readers/regularfile.h"
+#include "readers/suffixes.h"
+#include "readers/textcodec.h"
 #include "readers/tracklist.h"
 #include "support/valuetest.h"
 
@@ -34,6 +38,20 @@ QString describe(const std::vector<FoundSong> &songs)
         items << QStringLiteral("%1 %2/%3").arg(song.milliseconds).arg(song.title, song.artist);
     return items.join(QStringLiteral("; "));
 }
+
+QString readerName(std::optional<FileReader> reader)
+{
+    if (!reader)
+        return QStringLiteral("none");
+    switch (*reader) {
+    case FileReader::Audio: return QStringLiteral("audio");
+    case FileReader::Playlist: return QStringLiteral("playlist");
+    case FileReader::Text: return QStringLiteral("text");
+    }
+    return {};
+}
+
+const QString kNoText = QStringLiteral("(no text)");
 
 QString describe(const std::vector<PlaylistEntry> &entries)
 {
@@ -99,6 +117,11 @@ private slots:
         QTest::newRow("minutes field 60")     << QByteArray("1:60:00") << -1LL << QByteArray();
         QTest::newRow("byou 75")              << QByteArray("75秒") << -1LL << QByteArray();
         QTest::newRow("fun 75 byou")          << QByteArray("3分75秒") << -1LL << QByteArray();
+        QTest::newRow("fun 60 byou")          << QByteArray("3分60秒") << -1LL << QByteArray();
+        QTest::newRow("fun 59 byou")          << QByteArray("3分59秒") << 239000LL << QByteArray("");
+        QTest::newRow("byou 60")              << QByteArray("60秒") << -1LL << QByteArray();
+        QTest::newRow("full-width nine")      << QByteArray("歌 ９：５９") << 599000LL << QByteArray("歌");
+        QTest::newRow("full-width nine fun")  << QByteArray("１９分０９秒") << 1149000LL << QByteArray("");
         QTest::newRow("largest")              << QByteArray("153722867280912:55") << 9223372036854775000LL << QByteArray("");
         QTest::newRow("beyond 64 bits")       << QByteArray("153722867280913:00") << -1LL << QByteArray();
         QTest::newRow("hours beyond")         << QByteArray("99999999999999999999:00:00") << -1LL << QByteArray();
@@ -161,6 +184,7 @@ private slots:
         QTest::newRow("backslashes")     << QByteArray("Music\\a.mp3\n") << "/p/Music/a.mp3 0 /";
         QTest::newRow("colon in name")   << QByteArray("Artist: Song.mp3\n") << "/p/Artist: Song.mp3 0 /";
         QTest::newRow("extinf")          << QByteArray("#EXTM3U\n#EXTINF:207,Artist - Title\na.mp3\n") << "/p/a.mp3 207000 Title/Artist";
+        QTest::newRow("extinf lower case") << QByteArray("#extinf:30,T\na.mp3\n") << "/p/a.mp3 30000 T/";
         QTest::newRow("extinf decimal")  << QByteArray("#EXTINF:2.5,T\na.mp3\n") << "/p/a.mp3 2500 T/";
         QTest::newRow("extinf unknown")  << QByteArray("#EXTINF:-1,T\na.mp3\n") << "/p/a.mp3 0 T/";
         QTest::newRow("extinf zero")     << QByteArray("#EXTINF:0,T\na.mp3\n") << "/p/a.mp3 0 T/";
@@ -182,6 +206,126 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, entries);
         QCOMPARE(describe(readPlaylist(bytes, QStringLiteral("/p"))), entries);
+    }
+
+    // Which reader a file goes to, by its suffix in any case.
+    void suffixes_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reader");
+        // clang-format off
+        QTest::newRow("mp3")                << "a.mp3" << "audio";
+        QTest::newRow("upper case")         << "TRACK.MP3" << "audio";
+        QTest::newRow("mixed case")         << "Tone.Flac" << "audio";
+        QTest::newRow("last of its kind")   << "x.tta" << "audio";
+        QTest::newRow("m3u")                << "list.m3u" << "playlist";
+        QTest::newRow("m3u8 upper case")    << "LIST.M3U8" << "playlist";
+        QTest::newRow("txt")                << "songs.txt" << "text";
+        QTest::newRow("txt upper case")     << "SONGS.TXT" << "text";
+        QTest::newRow("last dot counts")    << "a.mp3.part" << "none";
+        QTest::newRow("no suffix")          << "README" << "none";
+        QTest::newRow("empty suffix")       << "a." << "none";
+        QTest::newRow("suffix as a prefix") << "a.mp" << "none";
+        QTest::newRow("longer suffix")      << "a.mp33" << "none";
+        QTest::newRow("folder with a dot")  << "/music/a.mp3/notes" << "none";
+        QTest::newRow("path")               << "/music/a.b/01 Song.ogg" << "audio";
+        // clang-format on
+    }
+    void suffixes()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, reader);
+        QCOMPARE(readerName(readerFor(name)), reader);
+    }
+
+    // The one guard of every reader: what kind and size of file is opened.
+    void openedFiles_data()
+    {
+        QTest::addColumn<uint>("mode");
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<qint64>("largest");
+        QTest::addColumn<bool>("opened");
+        // clang-format off
+        QTest::newRow("regular")           << uint(S_IFREG | 0644) << 1LL << kLargestText << true;
+        QTest::newRow("empty")             << uint(S_IFREG | 0644) << 0LL << kLargestText << false;
+        QTest::newRow("16 MiB of text")    << uint(S_IFREG | 0644) << 16777216LL << kLargestText << true;
+        QTest::newRow("one byte more")     << uint(S_IFREG | 0644) << 16777217LL << kLargestText << false;
+        QTest::newRow("16 KiB and more")   << uint(S_IFREG | 0644) << 16385LL << kLargestText << true;
+        QTest::newRow("large audio")       << uint(S_IFREG | 0644) << 17179869184LL << kAnySize << true;
+        QTest::newRow("fifo")              << uint(S_IFIFO | 0644) << 0LL << kAnySize << false;
+        QTest::newRow("fifo with a size")  << uint(S_IFIFO | 0644) << 10LL << kAnySize << false;
+        QTest::newRow("character device")  << uint(S_IFCHR | 0666) << 0LL << kAnySize << false;
+        QTest::newRow("block device")      << uint(S_IFBLK | 0660) << 1048576LL << kAnySize << false;
+        QTest::newRow("socket")            << uint(S_IFSOCK | 0755) << 10LL << kAnySize << false;
+        QTest::newRow("folder")            << uint(S_IFDIR | 0755) << 4096LL << kAnySize << false;
+        // clang-format on
+    }
+    void openedFiles()
+    {
+        QFETCH(uint, mode);
+        QFETCH(qint64, size);
+        QFETCH(qint64, largest);
+        QFETCH(bool, opened);
+        QCOMPARE(isReadableFile(mode_t(mode), size, largest), opened);
+    }
+
+    // Bytes as text: the encodings, the lead and trail bytes of Shift_JIS,
+    // and the control characters that make bytes no text file.
+    void decoding_data()
+    {
+        QTest::addColumn<bool>("playlist");  // the playlist's rules, else a text file's
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        // clang-format off
+        QTest::newRow("ascii")                 << false << QByteArray("a 1:00") << "a 1:00";
+        QTest::newRow("utf-8")                 << false << QByteArray("歌") << "歌";
+        QTest::newRow("utf-8 bom")             << false << QByteArray("\xEF\xBB\xBF歌") << "歌";
+        QTest::newRow("bom then shift_jis")    << false << QByteArray("\xEF\xBB\xBF\x82\xA0") << "あ";
+        QTest::newRow("utf-16le bom")          << false << QByteArray("\xFF\xFE\x4C\x6B", 4) << "歌";
+        QTest::newRow("utf-16be bom")          << false << QByteArray("\xFE\xFF\x6B\x4C", 4) << "歌";
+        QTest::newRow("utf-16 odd length")     << false << QByteArray("\xFF\xFE\x4C\x6B\x20", 5) << kNoText;
+        QTest::newRow("shift_jis")             << false << QByteArray("\x82\xA0 1:00") << "あ 1:00";
+        QTest::newRow("lead 0x80")             << false << QByteArray("\x80\x40") << kNoText;
+        QTest::newRow("lead 0x81")             << false << QByteArray("\x81\x40") << "\u3000";
+        QTest::newRow("lead 0x9F")             << false << QByteArray("\x9F\x40") << "檗";
+        QTest::newRow("single 0xA0")           << false << QByteArray("\xA0") << kNoText;
+        QTest::newRow("lead 0xA0")             << false << QByteArray("\xA0\x40") << kNoText;
+        QTest::newRow("half-width 0xA1")       << false << QByteArray("\xA1") << "｡";
+        QTest::newRow("half-width 0xDF")       << false << QByteArray("\xDF") << "ﾟ";
+        QTest::newRow("lead 0xE0")             << false << QByteArray("\xE0\x40") << "漾";
+        QTest::newRow("lead 0xEA")             << false << QByteArray("\xEA\xA4") << "熙";
+        QTest::newRow("vendor lead 0xF0")      << false << QByteArray("\xF0\x40") << kNoText;
+        QTest::newRow("vendor lead 0xFA")      << false << QByteArray("\xFA\x40") << kNoText;
+        QTest::newRow("latin-1 umlauts")       << false << QByteArray("M\xFC" "de K\xF6nig") << kNoText;
+        QTest::newRow("trail 0x3F")            << false << QByteArray("\x81\x3F") << kNoText;
+        QTest::newRow("trail 0x7E")            << false << QByteArray("\x81\x7E") << "×";
+        QTest::newRow("trail 0x7F")            << false << QByteArray("\x81\x7F") << kNoText;
+        QTest::newRow("trail 0x80")            << false << QByteArray("\x81\x80") << "÷";
+        QTest::newRow("trail 0xFC")            << false << QByteArray("\x81\xFC") << "◯";
+        QTest::newRow("trail 0xFD")            << false << QByteArray("\x81\xFD") << kNoText;
+        QTest::newRow("lead at the end")       << false << QByteArray("a\x82") << kNoText;
+        QTest::newRow("blanks and line ends")  << false << QByteArray("\t\n\r\f\v") << "\t\n\r\f\v";
+        QTest::newRow("nul")                   << false << QByteArray("a\0b", 3) << kNoText;
+        QTest::newRow("control 0x01")          << false << QByteArray("a\x01") << kNoText;
+        QTest::newRow("backspace")             << false << QByteArray("a\x08") << kNoText;
+        QTest::newRow("control 0x1F")          << false << QByteArray("a\x1F") << kNoText;
+        QTest::newRow("delete")                << false << QByteArray("a\x7F") << kNoText;
+        QTest::newRow("blank 0x20")            << false << QByteArray("a b") << "a b";
+        QTest::newRow("control in shift_jis")  << false << QByteArray("\x82\xA0\x01") << kNoText;
+        QTest::newRow("playlist control")      << true << QByteArray("a\x01") << "a\x01";
+        QTest::newRow("playlist shift_jis")    << true << QByteArray("\x82\xA0") << "あ";
+        QTest::newRow("playlist bom sjis")     << true << QByteArray("\xEF\xBB\xBF\x82\xA0") << "あ";
+        QTest::newRow("playlist broken")       << true << QByteArray("a\xFF") << "a\uFFFD";
+        QTest::newRow("playlist no utf-16")    << true << QByteArray("\xFF\xFE\x41\x00", 4) << QString::fromUtf16(u"\uFFFD\uFFFDA\0", 4);
+        // clang-format on
+    }
+    void decoding()
+    {
+        QFETCH(bool, playlist);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        const auto decoded = decodeText(bytes, playlist ? kPlaylistText : kTextFile);
+        QCOMPARE(decoded.value_or(kNoText), text);
     }
 
     // Each fixture dropped on its own: the length in whole seconds (halves up)
