@@ -3,7 +3,6 @@
 // then seconds, and what a passing row gives when it is added up.
 #include "fuzzcommon.h"
 
-#include "core/numbers.h"
 #include "core/rowcheck.h"
 
 using fuzzing::describe;
@@ -42,15 +41,14 @@ void check(const QString &row)
     if (fault == RowFault::None) {
         FUZZ_CHECK(m.value && (*m.value >= 0 || m.tiny()), describe(row));
         FUZZ_CHECK(s.value && (*s.value >= 0 || s.tiny()) && *s.value <= 59, describe(row));
-        const auto lenientSeconds = tavelo::lenientInt16(seconds);
-        FUZZ_CHECK(lenientSeconds && *lenientSeconds >= 0 && *lenientSeconds <= 59, describe(row));
-        // Passing minutes never add up as a negative number.
-        const auto lenientMinutes = tavelo::lenientInt16(minutes);
-        FUZZ_CHECK(!lenientMinutes || *lenientMinutes >= 0, describe(row));
-        // The values the row counts with are its lenient readings.
-        FUZZ_CHECK(checked.values.has_value() == lenientMinutes.has_value(), describe(row));
-        FUZZ_CHECK(!checked.values || (checked.values->minutes == *lenientMinutes &&
-                                       checked.values->seconds == *lenientSeconds),
+        // The values the row counts with are the reference values rounded to
+        // the nearest whole number, ties to even; minutes beyond 16 bits give none.
+        const double wholeMinutes = std::nearbyint(*m.value);
+        const double wholeSeconds = std::nearbyint(*s.value);
+        FUZZ_CHECK(wholeMinutes >= 0 && wholeSeconds >= 0 && wholeSeconds <= 59, describe(row));
+        FUZZ_CHECK(checked.values.has_value() == (wholeMinutes <= 32767.0), describe(row));
+        FUZZ_CHECK(!checked.values || (checked.values->minutes == wholeMinutes &&
+                                       checked.values->seconds == wholeSeconds),
                    describe(row));
     } else {
         FUZZ_CHECK(!checked.values, describe(row));

@@ -45,34 +45,23 @@ struct Scanned {
     bool hasMantissa() const { return !intDigits.empty() || !fracDigits.empty(); }
 };
 
-// Scans sign, mantissa and exponent from pos onward. `skip` says which
-// characters are passed over between the parts (none for the strict reading).
-template <typename Skip>
-Scanned scanNumber(const std::string &s, std::size_t &pos, Skip skip)
+// Scans sign, mantissa and exponent from pos onward, with nothing between
+// the parts.
+Scanned scanNumber(const std::string &s, std::size_t &pos)
 {
     Scanned n;
-    const auto peek = [&]() -> char {
-        while (pos < s.size() && skip(s[pos]))
-            ++pos;
-        return pos < s.size() ? s[pos] : '\0';
-    };
+    const auto peek = [&]() -> char { return pos < s.size() ? s[pos] : '\0'; };
     if (char c = peek(); c == '+' || c == '-') {
         n.negative = c == '-';
         ++pos;
     }
     while (isDigit(peek()))
         n.intDigits += s[pos++];
-    if (peek() == '.') {
-        const std::size_t afterPoint = pos + 1;
-        std::size_t probe = afterPoint;
-        while (probe < s.size() && skip(s[probe]))
-            ++probe;
-        // A lone point only belongs to the number if digits stand on either side.
-        if (!n.intDigits.empty() || (probe < s.size() && isDigit(s[probe]))) {
-            pos = afterPoint;
-            while (isDigit(peek()))
-                n.fracDigits += s[pos++];
-        }
+    // A lone point only belongs to the number if digits stand on either side.
+    if (peek() == '.' && (!n.intDigits.empty() || (pos + 1 < s.size() && isDigit(s[pos + 1])))) {
+        ++pos;
+        while (isDigit(peek()))
+            n.fracDigits += s[pos++];
     }
     if (!n.hasMantissa())
         return n;
@@ -136,8 +125,6 @@ double toDouble(const Scanned &n)
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
-// Blanks, tabs and line feeds; a carriage return ends the number.
-bool isSkippedByLenient(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
 }  // namespace
 
@@ -154,7 +141,7 @@ std::optional<double> strictNumber(QStringView text)
     std::size_t pos = 0;
     while (pos < s.size() && isBlank(s[pos]))
         ++pos;
-    const Scanned n = scanNumber(s, pos, [](char) { return false; });
+    const Scanned n = scanNumber(s, pos);
     if (!n.hasMantissa())
         return std::nullopt;
     while (pos < s.size() && isBlank(s[pos]))
@@ -165,13 +152,6 @@ std::optional<double> strictNumber(QStringView text)
     if (!std::isfinite(value))
         return std::nullopt;
     return value;
-}
-
-double leadingNumber(QStringView text)
-{
-    const std::string s = asciiForm(text);
-    std::size_t pos = 0;
-    return toDouble(scanNumber(s, pos, isSkippedByLenient));
 }
 
 std::optional<std::int16_t> roundToInt16(double value)
@@ -188,11 +168,6 @@ std::optional<std::int32_t> roundToInt32(double value)
     if (!(r >= -2147483648.0 && r <= 2147483647.0))
         return std::nullopt;
     return static_cast<std::int32_t>(r);
-}
-
-std::optional<std::int16_t> lenientInt16(QStringView text)
-{
-    return roundToInt16(leadingNumber(text));
 }
 
 }  // namespace tavelo

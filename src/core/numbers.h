@@ -22,15 +22,6 @@ std::string asciiForm(QStringView text);
 // it, or a value beyond the range of a double gives no value.
 std::optional<double> strictNumber(QStringView text);
 
-// Reads the number at the start of the text, skipping blanks, tabs and line
-// feeds anywhere, and stops at the first character that cannot continue it.
-// No number at the start gives 0. The result can be infinite for huge texts.
-double leadingNumber(QStringView text);
-
-// The leading number rounded to the nearest whole number, ties to even, as a
-// signed 16-bit value; no value when the rounded number does not fit.
-std::optional<std::int16_t> lenientInt16(QStringView text);
-
 // Nearest whole number, ties to even, when it fits in 16 or 32 bits.
 std::optional<std::int16_t> roundToInt16(double value);
 std::optional<std::int32_t> roundToInt32(double value);
