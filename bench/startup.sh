@@ -50,9 +50,9 @@ export LANG=C.UTF-8
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-tavelo="${TAVELO_BINARY:-$build/src/tavelo}"
-floor="$build/bench/floor"
-watch="$build/bench/xwatch"
+tavelo="${TAVELO_BINARY:-$build/bin/tavelo}"
+floor="$build/bin/floor"
+watch="$build/bin/xwatch"
 # Times one start of a program and adds its line to the runs.
 measure() {
     local line

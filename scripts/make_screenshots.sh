@@ -12,7 +12,7 @@ trap 'rm -f "$card"' EXIT
 cmake -S . -B build/pictures -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
 cmake --build build/pictures --target tavelo_screenshots -j"$(nproc)" >/dev/null
 for ratio in 1 2; do
-    build/pictures/tools/tavelo_screenshots docs/pictures "$ratio" "$card"
+    build/pictures/bin/tavelo_screenshots docs/pictures "$ratio" "$card"
 done
 # The card stands 20 mm from the top of an A4 page: the part from 12 mm to
 # 198 mm across and 10 mm to 145 mm down holds it, its marks and its note.

@@ -13,4 +13,4 @@ fi
 
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build build/release --target tavelo -j"$(nproc)"
-exec build/release/src/tavelo
+exec build/release/bin/tavelo

@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "readers/audiofile.h"
 
-#include "core/modules.h"
+#include "modules/loader.h"
+#include "readers/taglibmodule.h"
 
 namespace tavelo {
 
 std::optional<FoundSong> readAudioFile(const QString &path)
 {
-    using Reader = void (*)(const QString &, std::optional<FoundSong> &);
-    static const auto reader = reinterpret_cast<Reader>(
-        moduleFunction(QStringLiteral("tavelo_taglib"), "tavelo_readAudioFile"));
+    static const auto reader = moduleEntry<TaglibModule>();
     std::optional<FoundSong> song;
     if (reader)
         reader(path, song);

@@ -8,7 +8,7 @@
 #include <optional>
 
 // Audio files read with TagLib: their length, title and artist. TagLib is
-// in a module loaded at the first call (core/modules.h).
+// in a module loaded at the first call (taglibmodule.h).
 namespace tavelo {
 
 // The length, title and artist of an audio file, told by its content (not by

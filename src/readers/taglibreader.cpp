@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The part of the audio reader that uses TagLib. It is built as a module of
 // its own that the program loads at the first drop of files (see
-// core/modules.h), so that nothing of TagLib is loaded at start.
+// taglibmodule.h), so that nothing of TagLib is loaded at start.
 #include "readers/audiofile.h"
-
 #include "readers/regularfile.h"
+#include "readers/taglibmodule.h"
 #include "readers/textcodec.h"
 
 #include <taglib/audioproperties.h>
@@ -129,7 +129,8 @@ std::optional<FoundSong> readWithTagLib(const QString &path)
 
 }  // namespace tavelo
 
-// The entry point the program looks up in the module.
+// The entry point the program looks up in the module, of the type
+// taglibmodule.h declares.
 extern "C" Q_DECL_EXPORT void tavelo_readAudioFile(const QString &path,
                                                    std::optional<tavelo::FoundSong> &song)
 {

@@ -2,8 +2,9 @@
 #include "sides/cardprint.h"
 
 #include "core/card.h"
-#include "core/modules.h"
 #include "gui/formwindow.h"
+#include "modules/loader.h"
+#include "sides/printmodule.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -101,12 +102,10 @@ bool writeCardPdf(const QString &path, const CardLayout &layout)
 
 PrintResult printCard(QWidget *parent, const CardLayout &layout)
 {
-    using Print = int (*)(QWidget *, const CardLayout &, const PrintDialogHandler &, CardPainter);
-    static const auto print =
-        reinterpret_cast<Print>(moduleFunction(QStringLiteral("tavelo_print"), "tavelo_printCard"));
+    static const auto print = moduleEntry<PrintModule>();
     if (!print)
         return PrintResult::Failed;
-    return static_cast<PrintResult>(print(parent, layout, dialogHandler(), paintCard));
+    return print(parent, layout, dialogHandler(), paintCard);
 }
 
 PrintDialogHandler setPrintDialogHandler(PrintDialogHandler handler)

@@ -16,7 +16,6 @@ struct CardLayout;
 // Paints a card laid out in millimetres onto a device whose origin is the
 // paper's top left corner, at `dotsPerMm` device units to the millimetre.
 void paintCard(QPainter &painter, const CardLayout &layout, double dotsPerMm);
-using CardPainter = void (*)(QPainter &, const CardLayout &, double);
 
 // Writes the card as a one-page PDF at real size, the Japanese font embedded.
 // False when the file cannot be written (nothing is left half written then).
@@ -26,7 +25,7 @@ enum class PrintResult { Printed, Cancelled, Failed };
 
 // Prints the card through the platform's print dialog, at 100 %: the card is
 // placed in millimetres from the paper's corner, never scaled to the page.
-// Printing is a module loaded the first time (see core/modules.h), so that
+// Printing is a module loaded the first time (see printmodule.h), so that
 // starting the program maps nothing of Qt's print support; without it the
 // card cannot be printed (Failed), and can still be saved as a PDF.
 PrintResult printCard(QWidget *parent, const CardLayout &layout);

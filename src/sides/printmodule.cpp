@@ -1,21 +1,21 @@
 // SPDX-License-Identifier: MIT
 // Printing the index card: a module of its own that the program loads the
-// first time 印刷… is pressed (see core/modules.h), so that starting the
+// first time 印刷… is pressed (see printmodule.h), so that starting the
 // program maps nothing of Qt's print support.
+#include "sides/printmodule.h"
+
 #include "core/card.h"
-#include "sides/cardprint.h"
 
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 
-// The entry point the program looks up in the module. The dialog handler
-// and the painting come from the program, so that the module holds no state
-// of its own; the result is a PrintResult.
-extern "C" Q_DECL_EXPORT int tavelo_printCard(QWidget *parent, const tavelo::CardLayout &layout,
-                                              const tavelo::PrintDialogHandler &handler,
-                                              tavelo::CardPainter paint)
+// The entry point the program looks up in the module, of the type
+// printmodule.h declares.
+extern "C" Q_DECL_EXPORT tavelo::PrintResult
+tavelo_printCard(QWidget *parent, const tavelo::CardLayout &layout,
+                 const tavelo::PrintDialogHandler &handler, tavelo::PrintModule::Painter *paint)
 {
     using tavelo::PrintResult;
     QPrinter printer(QPrinter::HighResolution);
@@ -31,10 +31,10 @@ extern "C" Q_DECL_EXPORT int tavelo_printCard(QWidget *parent, const tavelo::Car
         accepted = dialog.exec() == QDialog::Accepted;
     }
     if (!accepted)
-        return static_cast<int>(PrintResult::Cancelled);
+        return PrintResult::Cancelled;
     QPainter painter;
     if (!painter.begin(&printer))
-        return static_cast<int>(PrintResult::Failed);
+        return PrintResult::Failed;
     paint(painter, layout, printer.resolution() / 25.4);
-    return static_cast<int>(painter.end() ? PrintResult::Printed : PrintResult::Failed);
+    return painter.end() ? PrintResult::Printed : PrintResult::Failed;
 }

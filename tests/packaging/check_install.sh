@@ -4,7 +4,9 @@
 # exact set of files; that each icon has the size its folder names; that the
 # desktop entry names the installed program and icon, and the metainfo the
 # installed desktop entry; and that the program, the manual page and the
-# metainfo all carry the project's version.
+# metainfo all carry the project's version; and that no installed program
+# or module holds the path of the build folder, since the program finds its
+# modules relative to its own folder and nowhere else.
 # Usage: check_install.sh BUILD_DIR VERSION
 set -uo pipefail
 build="$1" version="$2"
@@ -45,6 +47,19 @@ if [ -x "$prefix/bin/tavelo" ]; then
     out="$("$prefix/bin/tavelo" --version 2>&1)"
     [ "$out" = "tavelo $version" ] || problem "tavelo --version printed '$out', expected 'tavelo $version'"
 fi
+
+# Stripped as the package strips them: debug information names the folder
+# each file was compiled in, which is not a place the program looks.
+stripped="$(mktemp)"
+trap 'rm -rf "$prefix" "$stripped"' EXIT
+for file in "$prefix/bin/tavelo" "$prefix"/lib/tavelo/modules/*.so; do
+    [ -f "$file" ] || continue
+    strip -o "$stripped" "$file"
+    # Qt's string literals are UTF-16: read as 8-bit and as 16-bit text.
+    if { strings -a "$stripped"; strings -a -el "$stripped"; } | grep -qF "$build"; then
+        problem "${file#"$prefix"/} holds the build folder's path $build"
+    fi
+done
 
 man="$prefix/share/man/man1/tavelo.1.gz"
 if [ -f "$man" ]; then

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/foundsong.h"
+
+#include <QString>
+
+#include <optional>
+
+// The module tavelo_taglib (taglibreader.cpp): the audio reader's part that
+// uses TagLib. audiofile.cpp looks its entry function up through
+// moduleEntry<TaglibModule>() (modules/loader.h).
+namespace tavelo {
+
+struct TaglibModule {
+    static constexpr const char *file = "tavelo_taglib";
+    static constexpr const char *entry = "tavelo_readAudioFile";
+    // Reads one file into `song`, which stays empty when the file is no
+    // audio it can read (as readAudioFile says).
+    using Entry = void(const QString &path, std::optional<FoundSong> &song);
+};
+
+}  // namespace tavelo
+
+extern "C" tavelo::TaglibModule::Entry tavelo_readAudioFile;
