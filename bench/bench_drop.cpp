@@ -9,9 +9,9 @@
 //   bench_drop                  times everything (use a release build)
 //   bench_drop -iterations 1    one pass of each, as the smoke test does
 
-#include "core/card.h"
 #include "core/listtext.h"
-#include "core/sides.h"
+#include "plan/card.h"
+#include "plan/sides.h"
 #include "readers/dropped.h"
 #include "sides/cardprint.h"
 #include "sides/sideswindow.h"

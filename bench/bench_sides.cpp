@@ -4,10 +4,10 @@
 //     bench_sides                 both, as often as QBENCHMARK decides
 //     bench_sides -iterations 1   one pass of each (the smoke test)
 
-#include "core/card.h"
 #include "core/model.h"
-#include "core/sides.h"
 #include "gui/formwindow.h"
+#include "plan/card.h"
+#include "plan/sides.h"
 #include "sides/cardprint.h"
 #include "sides/sideswindow.h"
 

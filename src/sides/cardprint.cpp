@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "sides/cardprint.h"
 
-#include "core/card.h"
 #include "gui/formwindow.h"
 #include "modules/loader.h"
+#include "plan/card.h"
 #include "sides/printmodule.h"
 
 #include <QFontMetricsF>

@@ -4,7 +4,7 @@
 // program maps nothing of Qt's print support.
 #include "sides/printmodule.h"
 
-#include "core/card.h"
+#include "plan/card.h"
 
 #include <QPageSize>
 #include <QPainter>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "sides/sideswindow.h"
 
-#include "core/card.h"
 #include "core/foundsong.h"
 #include "core/model.h"
 #include "core/tapes.h"
 #include "gui/boxmenus.h"
 #include "gui/errorbox.h"
 #include "gui/filechooser.h"
+#include "plan/card.h"
 #include "sides/cardprint.h"
 
 #include <QLabel>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/sides.h"
 #include "gui/formwindow.h"
+#include "plan/sides.h"
 
 #include <map>
 #include <vector>
@@ -19,7 +19,7 @@ struct MainState;
 
 // The A面・B面 window: the songs of the last calculation split over the two
 // sides of a tape, with the side length and the what-ifs (gap, leader, extra
-// length) in boxes of its own. It shows what core/sides.h works out at every
+// length) in boxes of its own. It shows what plan/sides.h works out at every
 // change and writes or prints the index card; it never changes the main
 // state.
 class SidesWindow : public FormWindow {

@@ -24,10 +24,10 @@
 // (with TAVELO_WALK_STEPS set, a walk may take longer than Qt Test's usual
 // five minutes for one test function).
 
-#include "core/sides.h"
 #include "core/tapes.h"
 #include "gui/boxmenus.h"
 #include "gui/filechooser.h"
+#include "plan/sides.h"
 #include "sides/cardprint.h"
 #include "support/guitest.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/card.h"
+#include "plan/card.h"
 
 #include <QTest>
 

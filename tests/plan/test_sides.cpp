@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/sides.h"
+#include "plan/sides.h"
 #include "support/valuetest.h"
 
 #include <QTest>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/sides.h"
+#include "plan/sides.h"
 
 #include "core/foundsong.h"
 #include "core/listtext.h"

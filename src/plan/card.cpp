@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "core/card.h"
+#include "plan/card.h"
 
 #include "core/listtext.h"
-#include "core/sides.h"
+#include "plan/sides.h"
 
 #include <algorithm>
 #include <cmath>
