@@ -54,6 +54,8 @@ std::optional<int> rowOf(int slot) { return slot >= 0 ? std::optional<int>(slot)
 
 const QString kReadingNote =
     QStringLiteral("前のファイルを読み込み中です。終わってから、もう一度ドロップしてください。");
+const QString kCdWhileReadingNote =
+    QStringLiteral("前の読み込みが終わってから、もう一度お試しください。");
 
 }  // namespace
 
@@ -126,6 +128,14 @@ EntryScreen *Program::showScreen(ScreenId id)
         connect(created, &EntryScreen::tracklistPasted, this,
                 [this, created](const QString &text, int slot) {
                     onTracklistPasted(created, text, slot);
+                });
+        connect(created, &EntryScreen::cdRequested, this, [this, created](int slot) {
+            readDisc(created, CdRequest{}, slot, kCdWhileReadingNote);
+        });
+        connect(created, &EntryScreen::discDropped, this,
+                [this, created](const QStringList &urls, int slot) {
+                    if (const auto request = cdRequest(urls))
+                        readDisc(created, *request, slot, kReadingNote);
                 });
     }
     return bringForward(entry.data());
@@ -236,20 +246,47 @@ void Program::onFilesDropped(EntryScreen *screen, const QStringList &paths, int 
     }
     // Only what fits on the screen is read: a folder of thousands of files
     // is listed, not read whole.
-    auto found = std::make_shared<DroppedSongs>();
-    QThread *thread =
-        QThread::create([paths, found] { *found = readDropped(paths, kRowsPerPage); });
+    readInBackground(screen, slot, [paths]() -> Placing {
+        const DroppedSongs found = readDropped(paths, kRowsPerPage);
+        return [found](ScreenId id, const Slots &texts, std::optional<int> row) {
+            return placeSongs(id, texts, row, found.songs, found.unreadable, found.leftOver);
+        };
+    });
+}
+
+void Program::readDisc(EntryScreen *screen, const CdRequest &request, int slot,
+                       const QString &busyNote)
+{
+    if (reading_) {
+        screen->showNote(busyNote);
+        return;
+    }
+    readInBackground(screen, slot, [opener = cdDrives_, request]() -> Placing {
+        const std::unique_ptr<CdDrive> drive = opener ? opener(request.drive) : nullptr;
+        CdSongs found;
+        if (drive)
+            found = readCd(*drive, request);
+        else
+            found.trouble = CdTrouble::NoDrive;
+        return [found](ScreenId id, const Slots &texts, std::optional<int> row) {
+            return placeCdSongs(id, texts, row, found.trouble, found.songs, found.unreadable);
+        };
+    });
+}
+
+void Program::readInBackground(EntryScreen *screen, int slot, std::function<Placing()> read)
+{
+    auto placing = std::make_shared<Placing>();
+    QThread *thread = QThread::create([read = std::move(read), placing] { *placing = read(); });
     reading_ = thread;
     const QPointer<EntryScreen> target(screen);
-    connect(thread, &QThread::finished, this, [this, thread, target, slot, found] {
+    connect(thread, &QThread::finished, this, [this, thread, target, slot, placing] {
         reading_ = nullptr;
         thread->deleteLater();
         // A screen closed meanwhile takes nothing; a fresh one opened since
         // is another screen.
-        if (target)
-            carryOut(placeSongs(target->id(), target->texts(), rowOf(slot), found->songs,
-                                found->unreadable, found->leftOver),
-                     target);
+        if (target && *placing)
+            carryOut((*placing)(target->id(), target->texts(), rowOf(slot)), target);
     });
     thread->start();
 }

@@ -4,6 +4,7 @@
 #include "calc/outcome.h"
 #include "core/model.h"
 #include "entry/screentable.h"
+#include "readers/cddrive.h"
 
 #include <QObject>
 #include <QPointer>
@@ -60,6 +61,10 @@ public:
     // True while files dropped on a screen are being read.
     bool isReading() const { return !reading_.isNull(); }
 
+    // What opens a CD drive; by default the kernel's drives. Tests set a
+    // drive of their own.
+    void setCdDriveOpener(CdDriveOpener opener) { cdDrives_ = std::move(opener); }
+
     // What ending the program does; by default the event loop stops. Tests
     // set their own to observe it.
     void setEndHandler(std::function<void()> handler) { endHandler_ = std::move(handler); }
@@ -74,6 +79,14 @@ private:
     void onScreenAction(EntryScreen *screen, Action action);
     void onFilesDropped(EntryScreen *screen, const QStringList &paths, int slot);
     void onTracklistPasted(EntryScreen *screen, const QString &text, int slot);
+    // Reads an audio CD for a screen: the disc, or the tracks of `request`.
+    void readDisc(EntryScreen *screen, const CdRequest &request, int slot, const QString &busyNote);
+    // What a reading found, made into effects once it is done, for the
+    // screen as it is then: its id, its texts and the row to start at.
+    using Placing = std::function<Outcome(ScreenId, const Slots &, std::optional<int>)>;
+    // Runs `read` on the reading thread and carries out what it gives on the
+    // screen, unless the screen is closed by then.
+    void readInBackground(EntryScreen *screen, int slot, std::function<Placing()> read);
     void copyList();
     void saveList();
     void endProgram();
@@ -84,8 +97,9 @@ private:
     std::array<QPointer<EntryScreen>, std::size(kAllScreens)> screens_;
     QPointer<SidesWindow> sides_;
     std::function<void()> endHandler_;
-    // Files dropped on a screen are read on a thread of their own, one drop
-    // at a time.
+    CdDriveOpener cdDrives_ = openCdDrive;
+    // Files dropped on a screen, and audio CDs, are read on a thread of
+    // their own, one at a time.
     QPointer<QThread> reading_;
 };
 

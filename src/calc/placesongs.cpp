@@ -76,4 +76,29 @@ Outcome placeSongs(ScreenId screen, const Slots &texts, std::optional<int> row,
     return out;
 }
 
+QString cdTroubleText(CdTrouble trouble)
+{
+    switch (trouble) {
+    case CdTrouble::None: return {};
+    case CdTrouble::NoDrive: return QStringLiteral("CDドライブが見つかりませんでした。");
+    case CdTrouble::NoPermission: return QStringLiteral("CDドライブを使う権限がありません。");
+    case CdTrouble::NoDisc: return QStringLiteral("CDドライブにディスクが入っていません。");
+    case CdTrouble::TrayOpen: return QStringLiteral("CDドライブのトレイが開いています。");
+    case CdTrouble::NotReady:
+        return QStringLiteral(
+            "CDドライブの準備ができていません。少し待ってから、もう一度お試しください。");
+    case CdTrouble::DataDisc: return QStringLiteral("このディスクには音楽のトラックがありません。");
+    case CdTrouble::Unreadable: return QStringLiteral("CDを読み込めませんでした。");
+    }
+    return {};
+}
+
+Outcome placeCdSongs(ScreenId screen, const Slots &texts, std::optional<int> row, CdTrouble trouble,
+                     const std::vector<FoundSong> &songs, const QStringList &unreadable)
+{
+    if (trouble != CdTrouble::None)
+        return {ShowNote{screen, cdTroubleText(trouble)}};
+    return placeSongs(screen, texts, row, songs, unreadable);
+}
+
 }  // namespace tavelo

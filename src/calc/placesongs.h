@@ -27,6 +27,14 @@ Outcome placeSongs(ScreenId screen, const Slots &texts, std::optional<int> row,
                    const std::vector<FoundSong> &songs, const QStringList &unreadable,
                    const QStringList &leftOver = {});
 
+// Songs read from an audio CD, placed as placeSongs places them; a CD that
+// gave none for a `trouble` gets one ShowNote saying why, and nothing else.
+Outcome placeCdSongs(ScreenId screen, const Slots &texts, std::optional<int> row, CdTrouble trouble,
+                     const std::vector<FoundSong> &songs, const QStringList &unreadable);
+
+// The note for a CD's trouble; empty for none.
+QString cdTroubleText(CdTrouble trouble);
+
 // The names in a note: at most three, then "ほか N件" for the rest.
 QString noteNames(const QStringList &names);
 

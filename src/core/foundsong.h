@@ -20,6 +20,21 @@ struct FoundSong {
     bool operator==(const FoundSong &) const = default;
 };
 
+// Why an audio CD gave no songs: no drive, a drive the user may not open, no
+// disc, the tray open, a drive not ready yet (spinning up, or held by another
+// program), a disc without any audio track, or a table of contents that could
+// not be read (also a disc taken out while it was read).
+enum class CdTrouble {
+    None,
+    NoDrive,
+    NoPermission,
+    NoDisc,
+    TrayOpen,
+    NotReady,
+    DataDisc,
+    Unreadable,
+};
+
 // Milliseconds rounded to the nearest whole second, halves up (2,500 ms is 3 s,
 // 1,499 ms is 1 s). Negative lengths count as 0.
 inline std::int64_t wholeSeconds(std::int64_t milliseconds)

@@ -48,6 +48,20 @@ QStringList localFiles(const QMimeData *mime)
     return paths;
 }
 
+// The URLs of an audio CD or its tracks that a drag carries (cdda://, as
+// desktops offer a disc); empty for any other drag.
+QStringList discUrls(const QMimeData *mime)
+{
+    QStringList urls;
+    if (mime && mime->hasUrls()) {
+        for (const QUrl &url : mime->urls()) {
+            if (url.scheme().compare(QLatin1String("cdda"), Qt::CaseInsensitive) == 0)
+                urls << url.toString();
+        }
+    }
+    return urls;
+}
+
 // Array names carry their index, as Label5(3) or Text1(17).
 QString indexed(const char *name, int index)
 {
@@ -222,11 +236,15 @@ void EntryScreen::offerPaste(QLineEdit *box, int slot)
 {
     box->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(box, &QWidget::customContextMenuRequested, this, [this, box, slot](const QPoint &pos) {
-        showBoxMenu(box, pos, [this, slot](QMenu *menu) {
+        showBoxMenu(box, pos, [this, box, slot](QMenu *menu) {
             QAction *paste = menu->addAction(QStringLiteral("時間を貼り付け"), this,
                                              [this, slot] { pasteTracklist(slot); });
             paste->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
             paste->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
+            menu->addAction(QStringLiteral("CDから読み込む"), this, [this, box, slot] {
+                notePlace_ = box->mapToGlobal(QPoint(box->width(), 0));
+                emit cdRequested(slot);
+            });
         });
     });
 }
@@ -263,14 +281,18 @@ int EntryScreen::slotAt(QPoint pos) const
 bool EntryScreen::takeFileDrag(QDropEvent *drag, int slot, QPoint globalPos)
 {
     const QStringList paths = localFiles(drag->mimeData());
-    if (paths.isEmpty())
+    const QStringList disc = paths.isEmpty() ? discUrls(drag->mimeData()) : QStringList();
+    if (paths.isEmpty() && disc.isEmpty())
         return false;
     // A drag of files is never typed into a box as its file:// text.
     drag->setDropAction(Qt::CopyAction);
     drag->accept();
     if (drag->type() == QEvent::Drop) {
         notePlace_ = globalPos;
-        emit filesDropped(paths, slot);
+        if (!paths.isEmpty())
+            emit filesDropped(paths, slot);
+        else
+            emit discDropped(disc, slot);
     }
     return true;
 }

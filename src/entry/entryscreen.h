@@ -46,6 +46,11 @@ signals:
     void filesDropped(const QStringList &paths, int slot);
     // 時間を貼り付け with the clipboard's text, at the focused row (-1: none).
     void tracklistPasted(const QString &text, int slot);
+    // CDから読み込む from the menu of the row of `slot`.
+    void cdRequested(int slot);
+    // An audio CD or its tracks dropped as the desktop offers them, as
+    // cdda:// URLs, on the row of `slot` or outside the rows (-1).
+    void discDropped(const QStringList &urls, int slot);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -61,7 +66,8 @@ private:
     void setTitle(int slot, const QString &title);
     void pasteTracklist(int slot);
     int focusedSlot() const;
-    // Takes a drag that carries local files; false for any other drag.
+    // Takes a drag that carries local files, or else an audio CD's URLs;
+    // false for any other drag.
     bool takeFileDrag(QDropEvent *drag, int slot, QPoint globalPos);
 
     const ScreenDescription &description_;

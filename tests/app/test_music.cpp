@@ -6,6 +6,7 @@
 // times typed by hand: the list and the result must be the same.
 
 #include "gui/filechooser.h"
+#include "support/fakecd.h"
 #include "support/guitest.h"
 
 #include <QClipboard>
@@ -279,6 +280,43 @@ QString listOfFourSongs()
     return text + QStringLiteral("# テープの残り時間は 33分7秒です。\n");
 }
 
+// The titles of a screen's fifteen visible rows, the empty ones left out.
+QStringList rowTitles(const EntryScreen *screen)
+{
+    QStringList titles;
+    const tavelo::Slots texts = screen->texts();
+    for (int row = 0; row < tavelo::kRowsPerPage; ++row) {
+        const QString &title = texts.at(guitest::firstVisibleSlot(screen) + row).title;
+        if (!title.isEmpty())
+            titles << QStringLiteral("%1: %2").arg(row + 1).arg(title);
+    }
+    return titles;
+}
+
+// A disc of three tracks (3:26, 3:55, 4:12) with CD-TEXT, in a drive that
+// reports the statuses given in turn.
+fakecd::Disc threeTrackDisc(std::vector<tavelo::DriveStatus> statuses = {
+                                tavelo::DriveStatus::Ready})
+{
+    return {std::move(statuses),
+            tavelo::CdToc{fakecd::tocTable(QStringLiteral("a0 a15487 a33109 |52000")), 0},
+            fakecd::cdTextBytes({{fakecd::kMsJis,
+                                  fakecd::kJapanese,
+                                  {"夏の記録", "朝", "昼", "夜"},
+                                  {"山田", "\t", "\t", "田中"}}})};
+}
+
+// A drag of an audio CD or its tracks as a desktop offers it: cdda:// URLs only.
+std::unique_ptr<QMimeData> discDrag(const QStringList &urls)
+{
+    auto mime = std::make_unique<QMimeData>();
+    QList<QUrl> list;
+    for (const QString &url : urls)
+        list << QUrl(url);
+    mime->setUrls(list);
+    return mime;
+}
+
 }  // namespace
 
 class Test_music : public QObject {
@@ -300,6 +338,10 @@ private slots:
     void tapeLengthFromMenu_data();
     void tapeLengthFromMenu();
     void fileDragRefusedElsewhere();
+    void cdFromMenu_data();
+    void cdFromMenu();
+    void cdDropped_data();
+    void cdDropped();
 };
 
 void Test_music::cleanup()
@@ -657,6 +699,108 @@ void Test_music::fileDragRefusedElsewhere()
         QDragLeaveEvent leave;
         QCoreApplication::sendEvent(window, &leave);
     }
+}
+
+void Test_music::cdFromMenu_data()
+{
+    using tavelo::DriveStatus;
+    QTest::addColumn<QString>("disc");
+    QTest::addColumn<QString>("boxes");  // the fifteen rows shown afterwards
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<QString>("note");
+    // clang-format off
+    QTest::newRow("CD with CD-TEXT")  << "three" << "2*| 3|26 3|55 4|12 10*|" << QStringList{"3: 朝 / 山田", "4: 昼 / 山田", "5: 夜 / 田中"} << "";
+    QTest::newRow("no disc")          << "nodisc" << "15*|" << QStringList{} << "CDドライブにディスクが入っていません。";
+    QTest::newRow("data disc")        << "data" << "15*|" << QStringList{} << "このディスクには音楽のトラックがありません。";
+    QTest::newRow("no drive")         << "missing" << "15*|" << QStringList{} << "CDドライブが見つかりませんでした。";
+    QTest::newRow("ejected mid-read") << "ejected" << "15*|" << QStringList{} << "CDドライブのトレイが開いています。";
+    // clang-format on
+}
+
+// CDから読み込む in a row's menu reads the disc in the drive off the GUI
+// thread and fills the rows from there, titles included; a drive in trouble
+// gets a note and nothing is typed. The times count as typed ones.
+void Test_music::cdFromMenu()
+{
+    using tavelo::DriveStatus;
+    QFETCH(QString, disc);
+    QFETCH(QString, boxes);
+    QFETCH(QStringList, titles);
+    QFETCH(QString, note);
+    fakecd::Disc inDrive = threeTrackDisc();
+    if (disc == QLatin1String("nodisc"))
+        inDrive.statuses = {DriveStatus::NoDisc};
+    else if (disc == QLatin1String("missing"))
+        inDrive.statuses = {DriveStatus::Missing};
+    else if (disc == QLatin1String("ejected"))
+        inDrive.statuses = {DriveStatus::Ready, DriveStatus::TrayOpen};
+    else if (disc == QLatin1String("data"))
+        inDrive.toc = tavelo::CdToc{fakecd::tocTable(QStringLiteral("d0 |300000")), 0};
+
+    QString read;
+    {
+        Session s;
+        const auto names = std::make_shared<QStringList>();
+        guitest::program().setCdDriveOpener(fakecd::opener(inDrive, names));
+        EntryScreen *screen = openScreen(s, false, {});
+        QVERIFY(screen);
+        QLineEdit *box = minuteBox(screen, 2);
+        QVERIFY(chooseFromMenu(box, box->rect().center(), {QStringLiteral("CDから読み込む")}));
+        QVERIFY(waitForReading());
+        QCOMPARE(*names, QStringList{QString()});
+        QCOMPARE(boxTexts(screen), rows(boxes));
+        QCOMPARE(rowTitles(screen), titles);
+        QCOMPARE(noteOn(screen), note);
+        QCOMPARE(s.messageTexts(), QStringList{});
+        read = calculate(s, screen);
+    }
+    QCOMPARE(read, calculateTyped(false, {}, rows(boxes)));
+}
+
+void Test_music::cdDropped_data()
+{
+    QTest::addColumn<QStringList>("urls");
+    QTest::addColumn<int>("row");  // 0: below the rows
+    QTest::addColumn<QString>("drive");
+    QTest::addColumn<QString>("boxes");
+    QTest::addColumn<QString>("note");
+    // clang-format off
+    QTest::newRow("the disc on row 3")   << QStringList{"cdda://sr1/"} << 3 << "sr1" << "2*| 3|26 3|55 4|12 10*|" << "";
+    QTest::newRow("two tracks on row 1") << QStringList{"cdda://sr0/Track%203.wav", "cdda://sr0/Track%201.wav"} << 1 << "sr0" << "4|12 3|26 13*|" << "";
+    QTest::newRow("a track not there")   << QStringList{"cdda://sr0/Track%209.wav"} << 0 << "sr0" << "15*|" << "1件を読めませんでした：Track 9.wav";
+    // clang-format on
+}
+
+// An audio CD dragged from the desktop (its cdda:// URL, or its tracks') is
+// read from that drive and placed as dropped files are; no box takes the URL
+// as text.
+void Test_music::cdDropped()
+{
+    QFETCH(QStringList, urls);
+    QFETCH(int, row);
+    QFETCH(QString, drive);
+    QFETCH(QString, boxes);
+    QFETCH(QString, note);
+    Session s;
+    const auto names = std::make_shared<QStringList>();
+    guitest::program().setCdDriveOpener(fakecd::opener(threeTrackDisc(), names));
+    EntryScreen *screen = openScreen(s, false, {});
+    QVERIFY(screen);
+    const QPoint pos = row > 0 ? rowPoint(screen, row) : belowTheRows(screen);
+    const std::unique_ptr<QMimeData> mime = discDrag(urls);
+    QWindow *window = screen->windowHandle();
+    QVERIFY(window);
+    QDragEnterEvent enter(pos, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(pos, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &drop);
+    QVERIFY(drop.isAccepted());
+    QVERIFY(waitForReading());
+    QCOMPARE(*names, QStringList{drive});
+    QCOMPARE(boxTexts(screen), rows(boxes));
+    QCOMPARE(noteOn(screen), note);
+    QCOMPARE(boxesWithUrls(screen), QStringList{});
 }
 
 GUITEST_MAIN(Test_music)

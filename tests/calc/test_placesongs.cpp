@@ -8,6 +8,7 @@
 using namespace tavelo;
 
 Q_DECLARE_METATYPE(tavelo::ScreenId)
+Q_DECLARE_METATYPE(tavelo::CdTrouble)
 
 namespace {
 
@@ -103,6 +104,53 @@ private slots:
             } else {
                 QFAIL("an effect other than WriteSlot and ShowNote");
             }
+        }
+        QCOMPARE(written.join(u' '), writes);
+        QCOMPARE(noted, note);
+    }
+
+    // Songs from an audio CD are placed as any others; a CD in trouble gives
+    // one note of its own and writes nothing.
+    void cdSongs_data()
+    {
+        QTest::addColumn<CdTrouble>("trouble");
+        QTest::addColumn<QString>("songs");
+        QTest::addColumn<QStringList>("unreadable");
+        QTest::addColumn<QString>("writes");
+        QTest::addColumn<QString>("note");
+        const QStringList none;
+        using T = CdTrouble;
+        // clang-format off
+        QTest::newRow("songs")         << T::None << "206493/One|Band 234960" << none << "2=3:26/One / Band 3=3:55" << "";
+        QTest::newRow("a track not there") << T::None << "" << QStringList{"Track 14.wav"} << "" << "1件を読めませんでした：Track 14.wav";
+        QTest::newRow("no drive")      << T::NoDrive << "1000" << none << "" << "CDドライブが見つかりませんでした。";
+        QTest::newRow("not allowed")   << T::NoPermission << "" << none << "" << "CDドライブを使う権限がありません。";
+        QTest::newRow("no disc")       << T::NoDisc << "" << none << "" << "CDドライブにディスクが入っていません。";
+        QTest::newRow("tray open")     << T::TrayOpen << "" << none << "" << "CDドライブのトレイが開いています。";
+        QTest::newRow("not ready")     << T::NotReady << "" << none << "" << "CDドライブの準備ができていません。少し待ってから、もう一度お試しください。";
+        QTest::newRow("data disc")     << T::DataDisc << "" << none << "" << "このディスクには音楽のトラックがありません。";
+        QTest::newRow("unreadable")    << T::Unreadable << "1000" << QStringList{"x"} << "" << "CDを読み込めませんでした。";
+        // clang-format on
+    }
+    void cdSongs()
+    {
+        QFETCH(CdTrouble, trouble);
+        QFETCH(QString, songs);
+        QFETCH(QStringList, unreadable);
+        QFETCH(QString, writes);
+        QFETCH(QString, note);
+        const Outcome out =
+            placeCdSongs(ScreenId::Entry, {}, 2, trouble, songsFrom(songs), unreadable);
+        QStringList written;
+        QString noted;
+        for (const Effect &effect : out) {
+            if (const auto *write = std::get_if<WriteSlot>(&effect))
+                written << QStringLiteral("%1=%2:%3")
+                                   .arg(write->slot)
+                                   .arg(write->time.minutes, write->time.seconds) +
+                               (write->time.title.isEmpty() ? QString() : u'/' + write->time.title);
+            else if (const auto *shown = std::get_if<ShowNote>(&effect))
+                noted += shown->text;
         }
         QCOMPARE(written.join(u' '), writes);
         QCOMPARE(noted, note);
