@@ -22,8 +22,9 @@ inline constexpr std::int64_t kFramesPerSecond = 75;
 // first session's lead-out (6,750), the second one's lead-in (4,500) and the
 // data track's pregap (150).
 inline constexpr std::int32_t kSessionGapFrames = 11400;
-// No disc is longer than 100 minutes; a table beyond that is no table.
-inline constexpr std::int32_t kLastFrame = 100 * 60 * kFramesPerSecond;
+// No disc is longer than 100 minutes (of 75 frames a second); a table beyond
+// that is no table.
+inline constexpr std::int32_t kLastFrame = 100 * 60 * 75;
 
 // The table of contents as a drive answers READ TOC in its first format: two
 // bytes of length (big-endian, the bytes after them), the first and the last

@@ -293,30 +293,6 @@ QStringList rowTitles(const EntryScreen *screen)
     return titles;
 }
 
-// A disc of three tracks (3:26, 3:55, 4:12) with CD-TEXT, in a drive that
-// reports the statuses given in turn.
-fakecd::Disc threeTrackDisc(std::vector<tavelo::DriveStatus> statuses = {
-                                tavelo::DriveStatus::Ready})
-{
-    return {std::move(statuses),
-            tavelo::CdToc{fakecd::tocTable(QStringLiteral("a0 a15487 a33109 |52000")), 0},
-            fakecd::cdTextBytes({{fakecd::kMsJis,
-                                  fakecd::kJapanese,
-                                  {"夏の記録", "朝", "昼", "夜"},
-                                  {"山田", "\t", "\t", "田中"}}})};
-}
-
-// A drag of an audio CD or its tracks as a desktop offers it: cdda:// URLs only.
-std::unique_ptr<QMimeData> discDrag(const QStringList &urls)
-{
-    auto mime = std::make_unique<QMimeData>();
-    QList<QUrl> list;
-    for (const QString &url : urls)
-        list << QUrl(url);
-    mime->setUrls(list);
-    return mime;
-}
-
 }  // namespace
 
 class Test_music : public QObject {
@@ -340,8 +316,6 @@ private slots:
     void fileDragRefusedElsewhere();
     void cdFromMenu_data();
     void cdFromMenu();
-    void cdDropped_data();
-    void cdDropped();
 };
 
 void Test_music::cleanup()
@@ -703,31 +677,49 @@ void Test_music::fileDragRefusedElsewhere()
 
 void Test_music::cdFromMenu_data()
 {
-    using tavelo::DriveStatus;
-    QTest::addColumn<QString>("disc");
-    QTest::addColumn<QString>("boxes");  // the fifteen rows shown afterwards
+    QTest::addColumn<QString>("disc");  // what the drive holds, or "three" with a drive in trouble
+    QTest::addColumn<QStringList>("drop");  // cdda URLs dropped; none: CDから読み込む on row 3
+    QTest::addColumn<int>("row");           // where they are dropped; 0: below the rows
+    QTest::addColumn<QString>("drive");     // the drive asked for
+    QTest::addColumn<QString>("boxes");     // the fifteen rows shown afterwards
     QTest::addColumn<QStringList>("titles");
     QTest::addColumn<QString>("note");
+    const QStringList menu;
+    const QStringList three{"3: 朝 / 山田", "4: 昼 / 山田", "5: 夜 / 田中"};
     // clang-format off
-    QTest::newRow("CD with CD-TEXT")  << "three" << "2*| 3|26 3|55 4|12 10*|" << QStringList{"3: 朝 / 山田", "4: 昼 / 山田", "5: 夜 / 田中"} << "";
-    QTest::newRow("no disc")          << "nodisc" << "15*|" << QStringList{} << "CDドライブにディスクが入っていません。";
-    QTest::newRow("data disc")        << "data" << "15*|" << QStringList{} << "このディスクには音楽のトラックがありません。";
-    QTest::newRow("no drive")         << "missing" << "15*|" << QStringList{} << "CDドライブが見つかりませんでした。";
-    QTest::newRow("ejected mid-read") << "ejected" << "15*|" << QStringList{} << "CDドライブのトレイが開いています。";
+    QTest::newRow("CD with CD-TEXT")     << "three" << menu << 3 << "" << "2*| 3|26 3|55 4|12 10*|" << three << "";
+    QTest::newRow("no disc")             << "nodisc" << menu << 3 << "" << "15*|" << QStringList{} << "CDドライブにディスクが入っていません。";
+    QTest::newRow("data disc")           << "data" << menu << 3 << "" << "15*|" << QStringList{} << "このディスクには音楽のトラックがありません。";
+    QTest::newRow("no drive")            << "missing" << menu << 3 << "" << "15*|" << QStringList{} << "CDドライブが見つかりませんでした。";
+    QTest::newRow("ejected mid-read")    << "ejected" << menu << 3 << "" << "15*|" << QStringList{} << "CDドライブのトレイが開いています。";
+    QTest::newRow("the disc dropped")    << "three" << QStringList{"cdda://sr1/"} << 3 << "sr1" << "2*| 3|26 3|55 4|12 10*|" << three << "";
+    QTest::newRow("two tracks dropped")  << "three" << QStringList{"cdda://sr0/Track%203.wav", "cdda://sr0/Track%201.wav"} << 1 << "sr0" << "4|12 3|26 13*|" << QStringList{"1: 夜 / 田中", "2: 朝 / 山田"} << "";
+    QTest::newRow("a track not there")   << "three" << QStringList{"cdda://sr0/Track%209.wav"} << 0 << "sr0" << "15*|" << QStringList{} << "1件を読めませんでした：Track 9.wav";
     // clang-format on
 }
 
 // CDから読み込む in a row's menu reads the disc in the drive off the GUI
-// thread and fills the rows from there, titles included; a drive in trouble
-// gets a note and nothing is typed. The times count as typed ones.
+// thread and fills the rows from there, titles included; an audio CD dragged
+// from the desktop (its cdda:// URL, or its tracks') is read from that drive
+// and placed as dropped files are. A drive in trouble gets a note and nothing
+// is typed. The times count as typed ones.
 void Test_music::cdFromMenu()
 {
     using tavelo::DriveStatus;
     QFETCH(QString, disc);
+    QFETCH(QStringList, drop);
+    QFETCH(int, row);
+    QFETCH(QString, drive);
     QFETCH(QString, boxes);
     QFETCH(QStringList, titles);
     QFETCH(QString, note);
-    fakecd::Disc inDrive = threeTrackDisc();
+    fakecd::Disc inDrive{
+        {DriveStatus::Ready},
+        tavelo::CdToc{fakecd::tocTable(QStringLiteral("a0 a15487 a33109 |52000")), 0},
+        fakecd::cdTextBytes({{fakecd::kMsJis,
+                              fakecd::kJapanese,
+                              {"夏の記録", "朝", "昼", "夜"},
+                              {"山田", "\t", "\t", "田中"}}})};
     if (disc == QLatin1String("nodisc"))
         inDrive.statuses = {DriveStatus::NoDisc};
     else if (disc == QLatin1String("missing"))
@@ -744,63 +736,34 @@ void Test_music::cdFromMenu()
         guitest::program().setCdDriveOpener(fakecd::opener(inDrive, names));
         EntryScreen *screen = openScreen(s, false, {});
         QVERIFY(screen);
-        QLineEdit *box = minuteBox(screen, 2);
-        QVERIFY(chooseFromMenu(box, box->rect().center(), {QStringLiteral("CDから読み込む")}));
+        if (drop.isEmpty()) {
+            QLineEdit *box = minuteBox(screen, row - 1);
+            QVERIFY(chooseFromMenu(box, box->rect().center(), {QStringLiteral("CDから読み込む")}));
+        } else {
+            // As the desktop offers a disc: its URLs only, no text.
+            QMimeData mime;
+            QList<QUrl> urls;
+            for (const QString &url : drop)
+                urls << QUrl(url);
+            mime.setUrls(urls);
+            const QPoint at = row > 0 ? rowPoint(screen, row) : belowTheRows(screen);
+            QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(screen->windowHandle(), &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent dropped(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(screen->windowHandle(), &dropped);
+            QVERIFY(dropped.isAccepted());
+        }
         QVERIFY(waitForReading());
-        QCOMPARE(*names, QStringList{QString()});
+        QCOMPARE(*names, QStringList{drive});
         QCOMPARE(boxTexts(screen), rows(boxes));
         QCOMPARE(rowTitles(screen), titles);
         QCOMPARE(noteOn(screen), note);
+        QCOMPARE(boxesWithUrls(screen), QStringList{});
         QCOMPARE(s.messageTexts(), QStringList{});
         read = calculate(s, screen);
     }
     QCOMPARE(read, calculateTyped(false, {}, rows(boxes)));
-}
-
-void Test_music::cdDropped_data()
-{
-    QTest::addColumn<QStringList>("urls");
-    QTest::addColumn<int>("row");  // 0: below the rows
-    QTest::addColumn<QString>("drive");
-    QTest::addColumn<QString>("boxes");
-    QTest::addColumn<QString>("note");
-    // clang-format off
-    QTest::newRow("the disc on row 3")   << QStringList{"cdda://sr1/"} << 3 << "sr1" << "2*| 3|26 3|55 4|12 10*|" << "";
-    QTest::newRow("two tracks on row 1") << QStringList{"cdda://sr0/Track%203.wav", "cdda://sr0/Track%201.wav"} << 1 << "sr0" << "4|12 3|26 13*|" << "";
-    QTest::newRow("a track not there")   << QStringList{"cdda://sr0/Track%209.wav"} << 0 << "sr0" << "15*|" << "1件を読めませんでした：Track 9.wav";
-    // clang-format on
-}
-
-// An audio CD dragged from the desktop (its cdda:// URL, or its tracks') is
-// read from that drive and placed as dropped files are; no box takes the URL
-// as text.
-void Test_music::cdDropped()
-{
-    QFETCH(QStringList, urls);
-    QFETCH(int, row);
-    QFETCH(QString, drive);
-    QFETCH(QString, boxes);
-    QFETCH(QString, note);
-    Session s;
-    const auto names = std::make_shared<QStringList>();
-    guitest::program().setCdDriveOpener(fakecd::opener(threeTrackDisc(), names));
-    EntryScreen *screen = openScreen(s, false, {});
-    QVERIFY(screen);
-    const QPoint pos = row > 0 ? rowPoint(screen, row) : belowTheRows(screen);
-    const std::unique_ptr<QMimeData> mime = discDrag(urls);
-    QWindow *window = screen->windowHandle();
-    QVERIFY(window);
-    QDragEnterEvent enter(pos, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(window, &enter);
-    QVERIFY(enter.isAccepted());
-    QDropEvent drop(pos, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(window, &drop);
-    QVERIFY(drop.isAccepted());
-    QVERIFY(waitForReading());
-    QCOMPARE(*names, QStringList{drive});
-    QCOMPARE(boxTexts(screen), rows(boxes));
-    QCOMPARE(noteOn(screen), note);
-    QCOMPARE(boxesWithUrls(screen), QStringList{});
 }
 
 GUITEST_MAIN(Test_music)

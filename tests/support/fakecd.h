@@ -150,16 +150,6 @@ inline QByteArray cdTextBytes(const std::vector<TextBlock> &blocks, bool crcs = 
     return header + bytes;
 }
 
-// The bytes with one byte of the text of pack `pack` (from 0) changed, so
-// that its CRC no longer fits.
-inline QByteArray spoilPack(QByteArray bytes, int pack)
-{
-    const qsizetype at = 4 + qsizetype(pack) * 18 + 6;
-    if (at < bytes.size())
-        bytes[at] = char(bytes[at] ^ 0x55);
-    return bytes;
-}
-
 // What a drive holds: the statuses it reports in turn (the last one from
 // then on), the table of contents and the CD-TEXT.
 struct Disc {
