@@ -404,10 +404,10 @@ void Bench_drop::longTitleAfterwards()
             return window.view().songs.size() == std::size_t(kFifteen);
         }
         default: {
+            const tavelo::SidesInputs inputs{state.capacity, QStringLiteral("Title"), {}};
             const tavelo::SidesView view =
-                tavelo::sidesView(tavelo::songsOfTable(state.songs), state.capacity, {});
-            return tavelo::writeCardPdf(
-                pdf, tavelo::layoutCard(tavelo::cardContentOf(view, QStringLiteral("Title"))));
+                tavelo::sidesView(tavelo::songsOfTable(state.songs), inputs);
+            return tavelo::writeCardPdf(pdf, tavelo::sidesCard(view, inputs));
         }
         }
     };

@@ -57,9 +57,10 @@ private slots:
             song.title = QStringLiteral("とても長い曲の題名 %1").arg(song.slot + 1);
         QBENCHMARK
         {
-            const SidesView view = sidesView(songs, QStringLiteral("45"), {4, 5, 60});
-            QVERIFY(writeCardPdf(path,
-                                 layoutCard(cardContentOf(view, QStringLiteral("夏のドライブ")))));
+            const SidesInputs inputs{
+                QStringLiteral("45"), QStringLiteral("夏のドライブ"), {4, 5, 60}};
+            const SidesView view = sidesView(songs, inputs);
+            QVERIFY(writeCardPdf(path, sidesCard(view, inputs)));
         }
     }
 };

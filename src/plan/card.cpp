@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "plan/card.h"
 
+#include "core/foundsong.h"
 #include "core/listtext.h"
+#include "core/tapes.h"
 #include "plan/sides.h"
 
 #include <algorithm>
@@ -98,11 +100,11 @@ void addGuides(CardLayout &out)
 
 }  // namespace
 
-CardLayout layoutCard(const CardContent &content)
+CardLayout layoutCard(const CardContent &content, QSizeF page)
 {
     CardLayout out;
-    out.page = QSizeF(kPageWidth, kPageHeight);
-    out.card = QRectF((kPageWidth - kWidth) / 2, kTop, kWidth, kHeight);
+    out.page = page;
+    out.card = QRectF((page.width() - kWidth) / 2, kTop, kWidth, kHeight);
     const QRectF &c = out.card;
     addGuides(out);
 
@@ -188,6 +190,27 @@ CardContent cardContentOf(const SidesView &view, const QString &title)
     content.a = sideOf(QStringLiteral("A面"), view.split.a);
     content.b = sideOf(QStringLiteral("B面"), view.split.b);
     return content;
+}
+
+QString cardTitle(const SidesInputs &inputs)
+{
+    QString typed = clippedTitle(inputs.title.simplified());
+    if (!typed.isEmpty())
+        return typed;
+    const SideLength length = sideLength(inputs.sideMinutes);
+    if (length.seconds) {
+        const auto *tape = std::find_if(
+            std::begin(kTapeLengths), std::end(kTapeLengths),
+            [&length](const TapeLength &t) { return *length.seconds == t.sideMinutes * 60; });
+        if (tape != std::end(kTapeLengths))
+            return QString::fromLatin1(tape->name);
+    }
+    return QStringLiteral("片面") + inputs.sideMinutes.trimmed() + QStringLiteral("分");
+}
+
+CardLayout sidesCard(const SidesView &view, const SidesInputs &inputs)
+{
+    return layoutCard(cardContentOf(view, cardTitle(inputs)), kA4);
 }
 
 }  // namespace tavelo

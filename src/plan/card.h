@@ -17,8 +17,9 @@
 // (63.5 mm) and the inside panel (63.5 mm), which folds in behind the front
 // and takes the songs that do not fit on it. These are the panel sizes of a
 // common J-card template (4 in high; 1 in back, 0.5 in spine, 2.5 in front).
-// The card stands at real size on an A4 page, centred across it, 20 mm from
-// its top, so that it prints whole at 100 % on A4 and on Letter paper.
+// The card stands at real size on the page it is laid out for (A4 today),
+// centred across it, 20 mm from its top; on A4 it also prints whole at 100 %
+// on Letter paper.
 namespace tavelo {
 
 namespace card {
@@ -28,8 +29,7 @@ inline constexpr double kSpine = 12.7;
 inline constexpr double kFront = 63.5;
 inline constexpr double kInside = 63.5;
 inline constexpr double kWidth = kBack + kSpine + kFront + kInside;
-inline constexpr double kPageWidth = 210.0;  // A4
-inline constexpr double kPageHeight = 297.0;
+inline constexpr QSizeF kA4(210.0, 297.0);  // mm
 inline constexpr double kTop = 20.0;
 // The song type shrinks from the largest size to the smallest in these steps
 // before the list goes on on the inside panel.
@@ -86,11 +86,23 @@ struct CardLayout {
 // The height of one list row at a size, in mm.
 double rowHeight(double points);
 
-CardLayout layoutCard(const CardContent &content);
+// The card laid out on a page of `page` (mm, portrait).
+CardLayout layoutCard(const CardContent &content, QSizeF page);
 
 struct SidesView;
+struct SidesInputs;
 // The card's content from a split: titles where the songs have them,
 // otherwise "5曲目"; each side's total under its name.
 CardContent cardContentOf(const SidesView &view, const QString &title);
+
+// The title on the card's front and spine: the title typed, cleaned as a
+// song's title is; without one the tape's name, "C60" for a side of 30
+// minutes (the side length as a tape sold in shops), otherwise "片面31分"
+// with the minutes as typed.
+QString cardTitle(const SidesInputs &inputs);
+
+// The card of the A面・B面 window: the split shown, the title from the
+// window's boxes, on A4.
+CardLayout sidesCard(const SidesView &view, const SidesInputs &inputs);
 
 }  // namespace tavelo

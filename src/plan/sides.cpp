@@ -33,6 +33,15 @@ std::vector<SideSong> songsOfTable(const Slots &table)
     return songs;
 }
 
+std::vector<SideSong> withTitleEdits(std::vector<SideSong> songs, const TitleEdits &edits)
+{
+    for (SideSong &song : songs) {
+        if (const auto edit = edits.find(song.slot); edit != edits.end())
+            song.title = edit->second;
+    }
+    return songs;
+}
+
 namespace {
 
 // What a side uses with `count` songs of `songSeconds` in all.
@@ -126,18 +135,17 @@ QString songNumber(const SideSong &song)
 
 }  // namespace
 
-SidesView sidesView(const std::vector<SideSong> &songs, const QString &sideMinutesText,
-                    SideExtras extras)
+SidesView sidesView(const std::vector<SideSong> &songs, const SidesInputs &inputs)
 {
     SidesView view;
-    const SideLength length = sideLength(sideMinutesText);
+    const SideLength length = sideLength(inputs.sideMinutes);
     if (!length.seconds) {
         view.refusal = length.refusal;
         return view;
     }
     const bool noSongs = songs.empty();
     view.songs = songs;
-    view.split = splitSides(songs, *length.seconds, extras);
+    view.split = splitSides(songs, *length.seconds, inputs.extras);
     view.a = viewOf(view.split.a, songs);
     view.b = viewOf(view.split.b, songs);
     const Side &a = view.split.a, &b = view.split.b;

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -31,11 +32,28 @@ struct SideSong {
 // the unused slots and no songs, while a 0:00 song between others is kept.
 std::vector<SideSong> songsOfTable(const Slots &table);
 
+// Titles typed in the A面・B面 window, by slot (0 for song 1). They stand over
+// the title a song brings, in that window and on the card only.
+using TitleEdits = std::map<int, QString>;
+
+// The songs with the titles typed for their slots in place of their own;
+// a song without an edit keeps its title.
+std::vector<SideSong> withTitleEdits(std::vector<SideSong> songs, const TitleEdits &edits);
+
 // The what-ifs besides the side's length, in seconds.
 struct SideExtras {
     int gap = 0;     // blank tape between two songs on the same side
     int leader = 0;  // tape at the start of each side that records nothing
     int extra = 0;   // how much longer than labelled the tape really runs, per side
+};
+
+// What the A面・B面 window's boxes hold, as typed: everything the split and the
+// card are worked out from besides the songs. A new choice of the window is
+// one more member here, with the default that leaves everything as before.
+struct SidesInputs {
+    QString sideMinutes;  // the side length in minutes
+    QString title;        // the card's title; when empty, the card names the tape
+    SideExtras extras;
 };
 
 // Limits of the what-ifs, as the window offers them.
@@ -66,7 +84,7 @@ SidesSplit splitSides(const std::vector<SideSong> &songs, std::int64_t sideSecon
 struct SideView {
     QStringList lines;  // one per song: "1. 3:45" and the title when there is one
     QString summary;    // "合計 23:40　残り 0:20" or "合計 33:10　2:10 はみ出します"
-    bool over = false;
+    bool over = false;  // this side runs over (an exact fit does not); shown in red
 };
 
 struct SidesView {
@@ -87,7 +105,7 @@ struct SideLength {
 };
 SideLength sideLength(const QString &minutesText);
 
-SidesView sidesView(const std::vector<SideSong> &songs, const QString &sideMinutesText,
-                    SideExtras extras);
+// The split of the songs at the side length and what-ifs of `inputs`, in words.
+SidesView sidesView(const std::vector<SideSong> &songs, const SidesInputs &inputs);
 
 }  // namespace tavelo

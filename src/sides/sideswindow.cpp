@@ -3,7 +3,6 @@
 
 #include "core/foundsong.h"
 #include "core/model.h"
-#include "core/tapes.h"
 #include "gui/boxmenus.h"
 #include "gui/errorbox.h"
 #include "gui/filechooser.h"
@@ -16,7 +15,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include <algorithm>
 #include <iterator>
 
 namespace tavelo {
@@ -32,26 +30,35 @@ SidesWindow::SidesWindow()
 void SidesWindow::buildControls()
 {
     setFont(screenFont(false));
-    // Captions beside a box stand as high as the box, their text centred on it.
-    const auto label = [this](const char *name, const char *text, QRect geometry) {
-        QLabel *l = addLabel(QString::fromLatin1(name), QString::fromUtf8(text), geometry);
-        if (geometry.height() == 22)
-            l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        return l;
-    };
-    const auto spin = [this](const char *name, int most, const char *suffix, const char *accessible,
-                             QRect geometry, QLabel *caption) {
-        auto *box = new QSpinBox(this);
-        box->setObjectName(QString::fromLatin1(name));
-        box->setRange(0, most);
-        box->setSuffix(QString::fromUtf8(suffix));
-        box->setGeometry(geometry);
-        box->setAccessibleName(QString::fromUtf8(accessible));
-        caption->setBuddy(box);
-        connect(box, &QSpinBox::valueChanged, this, &SidesWindow::refresh);
-        return box;
-    };
+    buildLengthAndTitle();
+    buildWhatIfs();
+    buildSideLists();
+    QPushButton *closeButton = buildButtons();
+    QWidget *order[] = {lengthBox_, titleBox_,  gapBox_,     leaderBox_,   extraBox_,
+                        sideAList_, sideBList_, saveButton_, printButton_, closeButton};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    lengthBox_->setFocus();
+}
 
+namespace {
+
+// Captions beside a box stand as high as the box, their text centred on it.
+QLabel *caption(QLabel *label)
+{
+    if (label->height() == 22)
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+}  // namespace
+
+// The top line: the side length and the card's title.
+void SidesWindow::buildLengthAndTitle()
+{
+    const auto label = [this](const char *name, const char *text, QRect geometry) {
+        return caption(addLabel(QString::fromLatin1(name), QString::fromUtf8(text), geometry));
+    };
     QLabel *lengthCaption = label("LengthLabel", "片面の録音時間", {12, 12, 96, 22});
     lengthBox_ = addLineEdit(QStringLiteral("SideMinutes"), {110, 12, 44, 22});
     label("LengthUnit", "分", {158, 12, 20, 22});
@@ -64,28 +71,52 @@ void SidesWindow::buildControls()
     titleBox_ = addLineEdit(QStringLiteral("CardTitle"), {264, 12, 184, 22});
     titleBox_->setAccessibleName(QStringLiteral("インデックスカードの題"));
     titleCaption->setBuddy(titleBox_);
+}
 
-    gapBox_ = spin("GapSeconds", kMaxGapSeconds, "秒", "曲間の空白（秒）", {48, 44, 64, 22},
-                   label("GapLabel", "曲間", {12, 44, 34, 22}));
-    leaderBox_ = spin("LeaderSeconds", kMaxLeaderSeconds, "秒", "面の始めのリーダー（秒）",
-                      {178, 44, 64, 22}, label("LeaderLabel", "リーダー", {124, 44, 52, 22}));
-    extraBox_ = spin("ExtraSeconds", kMaxExtraSeconds, "秒", "表示より長い分（片面、秒）",
-                     {364, 44, 84, 22}, label("ExtraLabel", "テープの余裕", {282, 44, 80, 22}));
+// The second line: the what-ifs, each a spin box with its caption.
+void SidesWindow::buildWhatIfs()
+{
+    const auto spin = [this](const char *name, int most, const char *accessible, QRect geometry,
+                             const char *labelName, const char *text, QRect labelGeometry) {
+        QLabel *l = caption(
+            addLabel(QString::fromLatin1(labelName), QString::fromUtf8(text), labelGeometry));
+        auto *box = new QSpinBox(this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setRange(0, most);
+        box->setSuffix(QStringLiteral("秒"));
+        box->setGeometry(geometry);
+        box->setAccessibleName(QString::fromUtf8(accessible));
+        l->setBuddy(box);
+        connect(box, &QSpinBox::valueChanged, this, &SidesWindow::refresh);
+        return box;
+    };
+    gapBox_ = spin("GapSeconds", kMaxGapSeconds, "曲間の空白（秒）", {48, 44, 64, 22}, "GapLabel",
+                   "曲間", {12, 44, 34, 22});
+    leaderBox_ = spin("LeaderSeconds", kMaxLeaderSeconds, "面の始めのリーダー（秒）",
+                      {178, 44, 64, 22}, "LeaderLabel", "リーダー", {124, 44, 52, 22});
+    extraBox_ = spin("ExtraSeconds", kMaxExtraSeconds, "表示より長い分（片面、秒）",
+                     {364, 44, 84, 22}, "ExtraLabel", "テープの余裕", {282, 44, 80, 22});
     extraBox_->setSingleStep(5);
     extraBox_->setToolTip(QStringLiteral("テープが表示より長く録音できる時間（片面あたり）"));
     gapBox_->setToolTip(QStringLiteral("同じ面の曲と曲の間の空白"));
     leaderBox_->setToolTip(QStringLiteral("各面の始めの録音できない部分"));
+}
 
+// The two sides side by side: a heading, the songs, the total; and the flip
+// point under both.
+void SidesWindow::buildSideLists()
+{
     const auto list = [this](const char *name, const char *accessible, QRect geometry) {
         auto *w = new QListWidget(this);
         w->setObjectName(QString::fromLatin1(name));
         w->setGeometry(geometry);
         w->setAccessibleName(QString::fromUtf8(accessible));
         w->setSelectionMode(QAbstractItemView::SingleSelection);
+        w->setToolTip(QStringLiteral("曲をダブルクリックすると曲名を入力できます"));
         return w;
     };
-    label("SideALabel", "A面", {12, 78, 60, 18});
-    label("SideBLabel", "B面", {236, 78, 60, 18});
+    addLabel(QStringLiteral("SideALabel"), QStringLiteral("A面"), {12, 78, 60, 18});
+    addLabel(QStringLiteral("SideBLabel"), QStringLiteral("B面"), {236, 78, 60, 18});
     sideAList_ = list("SideAList", "A面の曲", {12, 98, 212, 160});
     sideBList_ = list("SideBList", "B面の曲", {236, 98, 212, 160});
     // A double click or Enter on a song asks for its title.
@@ -93,14 +124,16 @@ void SidesWindow::buildControls()
             [this](const QModelIndex &index) { editTitle(view_.split.a, index.row()); });
     connect(sideBList_, &QListWidget::activated, this,
             [this](const QModelIndex &index) { editTitle(view_.split.b, index.row()); });
-    for (QListWidget *w : {sideAList_, sideBList_})
-        w->setToolTip(QStringLiteral("曲をダブルクリックすると曲名を入力できます"));
-    sideASummary_ = label("SideATotal", "", {12, 262, 212, 34});
-    sideBSummary_ = label("SideBTotal", "", {236, 262, 212, 34});
-    flipLabel_ = label("FlipPoint", "", {12, 300, 436, 20});
+    sideASummary_ = addLabel(QStringLiteral("SideATotal"), QString(), {12, 262, 212, 34});
+    sideBSummary_ = addLabel(QStringLiteral("SideBTotal"), QString(), {236, 262, 212, 34});
+    flipLabel_ = addLabel(QStringLiteral("FlipPoint"), QString(), {12, 300, 436, 20});
     for (QLabel *l : {sideASummary_, sideBSummary_, flipLabel_})
         l->setWordWrap(true);
+}
 
+// The bottom line: the card saved or printed, and 閉じる, which it returns.
+QPushButton *SidesWindow::buildButtons()
+{
     saveButton_ = addButton(QStringLiteral("SaveCard"),
                             QStringLiteral("インデックスカードをPDFに保存…"), {12, 334, 216, 28});
     printButton_ =
@@ -113,12 +146,7 @@ void SidesWindow::buildControls()
     // Every change shows at once, so Enter has nothing to confirm: it only
     // presses a button that has the focus. Esc closes.
     setCancelButton(closeButton);
-
-    QWidget *order[] = {lengthBox_, titleBox_,  gapBox_,     leaderBox_,   extraBox_,
-                        sideAList_, sideBList_, saveButton_, printButton_, closeButton};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
-    lengthBox_->setFocus();
+    return closeButton;
 }
 
 void SidesWindow::setState(const MainState &state)
@@ -140,11 +168,14 @@ void SidesWindow::setState(const MainState &state)
 void SidesWindow::setSongs(std::vector<SideSong> songs)
 {
     songs_ = std::move(songs);
-    for (SideSong &song : songs_) {
-        if (const auto edit = titleEdits_.find(song.slot); edit != titleEdits_.end())
-            song.title = edit->second;
-    }
     refresh();
+}
+
+SidesInputs SidesWindow::inputs() const
+{
+    return {lengthBox_->text(),
+            titleBox_->text(),
+            {gapBox_->value(), leaderBox_->value(), extraBox_->value()}};
 }
 
 void SidesWindow::editTitle(const Side &side, int row)
@@ -157,13 +188,12 @@ void SidesWindow::editTitle(const Side &side, int row)
     if (!title)
         return;
     titleEdits_[song.slot] = clippedTitle(title->simplified());
-    setSongs(songs_);
+    refresh();
 }
 
 void SidesWindow::refresh()
 {
-    view_ = sidesView(songs_, lengthBox_->text(),
-                      {gapBox_->value(), leaderBox_->value(), extraBox_->value()});
+    view_ = sidesView(withTitleEdits(songs_, titleEdits_), inputs());
     const auto fill = [](QListWidget *list, const QStringList &lines) {
         list->clear();
         list->addItems(lines);
@@ -181,24 +211,6 @@ void SidesWindow::refresh()
     printButton_->setEnabled(card);
 }
 
-QString SidesWindow::cardTitle() const
-{
-    QString typed = clippedTitle(titleBox_->text().simplified());
-    if (!typed.isEmpty())
-        return typed;
-    // Without a title the spine names the tape: "C60" for a side of 30
-    // minutes, otherwise the side's minutes.
-    const SideLength length = sideLength(lengthBox_->text());
-    if (length.seconds) {
-        const auto *tape = std::find_if(
-            std::begin(kTapeLengths), std::end(kTapeLengths),
-            [&length](const TapeLength &t) { return *length.seconds == t.sideMinutes * 60; });
-        if (tape != std::end(kTapeLengths))
-            return QString::fromLatin1(tape->name);
-    }
-    return QStringLiteral("片面") + lengthBox_->text().trimmed() + QStringLiteral("分");
-}
-
 void SidesWindow::saveCard()
 {
     const QString path =
@@ -206,14 +218,13 @@ void SidesWindow::saveCard()
                        QStringLiteral("インデックスカード.pdf"), QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
-    if (!writeCardPdf(path, layoutCard(cardContentOf(view_, cardTitle()))))
+    if (!writeCardPdf(path, sidesCard(view_, inputs())))
         showErrorBox(this, Message::CardSaveFailed);
 }
 
 void SidesWindow::printCard()
 {
-    if (tavelo::printCard(this, layoutCard(cardContentOf(view_, cardTitle()))) ==
-        PrintResult::Failed)
+    if (tavelo::printCard(this, sidesCard(view_, inputs())) == PrintResult::Failed)
         showErrorBox(this, Message::PrintFailed);
 }
 

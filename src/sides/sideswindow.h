@@ -4,7 +4,6 @@
 #include "gui/formwindow.h"
 #include "plan/sides.h"
 
-#include <map>
 #include <vector>
 
 class QLabel;
@@ -36,19 +35,24 @@ public:
     void setSongs(std::vector<SideSong> songs);
 
     const SidesView &view() const { return view_; }
+    // What the boxes hold now.
+    SidesInputs inputs() const;
 
 private:
     void buildControls();
+    void buildLengthAndTitle();
+    void buildWhatIfs();
+    void buildSideLists();
+    QPushButton *buildButtons();
     void refresh();
-    QString cardTitle() const;
     void saveCard();
     void printCard();
     void editTitle(const Side &side, int row);
 
-    std::vector<SideSong> songs_;
-    // Titles typed here, by slot: they name the songs in this window and on
-    // the card only, and go with the window.
-    std::map<int, QString> titleEdits_;
+    std::vector<SideSong> songs_;  // as they came, without the titles typed here
+    // Titles typed here: they name the songs in this window and on the card
+    // only, and go with the window.
+    TitleEdits titleEdits_;
     Slots table_;  // the song table the titles were typed for
     QString mainCapacity_;
     bool haveState_ = false;

@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <map>
+
 using namespace tavelo;
 
 namespace {
@@ -56,6 +58,8 @@ private slots:
     void songsOfTheTable();
     void view_data();
     void view();
+    void titleEdits_data();
+    void titleEdits();
 };
 
 void Test_sides::split_data()
@@ -136,20 +140,24 @@ void Test_sides::view_data()
     QTest::addColumn<QString>("flip");  // or the refusal's text
     QTest::addColumn<QString>("summaryA");
     QTest::addColumn<QString>("summaryB");
+    QTest::addColumn<QByteArray>("over");  // the sides that run over: "", "B", "AB"
     // clang-format off
-    QTest::newRow("split")          << QByteArray("10:0 15:0 10:0 5:0") << QStringLiteral("30")    << QStringLiteral("A面の最後は2曲目、B面は3曲目から。")   << QStringLiteral("合計 25:00　残り 5:00") << QStringLiteral("合計 15:00　残り 15:00");
-    QTest::newRow("B over")         << QByteArray("20:0 20:0 20:10")    << QStringLiteral("30")    << QStringLiteral("A面の最後は1曲目、B面は2曲目から。")   << QStringLiteral("合計 20:00　残り 10:00") << QStringLiteral("合計 40:10　10:10 はみ出します");
-    QTest::newRow("all on A")       << QByteArray("1:0")                << QStringLiteral("1.5")   << QStringLiteral("全曲がA面に入ります（A面の最後は1曲目）。") << QStringLiteral("合計 1:00　残り 0:30") << QStringLiteral("合計 0:00　残り 1:30");
-    QTest::newRow("none on A")      << QByteArray("46:0")               << QStringLiteral("45")    << QStringLiteral("A面に入る曲がありません。全曲がB面です。") << QStringLiteral("合計 0:00　残り 45:00") << QStringLiteral("合計 46:00　1:00 はみ出します");
-    QTest::newRow("no songs")       << QByteArray("")                   << QStringLiteral("46")    << QStringLiteral("計算した曲がありません。") << QStringLiteral("合計 0:00　残り 46:00") << QStringLiteral("合計 0:00　残り 46:00");
-    QTest::newRow("too much left")  << QByteArray("1:0")                << QStringLiteral("1000")  << QStringLiteral("全曲がA面に入ります（A面の最後は1曲目）。") << QStringLiteral("合計 1:00　残り時間が546分59秒を超えるため表示できません。") << QStringLiteral("合計 0:00　残り時間が546分59秒を超えるため表示できません。");
-    QTest::newRow("total too large")<< QByteArray("32767:0")            << QStringLiteral("30")    << QStringLiteral("A面に入る曲がありません。全曲がB面です。") << QStringLiteral("合計 0:00　残り 30:00") << QStringLiteral("合計時間が546分59秒を超えるため表示できません。　残り時間が546分59秒を超えるため表示できません。");
-    QTest::newRow("not a number")   << QByteArray("1:0")                << QStringLiteral("三十")  << QStringLiteral("録音可能時間の入力が間違ってます。") << QString() << QString();
-    QTest::newRow("empty")          << QByteArray("1:0")                << QString()               << QStringLiteral("録音可能時間の入力が間違ってます。") << QString() << QString();
-    QTest::newRow("negative")       << QByteArray("1:0")                << QStringLiteral("-1")    << QStringLiteral("録音可能時間の入力が間違ってます。") << QString() << QString();
-    QTest::newRow("too large")      << QByteArray("1:0")                << QStringLiteral("1e300") << QStringLiteral("録音可能時間が大きすぎます。") << QString() << QString();
-    QTest::newRow("just too large") << QByteArray("1:0")                << QStringLiteral("35791395") << QStringLiteral("録音可能時間が大きすぎます。") << QString() << QString();
-    QTest::newRow("full-width")     << QByteArray("1:0")                << QStringLiteral("３０")  << QStringLiteral("全曲がA面に入ります（A面の最後は1曲目）。") << QStringLiteral("合計 1:00　残り 29:00") << QStringLiteral("合計 0:00　残り 30:00");
+    QTest::newRow("exact fit")      << QByteArray("10:0 10:0 10:0")     << QStringLiteral("30")    << QStringLiteral("全曲がA面に入ります（A面の最後は3曲目）。") << QStringLiteral("合計 30:00　残り 0:00") << QStringLiteral("合計 0:00　残り 30:00") << QByteArray("");
+    QTest::newRow("B exactly full") << QByteArray("30:0 30:0")          << QStringLiteral("30")    << QStringLiteral("A面の最後は1曲目、B面は2曲目から。")   << QStringLiteral("合計 30:00　残り 0:00") << QStringLiteral("合計 30:00　残り 0:00") << QByteArray("");
+    QTest::newRow("B a second over")<< QByteArray("30:0 30:1")          << QStringLiteral("30")    << QStringLiteral("A面の最後は1曲目、B面は2曲目から。")   << QStringLiteral("合計 30:00　残り 0:00") << QStringLiteral("合計 30:01　0:01 はみ出します") << QByteArray("B");
+    QTest::newRow("split")          << QByteArray("10:0 15:0 10:0 5:0") << QStringLiteral("30")    << QStringLiteral("A面の最後は2曲目、B面は3曲目から。")   << QStringLiteral("合計 25:00　残り 5:00") << QStringLiteral("合計 15:00　残り 15:00") << QByteArray("");
+    QTest::newRow("B over")         << QByteArray("20:0 20:0 20:10")    << QStringLiteral("30")    << QStringLiteral("A面の最後は1曲目、B面は2曲目から。")   << QStringLiteral("合計 20:00　残り 10:00") << QStringLiteral("合計 40:10　10:10 はみ出します") << QByteArray("B");
+    QTest::newRow("all on A")       << QByteArray("1:0")                << QStringLiteral("1.5")   << QStringLiteral("全曲がA面に入ります（A面の最後は1曲目）。") << QStringLiteral("合計 1:00　残り 0:30") << QStringLiteral("合計 0:00　残り 1:30") << QByteArray("");
+    QTest::newRow("none on A")      << QByteArray("46:0")               << QStringLiteral("45")    << QStringLiteral("A面に入る曲がありません。全曲がB面です。") << QStringLiteral("合計 0:00　残り 45:00") << QStringLiteral("合計 46:00　1:00 はみ出します") << QByteArray("B");
+    QTest::newRow("no songs")       << QByteArray("")                   << QStringLiteral("46")    << QStringLiteral("計算した曲がありません。") << QStringLiteral("合計 0:00　残り 46:00") << QStringLiteral("合計 0:00　残り 46:00") << QByteArray("");
+    QTest::newRow("too much left")  << QByteArray("1:0")                << QStringLiteral("1000")  << QStringLiteral("全曲がA面に入ります（A面の最後は1曲目）。") << QStringLiteral("合計 1:00　残り時間が546分59秒を超えるため表示できません。") << QStringLiteral("合計 0:00　残り時間が546分59秒を超えるため表示できません。") << QByteArray("");
+    QTest::newRow("total too large")<< QByteArray("32767:0")            << QStringLiteral("30")    << QStringLiteral("A面に入る曲がありません。全曲がB面です。") << QStringLiteral("合計 0:00　残り 30:00") << QStringLiteral("合計時間が546分59秒を超えるため表示できません。　残り時間が546分59秒を超えるため表示できません。") << QByteArray("B");
+    QTest::newRow("not a number")   << QByteArray("1:0")                << QStringLiteral("三十")  << QStringLiteral("録音可能時間の入力が間違ってます。") << QString() << QString() << QByteArray("");
+    QTest::newRow("empty")          << QByteArray("1:0")                << QString()               << QStringLiteral("録音可能時間の入力が間違ってます。") << QString() << QString() << QByteArray("");
+    QTest::newRow("negative")       << QByteArray("1:0")                << QStringLiteral("-1")    << QStringLiteral("録音可能時間の入力が間違ってます。") << QString() << QString() << QByteArray("");
+    QTest::newRow("too large")      << QByteArray("1:0")                << QStringLiteral("1e300") << QStringLiteral("録音可能時間が大きすぎます。") << QString() << QString() << QByteArray("");
+    QTest::newRow("just too large") << QByteArray("1:0")                << QStringLiteral("35791395") << QStringLiteral("録音可能時間が大きすぎます。") << QString() << QString() << QByteArray("");
+    QTest::newRow("full-width")     << QByteArray("1:0")                << QStringLiteral("３０")  << QStringLiteral("全曲がA面に入ります（A面の最後は1曲目）。") << QStringLiteral("合計 1:00　残り 29:00") << QStringLiteral("合計 0:00　残り 30:00") << QByteArray("");
     // clang-format on
 }
 
@@ -157,10 +165,52 @@ void Test_sides::view()
 {
     QFETCH(QByteArray, times);
     QFETCH(QString, minutes);
-    const SidesView v = sidesView(songs(times), minutes, {});
+    const SidesView v = sidesView(songs(times), {minutes, {}, {}});
     QTEST(v.refusal ? messageText(*v.refusal) : v.flip, "flip");
     QTEST(v.a.summary, "summaryA");
     QTEST(v.b.summary, "summaryB");
+    QTEST(QByteArray(v.a.over ? "A" : "") + (v.b.over ? "B" : ""), "over");
+}
+
+namespace {
+
+// "0=a 2=" -> slot 0 titled "a", slot 2 untitled.
+std::map<int, QString> bySlot(const QString &written)
+{
+    std::map<int, QString> out;
+    for (const QString &entry : written.split(u' ', Qt::SkipEmptyParts))
+        out[entry.section(u'=', 0, 0).toInt()] = entry.section(u'=', 1);
+    return out;
+}
+
+}  // namespace
+
+void Test_sides::titleEdits_data()
+{
+    QTest::addColumn<QString>("songs");  // each song's slot and own title
+    QTest::addColumn<QString>("edits");  // titles typed, by slot
+    QTest::addColumn<QString>("shown");
+    // clang-format off
+    QTest::newRow("no edits")           << QString("0=a 1= 2=c") << QString("")        << QString("0=a 1= 2=c");
+    QTest::newRow("edit over a title")  << QString("0=a 1= 2=c") << QString("0=x")     << QString("0=x 1= 2=c");
+    QTest::newRow("edit where none")    << QString("0=a 1= 2=c") << QString("1=y")     << QString("0=a 1=y 2=c");
+    QTest::newRow("edit to empty")      << QString("0=a 1= 2=c") << QString("2=")      << QString("0=a 1= 2=");
+    QTest::newRow("edit of no song")    << QString("0=a 1= 2=c") << QString("7=z -1=z") << QString("0=a 1= 2=c");
+    QTest::newRow("by slot, not place") << QString("0=a 2=c")    << QString("1=y 2=z") << QString("0=a 2=z");
+    // clang-format on
+}
+
+void Test_sides::titleEdits()
+{
+    QFETCH(QString, songs);
+    QFETCH(QString, edits);
+    std::vector<SideSong> given;
+    for (const auto &[slot, title] : bySlot(songs))
+        given.push_back({slot, 60, title});
+    QStringList got;
+    for (const SideSong &song : withTitleEdits(given, bySlot(edits)))
+        got << QString::number(song.slot) + u'=' + song.title;
+    QTEST(got.join(u' '), "shown");
 }
 
 QTEST_APPLESS_MAIN(Test_sides)

@@ -152,6 +152,9 @@ void Test_sideswindow::splitFollowsTheBoxes()
     QCOMPARE(lines(w, "SideAList"), QStringList({"1. 10:00"}));
     QCOMPARE(child<QLabel>(w, "SideBTotal")->text(),
              QStringLiteral("合計 20:02　9:57 はみ出します"));
+    // Only the side that runs over is red.
+    QCOMPARE(child<QLabel>(w, "SideATotal")->styleSheet(), QString());
+    QCOMPARE(child<QLabel>(w, "SideBTotal")->styleSheet(), QStringLiteral("color: #b00000;"));
     QVERIFY(messages_.isEmpty());
 
     // A new calculation updates the songs and keeps the length typed here;
