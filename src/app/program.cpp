@@ -75,21 +75,21 @@ Program::~Program()
 MainWindow *Program::start()
 {
     closeAll();
-    state_ = MainState{};
     auto *main = new MainWindow;
     main_ = main;
     connect(this, &Program::stateChanged, main, &MainWindow::render);
     connect(main, &MainWindow::buttonPressed, this, &Program::onMainButton);
-    // The capacity box is the one part of the state the user edits in place.
+    // The capacity box is the one part of the state the user edits in place;
+    // each change of it goes through the state to every view, as any other.
     connect(main, &MainWindow::capacityEdited, this,
-            [this](const QString &text) { state_.capacity = text; });
+            [this](const QString &text) { carryOut(editCapacity(state_, text), main_); });
     // Closing the main window ends the program, as 閉じる does, also while
     // other windows are open.
     connect(main, &FormWindow::closed, this, &Program::endProgram);
     connect(main, &MainWindow::listCopyRequested, this, &Program::copyList);
     connect(main, &MainWindow::listSaveRequested, this, &Program::saveList);
     connect(main, &MainWindow::sidesRequested, this, &Program::showSidesWindow);
-    main->render(state_);
+    setState(MainState{});
     return bringForward(main);
 }
 

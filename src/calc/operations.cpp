@@ -126,6 +126,13 @@ Outcome acceptCapacity(const MainState &main, const QString &typed)
     return {UpdateMain{state}, CloseDialog{}};
 }
 
+Outcome editCapacity(const MainState &main, const QString &text)
+{
+    MainState state = main;
+    state.capacity = text;
+    return {UpdateMain{state}};
+}
+
 Outcome calculate(const MainState &main, ScreenId screen, const Slots &texts)
 {
     Outcome out;

@@ -11,6 +11,12 @@ namespace tavelo {
 // OK in the capacity dialog with the typed minutes.
 Outcome acceptCapacity(const MainState &main, const QString &typed);
 
+// A key typed into the main window's capacity box (Totaltxt): the box's text
+// is the state's capacity from now on, as typed, read by nothing until a
+// calculation; the rest of the state stays. The views follow it like any
+// other change of the state.
+Outcome editCapacity(const MainState &main, const QString &text);
+
 // 残り時間を出す (remaining-mode screens) and 合計時間を出す (total-mode screens):
 // stores the screen's rows in the song table, checks and lists every row, and
 // shows the remaining tape time or the total of the times.

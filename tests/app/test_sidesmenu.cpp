@@ -3,6 +3,7 @@
 // list menu's entry), at most once, never changing the state.
 
 #include "app/program.h"
+#include "dialogs/capacitydialog.h"
 #include "mainwindow/mainwindow.h"
 #include "sides/sideswindow.h"
 
@@ -34,6 +35,7 @@ class Test_sidesmenu : public QObject {
     Q_OBJECT
 private slots:
     void openedFromTheMainWindow();
+    void followsTheCapacity();
 };
 
 void Test_sidesmenu::openedFromTheMainWindow()
@@ -69,6 +71,41 @@ void Test_sidesmenu::openedFromTheMainWindow()
     QVERIFY(!program.sidesWindow());
     settle();
     QVERIFY(program.showSidesWindow());
+}
+
+// A capacity typed into the main window's box reaches the open window as one
+// accepted in the dialog does: its side length follows, and so does the split.
+void Test_sidesmenu::followsTheCapacity()
+{
+    Program program;
+    program.setEndHandler([] {});
+    MainWindow *main = program.start();
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    SidesWindow *sides = program.showSidesWindow();
+    auto *length = child<QLineEdit>(sides, "SideMinutes");
+    auto *flip = child<QLabel>(sides, "FlipPoint");
+
+    auto *capacity = child<QLineEdit>(main, "Totaltxt");
+    capacity->setFocus();
+    QTest::keyClicks(capacity, QStringLiteral("46"));
+    QCOMPARE(program.state().capacity, QStringLiteral("46"));
+    QCOMPARE(length->text(), QStringLiteral("46"));
+    QCOMPARE(flip->text(), QStringLiteral("計算した曲がありません。"));
+    QTest::keyClick(capacity, Qt::Key_Backspace);
+    QCOMPARE(length->text(), QStringLiteral("4"));
+    // Typed away to nothing: the window says the length is no number.
+    QTest::keyClick(capacity, Qt::Key_Backspace);
+    QCOMPARE(length->text(), QString());
+    QCOMPARE(flip->text(), QStringLiteral("録音可能時間の入力が間違ってます。"));
+
+    // Through the dialog, the same way.
+    CapacityDialog *dialog = program.showCapacityDialog();
+    auto *minutes = child<QLineEdit>(dialog, "Text1");
+    QTest::keyClick(minutes, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(minutes, QStringLiteral("30"));
+    QTest::keyClick(minutes, Qt::Key_Return);
+    QCOMPARE(length->text(), QStringLiteral("30"));
+    QCOMPARE(capacity->text(), QStringLiteral("30"));
 }
 
 QTEST_MAIN(Test_sidesmenu)

@@ -125,6 +125,8 @@ private slots:
     void openCorrection();
     void acceptCapacity_data();
     void acceptCapacity();
+    void editCapacity_data();
+    void editCapacity();
     void titlesFollowTimes();
 };
 
@@ -422,6 +424,32 @@ void TestOperations::acceptCapacity()
         QCOMPARE(world.focus, QStringLiteral("TotalForm Text1"));
         QCOMPARE(world.main, before);
     }
+}
+
+// A key typed into Totaltxt: the text as typed becomes the capacity, through
+// the state like every other change, and nothing else changes, whatever it says.
+void TestOperations::editCapacity_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("46") << "46";
+    QTest::newRow("emptied") << "";
+    QTest::newRow("no number, kept") << "4a";
+    QTest::newRow("negative, kept") << "-5";
+}
+
+void TestOperations::editCapacity()
+{
+    QFETCH(QString, typed);
+    MainState before = withCapacity(QStringLiteral("30"));
+    enterTotalMode(before);
+    before.songs.at(0) = {QStringLiteral("4"), QStringLiteral("30")};
+    before.list = QStringList{QStringLiteral("4:30")};
+    World world(before);
+    world.apply(tavelo::editCapacity(before, typed));
+    QCOMPARE(world.log, QStringList{"main"});
+    MainState expected = before;
+    expected.capacity = typed;
+    QCOMPARE(world.main, expected);
 }
 
 // A title goes wherever its two texts go, and is gone where the blank rule
