@@ -21,10 +21,6 @@ namespace tavelo {
 namespace {
 
 const QString kCaption = QStringLiteral("録音済み時間");
-constexpr int kLabelSize = 255;
-constexpr int kBoxWidth = 495;
-constexpr int kBoxHeight = 270;
-constexpr int kUnitGap = 225;
 constexpr int kButtonHeight = 375;
 constexpr Rgb kRowLabelBlue = 0x0000FF;
 
@@ -266,17 +262,7 @@ int EntryScreen::focusedSlot() const
     return -1;
 }
 
-int EntryScreen::slotAt(QPoint pos) const
-{
-    const int top = fromTwips(description_.firstRowTop);
-    const int pitch = fromTwips(kRowPitch);
-    const int left = fromTwips(description_.rowLabelLeft);
-    const int right = fromTwips(description_.secondLeft + kBoxWidth + kUnitGap + kLabelSize);
-    if (pos.x() < left || pos.x() >= right || pos.y() < top ||
-        pos.y() >= top + kRowsPerPage * pitch)
-        return -1;
-    return firstVisibleSlot(description_.id) + (pos.y() - top) / pitch;
-}
+int EntryScreen::slotAt(QPoint pos) const { return tavelo::slotAt(description_.id, pos); }
 
 bool EntryScreen::takeFileDrag(QDropEvent *drag, int slot, QPoint globalPos)
 {

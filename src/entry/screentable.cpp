@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "entry/screentable.h"
 
+#include "gui/formwindow.h"
+
 namespace tavelo {
 namespace {
 
@@ -113,6 +115,19 @@ const ScreenDescription &screenDescription(ScreenId id)
 {
     static const std::vector<ScreenDescription> descriptions = makeDescriptions();
     return descriptions.at(static_cast<std::size_t>(id));
+}
+
+int slotAt(ScreenId id, QPoint pos)
+{
+    const ScreenDescription &d = screenDescription(id);
+    const int top = fromTwips(d.firstRowTop);
+    const int pitch = fromTwips(kRowPitch);
+    const int left = fromTwips(d.rowLabelLeft);
+    const int right = fromTwips(d.secondLeft + kBoxWidth + kUnitGap + kLabelSize);
+    if (pos.x() < left || pos.x() >= right || pos.y() < top ||
+        pos.y() >= top + kRowsPerPage * pitch)
+        return -1;
+    return firstVisibleSlot(id) + (pos.y() - top) / pitch;
 }
 
 }  // namespace tavelo

@@ -3,6 +3,8 @@
 
 #include "core/model.h"
 
+#include <QPoint>
+
 #include <cstdint>
 #include <vector>
 
@@ -57,7 +59,18 @@ struct ScreenDescription {
 };
 
 inline constexpr int kRowPitch = 360;  // twips between rows
+// A row in twips: its label, the minute and the second box, each box
+// followed by its unit label.
+inline constexpr int kLabelSize = 255;
+inline constexpr int kBoxWidth = 495;
+inline constexpr int kBoxHeight = 270;
+inline constexpr int kUnitGap = 225;
 
 const ScreenDescription &screenDescription(ScreenId id);
+
+// The slot of the row under a point of a screen (in logical pixels), from
+// the left of the row label to the right of the second unit label; -1
+// outside the rows.
+int slotAt(ScreenId id, QPoint pos);
 
 }  // namespace tavelo

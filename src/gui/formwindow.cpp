@@ -152,7 +152,7 @@ void FormWindow::showEvent(QShowEvent *event)
         // Placed once, frame included, where the frame is known beforehand:
         // a window that moved after it appeared would twitch before the
         // user's eyes and move its boxes from under a quick click.
-        if (const std::optional<QMargins> frame = frameBeforeMap(this)) {
+        if (const std::optional<QMargins> frame = deviceFrameBeforeMap(this)) {
             placeCentred(*frame);
         } else {
             centre();
@@ -163,15 +163,22 @@ void FormWindow::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
 }
 
-void FormWindow::placeCentred(const QMargins &frame)
+QRect centredPlace(QSize size, const QMargins &deviceFrame, qreal ratio, const QRect &area)
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect outer(QPoint(), size().grownBy(frame));
-        outer.moveCenter(screen->availableGeometry().center());
-        // The window itself, inside the frame: the window manager puts the
-        // frame around it where it stands.
-        setGeometry(QRect(outer.topLeft() + QPoint(frame.left(), frame.top()), size()));
-    }
+    const QMargins frame(qRound(deviceFrame.left() / ratio), qRound(deviceFrame.top() / ratio),
+                         qRound(deviceFrame.right() / ratio), qRound(deviceFrame.bottom() / ratio));
+    QRect outer(QPoint(), size.grownBy(frame));
+    outer.moveCenter(area.center());
+    // The window itself, inside the frame: the window manager puts the frame
+    // around it where it stands.
+    return QRect(outer.topLeft() + QPoint(frame.left(), frame.top()), size);
+}
+
+void FormWindow::placeCentred(const QMargins &deviceFrame)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(
+            centredPlace(size(), deviceFrame, devicePixelRatioF(), screen->availableGeometry()));
 }
 
 void FormWindow::centreWithFrame(int wait)

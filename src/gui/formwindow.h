@@ -26,6 +26,12 @@ inline const QString kScreenFace = QStringLiteral("ＭＳ Ｐゴシック");
 // That face at 9 points: bold for row labels and notes, plain elsewhere.
 QFont screenFont(bool bold);
 
+// Where a window of `size` goes so that it stands, with the window manager's
+// frame around it, in the middle of `area`. The window and the area count
+// logical pixels; the frame comes in the device pixels the window system
+// counts, `ratio` of them to a logical pixel.
+QRect centredPlace(QSize size, const QMargins &deviceFrame, qreal ratio, const QRect &area);
+
 // Base of all eight windows: a fixed-size frame centred on the screen when it
 // first shows, Enter for the focused button (otherwise the default one), Esc
 // for the cancel button.
@@ -72,7 +78,7 @@ protected:
 private:
     void centre();
     void centreWithFrame(int wait);
-    void placeCentred(const QMargins &frame);
+    void placeCentred(const QMargins &deviceFrame);
 
     QColor background_;
     QPushButton *defaultButton_ = nullptr;

@@ -129,7 +129,7 @@ void keepOffTaskbar(QWidget *window)
     xcb_flush(connection);
 }
 
-std::optional<QMargins> frameBeforeMap(QWidget *window)
+std::optional<QMargins> deviceFrameBeforeMap(QWidget *window)
 {
     xcb_connection_t *connection = x11Connection();
     if (!connection || !window->windowHandle())
@@ -146,12 +146,7 @@ std::optional<QMargins> frameBeforeMap(QWidget *window)
         margins = requestFrameExtents(connection, id, geometry->root, extents);
     if (!margins)
         margins = framedSiblingExtents(connection, window->windowHandle(), extents);
-    if (!margins)
-        return std::nullopt;
-    // X counts device pixels; the widgets count logical ones.
-    const qreal ratio = window->devicePixelRatioF();
-    return QMargins(qRound(margins->left() / ratio), qRound(margins->top() / ratio),
-                    qRound(margins->right() / ratio), qRound(margins->bottom() / ratio));
+    return margins;
 }
 
 }  // namespace tavelo
