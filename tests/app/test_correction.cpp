@@ -4,18 +4,7 @@
 
 #include "support/guitest.h"
 
-using guitest::click;
-using guitest::kBadSeconds;
-using guitest::Mode;
-using guitest::press;
-using guitest::rows;
-using guitest::screen;
-using guitest::Session;
-using guitest::settle;
-using guitest::slotTexts;
-using guitest::songTable;
-using tavelo::EntryScreen;
-using tavelo::ScreenId;
+using namespace guitest;
 
 namespace {
 
@@ -174,6 +163,8 @@ void Test_correction::twentySongsReachPageTwo()
     QCOMPARE(guitest::song(19).minutes, QStringLiteral("20"));
 }
 
+// A song of 0:00 shows empty, through real calculations on both pages;
+// which texts read as 0 is pinned in test_operations (openCorrection).
 void Test_correction::zeroSlotsShowEmpty_data()
 {
     // clang-format off
@@ -183,15 +174,7 @@ void Test_correction::zeroSlotsShowEmpty_data()
     QTest::addColumn<QString>("shownSeconds");
 
     QTest::newRow("00 and 0") << "00" << "0" << "" << "";
-    QTest::newRow("0.0 and 0 with blanks") << "0.0" << " 0 " << "" << "";
-    QTest::newRow("minus zero") << "-0" << "0" << "" << "";
-    QTest::newRow("0e5 and 0.000") << "0e5" << "0.000" << "" << "";
     QTest::newRow("0 and 5 kept") << "0" << "5" << "0" << "5";
-    QTest::newRow("3 and 0 kept") << "3" << "0" << "3" << "0";
-    QTest::newRow("05 not reformatted") << "4" << "05" << "4" << "05";
-    QTest::newRow("minutes 0.4 kept") << "0.4" << "0" << "0.4" << "0";
-    QTest::newRow("fractional seconds kept") << "0" << "0.5" << "0" << "0.5";
-    QTest::newRow("full-width zeros") << "０" << "００" << "" << "";
     // clang-format on
 }
 

@@ -10,8 +10,7 @@
 #include <QFontInfo>
 #include <QRawFont>
 
-using guitest::ScreenId;
-using guitest::Session;
+using namespace guitest;
 
 namespace {
 

@@ -10,11 +10,7 @@
 #include <QLabel>
 #include <QScreen>
 
-using guitest::click;
-using guitest::MainWindow;
-using guitest::ScreenId;
-using guitest::Session;
-using guitest::twips;
+using namespace guitest;
 
 namespace {
 

@@ -10,36 +10,30 @@
 #include "support/guitest.h"
 
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
-#include <QMenu>
 #include <QMimeData>
 #include <QPointer>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QUrl>
 #include <QWindow>
 
 #include <memory>
 
-using guitest::boxTexts;
-using guitest::minuteBox;
-using guitest::press;
-using guitest::rows;
-using guitest::secondBox;
-using guitest::Session;
-using tavelo::EntryScreen;
-using tavelo::ScreenId;
+using namespace guitest;
 
 namespace {
 
-// The note a screen shows beside a drop or paste, or nothing.
+// The note a screen shows beside a drop or paste, or nothing; two notes at
+// once, which there must never be, show as both texts.
 QString noteOn(const QWidget *screen)
 {
-    const auto *note =
-        screen->findChild<QLabel *>(QStringLiteral("Note"), Qt::FindDirectChildrenOnly);
-    return note && note->isVisible() ? note->text() : QString();
+    QStringList shown;
+    for (const QLabel *note :
+         screen->findChildren<QLabel *>(QStringLiteral("Note"), Qt::FindDirectChildrenOnly))
+        if (note->isVisible())
+            shown << note->text();
+    return shown.join(QStringLiteral(" + "));
 }
 
 const QString kSaveFailed = QStringLiteral("一覧を保存できませんでした。");
@@ -151,70 +145,6 @@ QStringList hiddenSlots(const EntryScreen *screen)
     return texts;
 }
 
-// The entries of a menu, for a failure's message.
-QString entriesOf(const QMenu *menu)
-{
-    QStringList texts;
-    for (const QAction *action : menu->actions())
-        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    return texts.join(QStringLiteral(", "));
-}
-
-// Picks `path` in the open menu: each entry with the keyboard (the arrow
-// keys' place, then Return), a submenu's entry opening that submenu. Returns
-// what went wrong, or nothing.
-QString pickInMenu(const QStringList &path)
-{
-    QMenu *expected = nullptr;
-    for (const QString &text : path) {
-        QMenu *menu = nullptr;
-        const bool open = QTest::qWaitFor(
-            [&] {
-                menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-                return menu && menu->isVisible() && (!expected || menu == expected);
-            },
-            5000);
-        if (!open)
-            return QStringLiteral("no menu open to choose %1 from").arg(text);
-        QAction *chosen = nullptr;
-        for (QAction *action : menu->actions())
-            if (action->text() == text)
-                chosen = action;
-        if (!chosen)
-            return QStringLiteral("no entry %1 in the menu: %2").arg(text, entriesOf(menu));
-        if (!chosen->isEnabled())
-            return QStringLiteral("the entry %1 is disabled").arg(text);
-        menu->setActiveAction(chosen);
-        QTest::keyClick(menu, Qt::Key_Return);
-        expected = chosen->menu();
-    }
-    return {};
-}
-
-// Opens the context menu of `widget` at `pos` as a right click does and
-// chooses the entries of `path` in turn. No menu is left open, whatever
-// happens.
-[[nodiscard]] bool chooseFromMenu(QWidget *widget, QPoint pos, const QStringList &path)
-{
-    GUITEST_VERIFY(widget);
-    QString fault = QStringLiteral("the menu was never looked at");
-    bool looked = false;
-    // The menu runs its own event loop until it closes: the choice is made
-    // from inside it.
-    QTimer::singleShot(0, widget, [&] {
-        fault = pickInMenu(path);
-        while (QWidget *popup = QApplication::activePopupWidget())
-            popup->close();
-        looked = true;
-    });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, widget->mapToGlobal(pos));
-    QCoreApplication::sendEvent(widget, &event);
-    GUITEST_VERIFY(QTest::qWaitFor([&] { return looked; }, 10000));
-    GUITEST_VERIFY2(fault.isEmpty(), qPrintable(fault));
-    guitest::settle();
-    return true;
-}
-
 // Makes the screen the active window, so that its shortcuts work.
 [[nodiscard]] bool activate(QWidget *window)
 {
@@ -303,6 +233,7 @@ private slots:
     void dropFilesOnScreen_data();
     void dropFilesOnScreen();
     void secondDropWhileReading();
+    void noteReplacesTheOneBefore();
     void screenClosedWhileReading();
     void programEndsWhileReading();
     void pasteTracklist_data();
@@ -338,6 +269,8 @@ void Test_music::dropFilesOnScreen_data()
     QTest::newRow("row 3 of page 2")           << true << "4:30 3:15" << 3 << QStringList{"tone.opus", "あめ.ogg"} << "2*| 0|3 0|1 11*|" << "";
     QTest::newRow("one file unreadable")       << false << "" << 3 << QStringList{"tone.wav", "text.mp3"} << "2*| 0|3 12*|" << "1件を読めませんでした：text.mp3";
     QTest::newRow("more than the rows left")   << false << "" << 14 << QStringList{"tone.wav", "tone.aiff", "cbr.mp3"} << "13*| 0|3 0|1" << "1曲は入りきりませんでした：Sine";
+    QTest::newRow("one file on row 15")        << false << "" << 15 << QStringList{"tone.wav"} << "14*| 0|3" << "";
+    QTest::newRow("row 15 of page 2")          << true << "" << 15 << QStringList{"tone.aiff"} << "14*| 0|1" << "";
     QTest::newRow("a tracklist file on row 1") << false << "" << 1 << QStringList{"tracklist.txt"} << "3|27 4|5 62|3 3|27 11*|" << "";
     // clang-format on
 }
@@ -399,6 +332,21 @@ void Test_music::secondDropWhileReading()
     QCOMPARE(boxTexts(screen), rows("2*| 0|3 | 0|1 10*|"));
     QCOMPARE(boxesWithUrls(screen), QStringList{});
     QCOMPARE(s.messageTexts(), QStringList{});
+}
+
+// A second note takes the place of the first: one note at a time.
+void Test_music::noteReplacesTheOneBefore()
+{
+    Session s;
+    EntryScreen *screen = openScreen(s, false, {});
+    QVERIFY(screen);
+    QVERIFY(dropFiles(screen, rowPoint(screen, 1), fixtures({"text.mp3"})));
+    QVERIFY(waitForReading());
+    QCOMPARE(noteOn(screen), QStringLiteral("1件を読めませんでした：text.mp3"));
+    QVERIFY(dropFiles(screen, rowPoint(screen, 15), fixtures({"tone.wav", "cbr.mp3"})));
+    QVERIFY(waitForReading());
+    QCOMPARE(noteOn(screen), QStringLiteral("1曲は入りきりませんでした：Sine"));
+    QCOMPARE(boxTexts(screen), rows("14*| 0|3"));
 }
 
 // A screen closed while its files are read takes nothing, and the screen
@@ -622,7 +570,13 @@ void Test_music::tapeLengthFromMenu()
             QVERIFY(guitest::type(box, QStringLiteral("12")));
         }
 
+        const QString old = box->text();
         QVERIFY(chooseFromMenu(box, box->rect().center(), {QStringLiteral("テープの長さ"), entry}));
+        QCOMPARE(box->text(), minutes);
+        // Typed as by hand: undo brings the old text back, redo the choice.
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box->text(), old);
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(box->text(), minutes);
         QCOMPARE(s.summary(),
                  dialog ? before

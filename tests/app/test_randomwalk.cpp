@@ -32,10 +32,8 @@
 #include "support/guitest.h"
 
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrinter>
@@ -49,9 +47,7 @@
 #include <map>
 #include <optional>
 
-using guitest::Session;
-using tavelo::EntryScreen;
-using tavelo::ScreenId;
+using namespace guitest;
 using tavelo::ScreenRole;
 using tavelo::SidesWindow;
 using namespace Qt::StringLiterals;
@@ -174,70 +170,6 @@ private:
 
     const guitest::MainView &main_;
     QPointer<QMessageBox> dismissed_;
-    QElapsedTimer since_;
-};
-
-// While a step opens a context menu, a zero timer walks it: it clicks the
-// entries of `path`, one menu level at a time, waiting for each submenu to
-// open. An entry that is missing or disabled closes the menus.
-class MenuWalk : public QObject {
-public:
-    MenuWalk() { connect(&timer, &QTimer::timeout, this, &MenuWalk::poll); }
-
-    // Arms the walk for the next menu; true afterwards when the last entry
-    // was clicked.
-    void arm(const QStringList &entries)
-    {
-        path = entries;
-        chosen = false;
-        last_ = nullptr;
-        since_.start();
-        timer.start();
-    }
-
-    QTimer timer;
-    QStringList path;
-    bool chosen = false;
-    QString missing;  // the entry that was not there or not enabled
-
-private:
-    void poll()
-    {
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        if (!menu || path.isEmpty() || menu == last_)
-            return closeIfStuck(menu);
-        QAction *entry = nullptr;
-        for (QAction *a : menu->actions())
-            if (a->text() == path.first())
-                entry = a;
-        if (!entry || !entry->isEnabled()) {
-            missing = path.first() + (entry ? u" (disabled)"_s : u""_s);
-            path.clear();
-            closeAll();
-            return;
-        }
-        last_ = menu;
-        path.removeFirst();
-        chosen = path.isEmpty();
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
-    }
-
-    void closeIfStuck(QMenu *menu)
-    {
-        if (menu && since_.elapsed() > 3000) {
-            missing = u"a menu that stayed open"_s;
-            path.clear();
-            closeAll();
-        }
-    }
-
-    static void closeAll()
-    {
-        while (QWidget *popup = QApplication::activePopupWidget())
-            popup->close();
-    }
-
-    QPointer<QMenu> last_;
     QElapsedTimer since_;
 };
 
@@ -537,10 +469,7 @@ private:
     // the menu walk armed for `entries`.
     void openMenu(QWidget *target, const QStringList &entries)
     {
-        menus.arm(entries);
-        const QPoint at = target->rect().center();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
-        QApplication::sendEvent(target, &event);
+        guitest::openMenu(menus, target, target->rect().center(), entries);
     }
 
     // The A面・B面 window opened by Ctrl+B on the main window, A面・B面に分ける…
@@ -862,26 +791,11 @@ private:
     return true;
 }();
 
-// The offscreen platform notes each error box's size hints and each menu's
-// grab of the keyboard and mouse, and the font fallback each script no face
-// shapes; none says anything of the program.
-QtMessageHandler chainedHandler = nullptr;
-
-void dropPlatformNotes(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (type != QtWarningMsg || (!text.contains(u"does not support propagateSizeHints"_s) &&
-                                 !text.contains(u"does not support grabbing"_s) &&
-                                 !text.contains(u"OpenType support missing"_s)))
-        chainedHandler(type, context, text);
-}
-
 }  // namespace
 
 class Test_randomwalk : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { chainedHandler = qInstallMessageHandler(dropPlatformNotes); }
-    void cleanupTestCase() { qInstallMessageHandler(chainedHandler); }
     void walk_data();
     void walk();
 };
@@ -929,16 +843,25 @@ void Test_randomwalk::walk()
     std::map<QString, int> seen = walk.reached;
     seen.insert(walk.watch.counts.begin(), walk.watch.counts.end());
     QStringList missing;
-    // clang-format off
-    for (const char *state :
-         {"total shown", "remaining shown", "open TotalForm", "open NyuryokuForm",
-          "open NyuryokuForm2", "open NyuryokuForm3", "open NyuryokuForm4", "open NyuryokuForm5",
-          "open NyuryokuForm6", "open SidesForm", "sides with songs", "card saved", "card printed",
-          "tracklist pasted", "pasted songs placed", "tape chosen", "Enter", "Esc", "OK click",
-          "close box"})
-        // clang-format on
-        if (!seen.count(QString::fromLatin1(state)))
-            missing << QString::fromLatin1(state);
+    QStringList wanted{"total shown",
+                       "remaining shown",
+                       "open TotalForm",
+                       "open SidesForm",
+                       "sides with songs",
+                       "card saved",
+                       "card printed",
+                       "tracklist pasted",
+                       "pasted songs placed",
+                       "tape chosen",
+                       "Enter",
+                       "Esc",
+                       "OK click",
+                       "close box"};
+    for (ScreenId id : tavelo::kAllScreens)
+        wanted << u"open "_s + screenName(id);
+    for (const QString &state : std::as_const(wanted))
+        if (!seen.count(state))
+            missing << state;
     if (walk.stepsWithBox * 5 < steps)
         missing << u"the error box in a fifth of the steps"_s;
     QStringList summary;

@@ -8,6 +8,7 @@
 #include "app/appsetup.h"
 #include "app/program.h"
 #include "core/model.h"
+#include "support/valuetest.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -38,7 +39,8 @@ namespace {
 
 const QString kMain = QStringLiteral("TaveloForm");
 const QString kTotalForm = QStringLiteral("TotalForm");
-const QString kTotalEntry = QStringLiteral("NyuryokuForm4");
+const QString kEntry = valuetest::screenName(ScreenId::Entry);
+const QString kTotalEntry = valuetest::screenName(ScreenId::TotalEntry);
 const QString kSides = QStringLiteral("SidesForm");
 const QString kErrorTitle = QStringLiteral("エラー");
 const QString kBadCapacity = QStringLiteral("録音可能時間の入力が間違ってます。");
@@ -48,12 +50,6 @@ const QString kBadCapacity = QStringLiteral("録音可能時間の入力が間�
 // before it reports a wait that failed.
 constexpr int kReaction = 2000;
 constexpr int kPlacement = 5000;
-
-const std::pair<ScreenId, const char *> kScreens[] = {
-    {ScreenId::Entry, "NyuryokuForm"},       {ScreenId::Page2, "NyuryokuForm2"},
-    {ScreenId::Correction, "NyuryokuForm3"}, {ScreenId::TotalEntry, "NyuryokuForm4"},
-    {ScreenId::TotalPage2, "NyuryokuForm5"}, {ScreenId::TotalCorrection, "NyuryokuForm6"},
-};
 
 // ---- The X server, seen through its tools ---------------------------------
 
@@ -647,8 +643,8 @@ void DesktopTest::keysAfterRefusedCapacityReachMainWindow()
 
     QVERIFY(clickCentre(main_->findChild<QPushButton *>(QStringLiteral("Nyuryoku"))));
     QWidget *screen = nullptr;
-    QTRY_VERIFY2_WITH_TIMEOUT((screen = window(QStringLiteral("NyuryokuForm"))),
-                              "録音時間入力 did not open NyuryokuForm", kReaction);
+    QTRY_VERIFY2_WITH_TIMEOUT((screen = window(kEntry)), "録音時間入力 did not open NyuryokuForm",
+                              kReaction);
     WAIT_PLACED(screen);
     QTRY_VERIFY2_WITH_TIMEOUT(hasKeyboardFocus(screen),
                               "NyuryokuForm did not get the keyboard focus", kReaction);
@@ -681,9 +677,9 @@ void DesktopTest::taskbarEntries()
     QStringList names{kMain, kTotalForm, kSides};
     program_.showCapacityDialog();
     program_.showSidesWindow();
-    for (const auto &[id, name] : kScreens) {
+    for (ScreenId id : tavelo::kAllScreens) {
         program_.showScreen(id);
-        names << QLatin1String(name);
+        names << valuetest::screenName(id);
     }
     for (const QString &name : std::as_const(names)) {
         QTRY_VERIFY2_WITH_TIMEOUT(window(name), qPrintable(name + QStringLiteral(" did not open")),
@@ -820,8 +816,6 @@ void DesktopTest::windowStaysWhereItAppears()
 // ---- Files dropped from another program -----------------------------------
 
 namespace {
-
-const QString kEntry = QStringLiteral("NyuryokuForm");
 
 QLineEdit *box(const QWidget *screen, const char *name, int slot)
 {

@@ -13,18 +13,11 @@
 #include <climits>
 #include <map>
 
-using guitest::click;
-using guitest::EntryScreen;
-using guitest::mainSnapshot;
-using guitest::ScreenId;
-using guitest::Session;
-using guitest::slotTexts;
+using namespace guitest;
 
 Q_DECLARE_METATYPE(guitest::ScreenId)
 
 namespace {
-
-using guitest::twips;
 
 const QColor kLightGreen(0x80, 0xFF, 0x80);
 const QColor kCyan(0x00, 0xFF, 0xFF);
@@ -68,7 +61,6 @@ Button totalButton(int left) { return {"Command2", "合計時間を出す", left
 Button cancelButton(int left) { return {"Command3", "キャンセル", left, 1335}; }
 
 struct Screen {
-    QString name;
     QColor background;
     QSize client;                                                   // pixels
     int firstRowTop, labelLeft, minuteLeft, secondLeft, buttonTop;  // twips
@@ -96,27 +88,27 @@ const Screen &expected(ScreenId id)
     static const Label pageOneNote{"Label5(1)", kPageOneNote, twips(600, 600, 3615, 615), kRed};
     static const Button continueButton{"Command1", "続けて入力", 120, 1335};
     static const Button correctNextButton{"Command4", "次画面を訂正", 120, 1335};
-    // Name, colour, size; first row's top, left of label, minute and second
+    // Colour, size; first row's top, left of label, minute and second
     // boxes, buttons' top; page 2; heading, second line, note; buttons, tab
     // order after the boxes, default and cancel button.
     // clang-format off
     static const std::map<ScreenId, Screen> screens{
-        {ScreenId::Entry, {"NyuryokuForm", kLightGreen, QSize(4590 / 15, 7455 / 15), 1320, 960, 1440, 2520, 6840, false,
+        {ScreenId::Entry, {kLightGreen, QSize(4590 / 15, 7455 / 15), 1320, 960, 1440, 2520, 6840, false,
           pageOneHeading, secondLine, pageOneNote,
           {continueButton, remainingButton(1560), cancelButton(3000)}, {"Command1", "Command2", "Command3"}, "Command2", "Command3"}},
-        {ScreenId::TotalEntry, {"NyuryokuForm4", kCyan, QSize(4650 / 15, 7380 / 15), 1320, 960, 1440, 2520, 6840, false,
+        {ScreenId::TotalEntry, {kCyan, QSize(4650 / 15, 7380 / 15), 1320, 960, 1440, 2520, 6840, false,
           pageOneHeading, secondLine, pageOneNote,
           {continueButton, totalButton(1560), cancelButton(3120)}, {"Command1", "Command3", "Command2"}, "Command2", "Command3"}},
-        {ScreenId::Page2, {"NyuryokuForm2", kLightGreen, QSize(4170 / 15, 7080 / 15), 960, 720, 1320, 2400, 6480, true,
+        {ScreenId::Page2, {kLightGreen, QSize(4170 / 15, 7080 / 15), 960, 720, 1320, 2400, 6480, true,
           {"Label1", pageTwoHeading, twips(600, 120, 3735, 255), QColor()}, {}, {"Label4", kPageTwoNote, twips(600, 480, 3615, 375), kRed},
           {remainingButton(600), cancelButton(2520)}, {"Command2", "Command3"}, "", ""}},
-        {ScreenId::TotalPage2, {"NyuryokuForm5", kCyan, QSize(4170 / 15, 7065 / 15), 960, 600, 1200, 2280, 6480, true,
+        {ScreenId::TotalPage2, {kCyan, QSize(4170 / 15, 7065 / 15), 960, 600, 1200, 2280, 6480, true,
           {"Label1", pageTwoHeading, twips(480, 120, 3735, 255), QColor()}, {}, {"Label4", kPageTwoNote, twips(480, 480, 3615, 375), kRed},
           {totalButton(480), cancelButton(2400)}, {"Command2", "Command3"}, "Command2", "Command3"}},
-        {ScreenId::Correction, {"NyuryokuForm3", kLightGreen, QSize(4455 / 15, 7920 / 15), 1800, 840, 1320, 2400, 7320, false,
+        {ScreenId::Correction, {kLightGreen, QSize(4455 / 15, 7920 / 15), 1800, 840, 1320, 2400, 7320, false,
           {"Label1", correctionHeading, twips(480, 240, 3375, 255), kBlack}, {}, {"Label5(1)", correctionNote("残り"), twips(480, 480, 3615, 1215), kRed},
           {correctNextButton, remainingButton(1560), cancelButton(3000)}, {"Command4", "Command2", "Command3"}, "Command2", "Command3"}},
-        {ScreenId::TotalCorrection, {"NyuryokuForm6", kCyan, QSize(4590 / 15, 7785 / 15), 1680, 840, 1320, 2400, 7200, false,
+        {ScreenId::TotalCorrection, {kCyan, QSize(4590 / 15, 7785 / 15), 1680, 840, 1320, 2400, 7200, false,
           {"Label1", correctionHeading, twips(480, 120, 3375, 255), kBlack}, {}, {"Label5(1)", correctionNote("合計"), twips(480, 360, 3615, 1215), kRed},
           {correctNextButton, totalButton(1560), cancelButton(3120)}, {"Command4", "Command2", "Command3"}, "Command2", "Command3"}},
     };
@@ -128,7 +120,7 @@ void addScreenRows()
 {
     QTest::addColumn<ScreenId>("id");
     for (ScreenId id : tavelo::kAllScreens)
-        QTest::newRow(qPrintable(expected(id).name)) << id;
+        QTest::newRow(qPrintable(screenName(id))) << id;
 }
 
 int firstSlot(ScreenId id) { return expected(id).pageTwo ? 15 : 0; }
@@ -182,7 +174,7 @@ void Test_entryscreens::window()
     EntryScreen *screen = guitest::openAsUser(s.main, id);
     QVERIFY(screen);
     QVERIFY(QTest::qWaitForWindowExposed(screen));
-    QCOMPARE(screen->objectName(), x.name);
+    QCOMPARE(screen->objectName(), screenName(id));
     QCOMPARE(screen->windowTitle(), QStringLiteral("録音済み時間"));
     QCOMPARE(screen->size(), x.client);
     QCOMPARE(screen->minimumSize(), x.client);
@@ -390,7 +382,7 @@ void Test_entryscreens::keys_data()
 
     for (ScreenId id : tavelo::kAllScreens) {
         const Screen &x = expected(id);
-        const QByteArray name = x.name.toLatin1();
+        const QByteArray name = screenName(id).toLatin1();
         QTest::addRow("%s, Enter in a box", name.constData()) << id << "box" << int(Qt::Key_Return) << x.defaultButton;
         QTest::addRow("%s, keypad Enter in a box", name.constData()) << id << "box" << int(Qt::Key_Enter) << x.defaultButton;
         QTest::addRow("%s, Esc in a box", name.constData()) << id << "box" << int(Qt::Key_Escape) << x.cancelButton;
@@ -478,7 +470,7 @@ void Test_entryscreens::escDiscardsTexts_data()
     QTest::addColumn<ScreenId>("id");
     for (ScreenId id : tavelo::kAllScreens)
         if (id != ScreenId::Page2)
-            QTest::newRow(qPrintable(expected(id).name)) << id;
+            QTest::newRow(qPrintable(screenName(id))) << id;
 }
 
 void Test_entryscreens::escDiscardsTexts()

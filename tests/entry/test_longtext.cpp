@@ -9,9 +9,7 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 
-using guitest::Session;
-using tavelo::EntryScreen;
-using tavelo::ScreenId;
+using namespace guitest;
 
 Q_DECLARE_METATYPE(tavelo::ScreenId)
 

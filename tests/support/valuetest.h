@@ -2,7 +2,10 @@
 #pragma once
 
 // Shared helpers for the tests of plain functions, which need no windows,
-// and the one notation for rows of times that the window tests share.
+// and what every suite shares: the one notation for rows, slots and list
+// lines, and the object names of the entry screens.
+
+#include "core/model.h"
 
 #include <QByteArray>
 #include <QString>
@@ -50,6 +53,39 @@ inline QString rowsText(const QStringList &items)
         i += run;
     }
     return out.join(QLatin1Char(' '));
+}
+
+// Thirty slots in that notation, items "minutes|seconds": "4|30 3| 28*|" is
+// 4:30 in slot 0, "3" and no seconds in slot 1, and empty texts after that.
+// Fewer than thirty items leave the remaining slots empty.
+inline tavelo::Slots slotsFrom(const QString &written)
+{
+    tavelo::Slots table;
+    const QStringList items = rows(written);
+    for (int slot = 0; slot < tavelo::kSlotCount && slot < items.size(); ++slot)
+        table.at(slot) = {items[slot].section(QLatin1Char('|'), 0, 0),
+                          items[slot].section(QLatin1Char('|'), 1)};
+    return table;
+}
+
+inline QStringList slotItems(const tavelo::Slots &table)
+{
+    QStringList items;
+    for (const tavelo::SongTime &time : table)
+        items << time.minutes + QLatin1Char('|') + time.seconds;
+    return items;
+}
+
+// The thirty slots written back: slotsText(slotsFrom("4|30")) is "4|30 29*|".
+inline QString slotsText(const tavelo::Slots &table) { return rowsText(slotItems(table)); }
+
+// The object names of the six entry screens, written out here rather than
+// taken from the program, so that a changed name fails the tests.
+inline QString screenName(tavelo::ScreenId id)
+{
+    static const char *const names[] = {"NyuryokuForm",  "NyuryokuForm2", "NyuryokuForm3",
+                                        "NyuryokuForm4", "NyuryokuForm5", "NyuryokuForm6"};
+    return QString::fromLatin1(names[static_cast<int>(id)]);
 }
 
 // A result that may not fit: whether it fits, and then its value.

@@ -5,47 +5,15 @@
 
 #include "support/guitest.h"
 
-using guitest::click;
-using guitest::kBadMinutes;
-using guitest::kBadSeconds;
-using guitest::kOverCapacity;
-using guitest::press;
-using guitest::rows;
-using guitest::screen;
-using guitest::Session;
-using guitest::songTable;
-using tavelo::EntryScreen;
-using tavelo::ScreenId;
+using namespace guitest;
 
 namespace {
 
 // NyuryokuForm4 with `rows` typed.
 EntryScreen *openTotalEntry(Session &s, const QString &typed = {})
 {
-    return guitest::openPageOne(s.main, true, rows(typed));
+    return openPageOne(s.main, true, rows(typed));
 }
-
-// A successful calculation of rows typed on the page-1 screen of a mode.
-[[nodiscard]] bool pageOneRun(Session &s, bool total, const QStringList &rows)
-{
-    const ScreenId pageOne = guitest::modeOf(s.main, total).pageOne;
-    EntryScreen *entry = guitest::openPageOne(s.main, total, rows);
-    GUITEST_VERIFY(entry);
-    GUITEST_VERIFY(press(entry));
-    GUITEST_VERIFY(!screen(pageOne));
-    return true;
-}
-
-// A successful remaining time from NyuryokuForm, or total from NyuryokuForm4.
-[[nodiscard]] bool remainingRun(Session &s, const QStringList &rows)
-{
-    return pageOneRun(s, false, rows);
-}
-[[nodiscard]] bool totalRun(Session &s, const QStringList &rows)
-{
-    return pageOneRun(s, true, rows);
-}
-
 }  // namespace
 
 class Test_total : public QObject {
@@ -106,11 +74,11 @@ void Test_total::secondRowFailureKeepsWhatWasDone()
     Session s;
     if (fromRemainingMode) {
         QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
-        QVERIFY(remainingRun(s, {"4:30"}));
+        QVERIFY(calculateOnPageOne(s, false, {"4:30"}));
         QCOMPARE(s.result(), QStringLiteral("41/30"));
         QVERIFY(s.main->teisei->isEnabled());
     } else {
-        QVERIFY(totalRun(s, {"1:05"}));
+        QVERIFY(calculateOnPageOne(s, true, {"1:05"}));
         QCOMPARE(s.main->text3->text(), QStringLiteral("1"));
     }
 
@@ -166,7 +134,7 @@ void Test_total::typicalSequence()
     QCOMPARE(s.summary(), QStringLiteral("remaining | tape [46] | entry - - | list [] | result /"));
 
     // Successful remaining-time calculation: 2760 - 495 = 2265 seconds.
-    QVERIFY(remainingRun(s, {"4:30", "3:45"}));
+    QVERIFY(calculateOnPageOne(s, false, {"4:30", "3:45"}));
     QCOMPARE(s.summary(), QStringLiteral("remaining | tape [46] | entry correct - | "
                                          "list [4:30 3:45 13*0:00] | result 37/45"));
 
@@ -183,7 +151,7 @@ void Test_total::typicalSequence()
     QVERIFY(!screen(ScreenId::Entry));
 
     // Successful total-time calculation.
-    QVERIFY(totalRun(s, {"4:30", "3:45", "10:50"}));
+    QVERIFY(calculateOnPageOne(s, true, {"4:30", "3:45", "10:50"}));
     QCOMPARE(s.summary(), QStringLiteral("total | tape hidden [46] | - - totalcorrect | "
                                          "list [4:30 3:45 10:50 12*0:00] | result 19/5"));
 
@@ -194,7 +162,7 @@ void Test_total::typicalSequence()
     QCOMPARE(songTable(s.main).mid(0, 3), rows("4|30 3|45 10|50"));
 
     // Once more in remaining mode: a new capacity leaves an enabled 訂正 enabled.
-    QVERIFY(remainingRun(s, {"1:00"}));
+    QVERIFY(calculateOnPageOne(s, false, {"1:00"}));
     QVERIFY(s.main->teisei->isEnabled());
     QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("60")));
     QCOMPARE(s.summary(),
@@ -238,7 +206,7 @@ void Test_total::remainingFromScreenLeftOpenDuringTotal()
     QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
     EntryScreen *open = nullptr;
     if (id == ScreenId::Correction) {
-        QVERIFY(remainingRun(s, {"4:30"}));
+        QVERIFY(calculateOnPageOne(s, false, {"4:30"}));
         QVERIFY(click(s.main->teisei));
     } else {
         EntryScreen *entry = guitest::openPageOne(s.main, false, {"4:30"});
@@ -253,7 +221,7 @@ void Test_total::remainingFromScreenLeftOpenDuringTotal()
         QVERIFY(guitest::type(failingBox, QStringLiteral("75")));
 
     // A total runs while the remaining-mode screen stands open.
-    QVERIFY(totalRun(s, {"10:00"}));
+    QVERIFY(calculateOnPageOne(s, true, {"10:00"}));
     QVERIFY(s.main->gokei->isVisible());
     QVERIFY(s.main->goteisei->isEnabled());
     QCOMPARE(screen(id), open);
@@ -292,7 +260,7 @@ void Test_total::remainingFailingAtFirstRow()
     Session s;
     QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
     if (earlierResult)
-        QVERIFY(remainingRun(s, {"4:30", "3:45"}));
+        QVERIFY(calculateOnPageOne(s, false, {"4:30", "3:45"}));
     const QString result = s.result();
 
     EntryScreen *entry = guitest::openPageOne(s.main, false, {row, "2:00"});
