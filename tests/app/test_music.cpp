@@ -233,6 +233,7 @@ private slots:
     void dropFilesOnScreen_data();
     void dropFilesOnScreen();
     void secondDropWhileReading();
+    void noteReplacesTheOneBefore_data();
     void noteReplacesTheOneBefore();
     void screenClosedWhileReading();
     void programEndsWhileReading();
@@ -334,18 +335,34 @@ void Test_music::secondDropWhileReading()
     QCOMPARE(s.messageTexts(), QStringList{});
 }
 
-// A second note takes the place of the first: one note at a time.
+// A second note, of a drop or of a paste, takes the place of the first: one
+// note at a time.
+void Test_music::noteReplacesTheOneBefore_data()
+{
+    QTest::addColumn<bool>("paste");
+    QTest::newRow("a drop after a drop") << false;
+    QTest::newRow("a paste after a drop") << true;
+}
+
 void Test_music::noteReplacesTheOneBefore()
 {
+    QFETCH(bool, paste);
     Session s;
     EntryScreen *screen = openScreen(s, false, {});
     QVERIFY(screen);
     QVERIFY(dropFiles(screen, rowPoint(screen, 1), fixtures({"text.mp3"})));
     QVERIFY(waitForReading());
     QCOMPARE(noteOn(screen), QStringLiteral("1件を読めませんでした：text.mp3"));
-    QVERIFY(dropFiles(screen, rowPoint(screen, 15), fixtures({"tone.wav", "cbr.mp3"})));
-    QVERIFY(waitForReading());
-    QCOMPARE(noteOn(screen), QStringLiteral("1曲は入りきりませんでした：Sine"));
+    if (paste) {
+        QGuiApplication::clipboard()->setText(QStringLiteral("Tone 0:03\nBonus 4:00\n"));
+        QVERIFY(chooseFromMenu(minuteBox(screen, 14), QPoint(2, 2),
+                               {QStringLiteral("時間を貼り付け")}));
+    } else {
+        QVERIFY(dropFiles(screen, rowPoint(screen, 15), fixtures({"tone.wav", "cbr.mp3"})));
+        QVERIFY(waitForReading());
+    }
+    QCOMPARE(noteOn(screen),
+             QStringLiteral("1曲は入りきりませんでした：%1").arg(paste ? "Bonus" : "Sine"));
     QCOMPARE(boxTexts(screen), rows("14*| 0|3"));
 }
 
@@ -537,65 +554,69 @@ void Test_music::saveFailure()
 
 void Test_music::tapeLengthFromMenu_data()
 {
-    QTest::addColumn<bool>("dialog");  // the capacity dialog's box, else the main window's
+    QTest::addColumn<QString>("box");  // Totaltxt, the capacity dialog's or the A面・B面 window's
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("minutes");
     // clang-format off
-    QTest::newRow("main window, C60")   << false << "C60（片面30分）" << "30";
-    QTest::newRow("main window, C120")  << false << "C120（片面60分）" << "60";
-    QTest::newRow("dialog, C60")        << true << "C60（片面30分）" << "30";
-    QTest::newRow("dialog, C46")        << true << "C46（片面23分）" << "23";
+    QTest::newRow("main window, C60")   << "Totaltxt" << "C60（片面30分）" << "30";
+    QTest::newRow("main window, C120")  << "Totaltxt" << "C120（片面60分）" << "60";
+    QTest::newRow("dialog, C60")        << "Text1" << "C60（片面30分）" << "30";
+    QTest::newRow("dialog, C46")        << "Text1" << "C46（片面23分）" << "23";
+    QTest::newRow("A面・B面, C90")       << "SideMinutes" << "C90（片面45分）" << "45";
     // clang-format on
 }
 
 // A cassette chosen from a capacity box's menu types its side's minutes
-// over the box's text and does nothing else; in the dialog, OK then takes
-// them as typed ones.
+// over the box's text, as if typed (undo brings the old text back), and does
+// nothing else; in the dialog, OK then takes them as typed ones.
 void Test_music::tapeLengthFromMenu()
 {
-    QFETCH(bool, dialog);
+    QFETCH(QString, box);
     QFETCH(QString, entry);
     QFETCH(QString, minutes);
 
     QString accepted;
     {
         Session s;
-        QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
-        QVERIFY(press(guitest::openPageOne(s.main, false, rows("4:30"))));
+        QVERIFY(acceptCapacity(s.main, QStringLiteral("46")));
+        QVERIFY(press(openPageOne(s.main, false, rows("4:30"))));
         const QString before = s.summary();
-        const QStringList songs = guitest::songTable(s.main);
-        QLineEdit *box = s.main->totaltxt;
-        if (dialog) {
-            box = guitest::CapacityDialogView(guitest::openCapacityDialog(s.main))->text1;
-            QVERIFY(guitest::type(box, QStringLiteral("12")));
-        }
+        const QStringList songs = songTable(s.main);
+        QLineEdit *target = s.main->totaltxt;
+        if (box == QLatin1String("Text1"))
+            target = CapacityDialogView(openCapacityDialog(s.main))->text1;
+        else if (box == QLatin1String("SideMinutes"))
+            target = control<QLineEdit>(program().showSidesWindow(), box);
+        if (target != s.main->totaltxt)
+            QVERIFY(type(target, QStringLiteral("12")));
 
-        const QString old = box->text();
-        QVERIFY(chooseFromMenu(box, box->rect().center(), {QStringLiteral("テープの長さ"), entry}));
-        QCOMPARE(box->text(), minutes);
-        // Typed as by hand: undo brings the old text back, redo the choice.
-        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(box->text(), old);
-        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(box->text(), minutes);
+        const QString old = target->text();
+        QVERIFY(chooseFromMenu(target, target->rect().center(),
+                               {QStringLiteral("テープの長さ"), entry}));
+        QCOMPARE(target->text(), minutes);
+        QTest::keyClick(target, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(target->text(), old);
+        QTest::keyClick(target, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(target->text(), minutes);
         QCOMPARE(s.summary(),
-                 dialog ? before
-                        : QString(before).replace(QStringLiteral("tape [46]"),
-                                                  QStringLiteral("tape [%1]").arg(minutes)));
-        QCOMPARE(guitest::songTable(s.main), songs);
+                 target != s.main->totaltxt
+                     ? before
+                     : QString(before).replace(QStringLiteral("tape [46]"),
+                                               QStringLiteral("tape [%1]").arg(minutes)));
+        QCOMPARE(songTable(s.main), songs);
         QCOMPARE(s.messageTexts(), QStringList{});
-        if (!dialog)
+        if (box != QLatin1String("Text1"))
             return;
-        QVERIFY(guitest::capacityDialog());
-        QVERIFY(guitest::click(guitest::CapacityDialogView(guitest::capacityDialog())->command1));
-        guitest::settle();
-        QVERIFY(!guitest::capacityDialog());
+        QVERIFY(capacityDialog());
+        QVERIFY(click(CapacityDialogView(capacityDialog())->command1));
+        settle();
+        QVERIFY(!capacityDialog());
         accepted = s.summary();
     }
     Session s;
-    QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
-    QVERIFY(press(guitest::openPageOne(s.main, false, rows("4:30"))));
-    QVERIFY(guitest::acceptCapacity(s.main, minutes));
+    QVERIFY(acceptCapacity(s.main, QStringLiteral("46")));
+    QVERIFY(press(openPageOne(s.main, false, rows("4:30"))));
+    QVERIFY(acceptCapacity(s.main, minutes));
     QCOMPARE(accepted, s.summary());
 }
 

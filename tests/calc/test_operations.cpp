@@ -167,6 +167,7 @@ void TestOperations::calculate_data()
     remaining("full-width capacity and row", "２３", "４|３０ 3|45") << "４:30 3:45 13*0:00" << "14 45" << "";
     QTest::newRow("page 2; 46; 15*3:0 then 1:30") << ScreenId::Page2 << "46" << "15*3|0 1|30" << "15*3:00 1:30 14*0:00" << "0 0" << "OverCapacity 0,-30";
     QTest::newRow("page 2; all thirty slots written") << ScreenId::Page2 << "90" << "15*3|0 1|30 | 2|05" << "15*3:00 1:30 0:00 2:05 12*0:00" << "41 25" << "";
+    QTest::newRow("page 2; a half-empty carry slot counts 0:00") << ScreenId::Page2 << "90" << "1|0 2| 13*1|0 3|0" << "1:00 0:00 13*1:00 3:00 14*0:00" << "73 0" << "";
     QTest::newRow("page 2; all rows empty") << ScreenId::Page2 << "46" << "" << "30*0:00" << "46 0" << "";
     QTest::newRow("correction screen counts its 15 rows only") << ScreenId::Correction << "10" << "4|30 14*| 5*9|0" << "4:30 14*0:00" << "5 30" << "";
     total("total 4:30 3:45 10:50", ScreenId::TotalEntry, "4|30 3|45 10|50") << "4:30 3:45 10:50 12*0:00" << "19 5" << "";
@@ -312,6 +313,7 @@ void TestOperations::handOff_data()
     QTest::newRow("continue: total mode, rows carried as typed") << ScreenId::TotalEntry << texts << "" << "" << "" << texts + " 15*|" << "closed" << "30*|";
     QTest::newRow("continue: only the carry slots are written") << ScreenId::Entry << "15*2|0" << "15*9|9 15*1|01" << "" << "" << "15*2|0 15*1|01" << "closed" << "30*|";
     QTest::newRow("continue: seconds 75 in row 4") << ScreenId::Entry << "3*2|0 2|75 11*2|0" << "15*1|0" << "BadSeconds" << "NyuryokuForm Text2(3)" << "3*2|0 2|75 11*1|0 15*|" << "3*2|0 2|75 11*2|0 15*|" << "30*|";
+    QTest::newRow("continue: stops, page 2's own rows kept") << ScreenId::Entry << "2|0 2|75 13*2|0" << "15*1|0 15*9|9" << "BadSeconds" << "NyuryokuForm Text2(1)" << "2|0 2|75 13*1|0 15*9|9" << "2|0 2|75 13*2|0 15*|" << "30*|";
     QTest::newRow("continue: minutes -1 in row 1") << ScreenId::Entry << "-1|0 14*2|0" << "15*1|0" << "BadMinutes" << "NyuryokuForm Text1(0)" << "-1|0 14*1|0 15*|" << "-1|0 14*2|0 15*|" << "30*|";
     QTest::newRow("continue: seconds -1 in row 15") << ScreenId::Entry << "14*2|0 2|-1" << "15*1|0" << "BadSeconds" << "NyuryokuForm Text2(14)" << "14*2|0 2|-1 15*|" << "14*2|0 2|-1 15*|" << "30*|";
     QTest::newRow("continue: minutes are letters in row 7") << ScreenId::Entry << "6*2|0 abc|0 8*2|0" << "15*1|0" << "BadMinutes" << "NyuryokuForm Text1(6)" << "6*2|0 abc|0 8*1|0 15*|" << "6*2|0 abc|0 8*2|0 15*|" << "30*|";

@@ -213,12 +213,21 @@ QRect frameRect(const QWidget *w)
     return extents && !client.isNull() ? client.marginsAdded(*extents) : QRect();
 }
 
+// Where Qt believes a window is, in the X server's device pixels.
+QRect qtRect(const QWidget *w)
+{
+    const qreal ratio = w->devicePixelRatioF();
+    const QPoint topLeft = w->mapToGlobal(QPoint(0, 0));
+    return QRect(qRound(topLeft.x() * ratio), qRound(topLeft.y() * ratio),
+                 qRound(w->width() * ratio), qRound(w->height() * ratio));
+}
+
 // Mapped, framed, stacked, and where Qt believes it is, so that a click at a
 // mapToGlobal point lands where it is meant to.
 bool isPlaced(const QWidget *w)
 {
     return w && xid(w) && stacking().contains(xid(w)) && frameExtents(xid(w)) &&
-           clientRect(xid(w)) == QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+           clientRect(xid(w)) == qtRect(w);
 }
 
 bool hasKeyboardFocus(const QWidget *w)
@@ -238,8 +247,7 @@ QString placementText(const QWidget *w)
     if (!w)
         return QStringLiteral("the window is not open");
     return QStringLiteral("%1 is not framed where Qt has it: X %2, Qt %3; %4")
-        .arg(w->objectName(), text(clientRect(xid(w))),
-             text(QRect(w->mapToGlobal(QPoint(0, 0)), w->size())), stackingText());
+        .arg(w->objectName(), text(clientRect(xid(w))), text(qtRect(w)), stackingText());
 }
 
 // Every window the window manager puts on the root window (its frames), as
@@ -367,7 +375,8 @@ private:
 
 bool clickAt(const QWidget *w, QPoint local)
 {
-    const QPoint global = w->mapToGlobal(local);
+    // X counts device pixels.
+    const QPoint global = w->mapToGlobal(local) * w->devicePixelRatioF();
     // mousemove --sync waits for the pointer to move, for ever when it is
     // there already.
     if (pointerPosition() == global)
@@ -717,6 +726,7 @@ void DesktopTest::framedWindowCentred_data()
 {
     QTest::addColumn<QString>("name");
     QTest::newRow("main window") << kMain;
+    QTest::newRow("capacity dialog") << kTotalForm;
     QTest::newRow("entry screen") << kTotalEntry;
     QTest::newRow("A面・B面 window") << kSides;
 }
@@ -725,7 +735,9 @@ void DesktopTest::framedWindowCentred_data()
 void DesktopTest::framedWindowCentred()
 {
     QFETCH(QString, name);
-    if (name == kTotalEntry)
+    if (name == kTotalForm)
+        program_.showCapacityDialog();
+    else if (name == kTotalEntry)
         program_.showScreen(ScreenId::TotalEntry);
     else if (name == kSides)
         QVERIFY(pressKey("ctrl+b"));  // on the main window, which has the focus
@@ -737,20 +749,23 @@ void DesktopTest::framedWindowCentred()
     const QList<qulonglong> area = numbers(rootProperty("_NET_WORKAREA"));
     QVERIFY2(area.size() >= 4, "the window manager publishes no work area");
     const QRect workArea{int(area[0]), int(area[1]), int(area[2]), int(area[3])};
-    // Twice the distance between the centres, in whole pixels. Where the
-    // window manager tells no frame beforehand, the window is centred once
-    // more when its frame becomes known: wait for it.
+    // Twice the distance between the centres, in whole device pixels, within
+    // one logical pixel (a window stands on whole logical pixels, its frame
+    // need not). Where the window manager tells no frame beforehand, the
+    // window is centred once more when its frame becomes known: wait for it.
+    const int allowed = qRound(2 * w->devicePixelRatioF());
     const auto offCentre = [&] {
         const QRect frame = frameRect(w);
         return QPoint((frame.left() * 2 + frame.width()) - (workArea.left() * 2 + workArea.width()),
                       (frame.top() * 2 + frame.height()) -
                           (workArea.top() * 2 + workArea.height()));
     };
-    QTRY_VERIFY_WITH_TIMEOUT(qAbs(offCentre().x()) <= 2 && qAbs(offCentre().y()) <= 2, kReaction);
+    waitFor([&] { return qAbs(offCentre().x()) <= allowed && qAbs(offCentre().y()) <= allowed; },
+            kReaction);
     const QRect frame = frameRect(w);
     const QPoint off = offCentre();
     QVERIFY2(
-        qAbs(off.x()) <= 2 && qAbs(off.y()) <= 2,
+        qAbs(off.x()) <= allowed && qAbs(off.y()) <= allowed,
         qPrintable(
             QStringLiteral(
                 "%1 with its frame is %2 (%3), its centre off the work area's %4 by %5, %6 pixels")
