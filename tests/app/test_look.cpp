@@ -17,9 +17,9 @@ namespace {
 // Every window, open at once.
 QList<QWidget *> openAllWindows(Session &s)
 {
-    QList<QWidget *> windows{s.main, guitest::program().showCapacityDialog()};
+    QList<QWidget *> windows{s.main, program().showCapacityDialog()};
     for (ScreenId id : tavelo::kAllScreens)
-        windows << guitest::program().showScreen(id);
+        windows << program().showScreen(id);
     return windows;
 }
 
@@ -77,7 +77,7 @@ void Test_look::notesFitTheirRectangles()
     Session s;
     int notes = 0;
     for (ScreenId id : tavelo::kAllScreens) {
-        for (QLabel *label : guitest::program().showScreen(id)->findChildren<QLabel *>()) {
+        for (QLabel *label : program().showScreen(id)->findChildren<QLabel *>()) {
             if (!label->wordWrap())
                 continue;
             ++notes;

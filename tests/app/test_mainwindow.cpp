@@ -71,7 +71,7 @@ void Test_mainwindow::startState()
     QCOMPARE(m->label5->text(), QStringLiteral("分"));
     QCOMPARE(m->label6->text(), QStringLiteral("秒です。"));
 
-    QCOMPARE(guitest::songTable(m), guitest::rows("30*|"));
+    QCOMPARE(songTable(m), rows("30*|"));
 
     QCOMPARE(m.window->focusWidget(), m->total);
     QVERIFY(QTest::qWaitForWindowActive(m.window));
@@ -212,11 +212,11 @@ void Test_mainwindow::icon()
     QList<QWidget *> others;
     for (ScreenId id : {ScreenId::Correction, ScreenId::TotalCorrection, ScreenId::Page2,
                         ScreenId::TotalPage2, ScreenId::Entry, ScreenId::TotalEntry})
-        QVERIFY(guitest::openAsUser(s.main, id));
+        QVERIFY(openAsUser(s.main, id));
     QVERIFY(click(s.main->total));
     for (ScreenId id : tavelo::kAllScreens)
         others << guitest::screen(id);
-    others << guitest::capacityDialog();
+    others << capacityDialog();
     QCOMPARE(others.size(), 7);
     for (QWidget *w : others) {
         QVERIFY(w);
@@ -262,7 +262,7 @@ void Test_mainwindow::closeBoxEndsProgram()
 {
     Session s;
     QVERIFY(s.main.window->close());
-    guitest::settle();
+    settle();
     QCOMPARE(s.endRequests, 1);
 }
 
@@ -290,7 +290,7 @@ void Test_mainwindow::enterClicksFocusedButton()
     QTest::keyClick(b, Qt::Key_Return);
     QCOMPARE(s.endRequests, endRequests);
     if (!opens.isEmpty()) {
-        QWidget *w = guitest::openWindow(opens);
+        QWidget *w = openWindow(opens);
         QVERIFY(w);
         QVERIFY(w->isVisible());
     }
@@ -310,15 +310,15 @@ void Test_mainwindow::enterInFieldStartsNothing()
     // nothing at all.
     QFETCH(QString, focus);
     Session s;
-    const QStringList before = guitest::controlSnapshot(s.main);
+    const QStringList before = controlSnapshot(s.main);
     QWidget *target = s.main.window->findChild<QWidget *>(focus);
     QVERIFY(target);
     target->setFocus();
     QTest::keyClick(target, Qt::Key_Return);
     QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
-    guitest::settle();
+    settle();
     QCOMPARE(s.endRequests, 0);
-    QCOMPARE(guitest::controlSnapshot(s.main), before);
+    QCOMPARE(controlSnapshot(s.main), before);
     for (QWidget *w : QApplication::topLevelWidgets())
         QVERIFY2(w == s.main || !w->isVisible(), qPrintable(w->objectName()));
 }

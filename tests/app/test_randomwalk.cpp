@@ -34,7 +34,6 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPrinter>
 #include <QRandomGenerator>
@@ -80,9 +79,6 @@ const QStringList kTracklistLines{
     u"99999999:59"_s, u"Title · Artist 10:00"_s, u"5. [3:00] Track 2:59"_s, u""_s, u"\t 7:07 \t"_s};
 // clang-format on
 
-enum class Dismissal { Enter, Esc, ClickOk, CloseBox };
-const char *const kDismissalNames[] = {"Enter", "Esc", "OK click", "close box"};
-
 // A text as the step list shows it: blanks, control characters and marks
 // escaped, long texts cut short.
 QString shown(const QString &text)
@@ -96,82 +92,6 @@ QString shown(const QString &text)
 }
 
 QString nameOf(const QWidget *w) { return w->window()->objectName() + u'.' + w->objectName(); }
-
-// A result field's text: a plain whole number within the bound.
-bool isResult(const QString &text, int bound, bool negativeAllowed)
-{
-    static const QRegularExpression plain(u"^(0|-?[1-9][0-9]*)$"_s);
-    const int value = text.toInt();
-    return plain.match(text).hasMatch() && value <= bound &&
-           value >= (negativeAllowed ? -bound : 0);
-}
-
-// While a step runs, a zero timer looks for a modal window: it must be the
-// program's error box, which it checks and dismisses the way chosen for the step.
-class BoxWatch : public QObject {
-public:
-    explicit BoxWatch(const guitest::MainView &main) : main_(main)
-    {
-        connect(&timer, &QTimer::timeout, this, &BoxWatch::poll);
-    }
-
-    QTimer timer;
-    Dismissal how = Dismissal::Enter;
-    QStringList faults;
-    int boxes = 0;
-    std::map<QString, int> counts;  // by message and by way of dismissal
-
-private:
-    void poll()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        if (modal && !box) {
-            faults << u"a modal window %1 that is no error box"_s.arg(nameOf(modal));
-            modal->close();
-        } else if (box && box == dismissed_ && since_.elapsed() > 2000) {
-            faults << u"the error box stayed open after %1"_s.arg(kDismissalNames[int(how)]);
-            box->done(QMessageBox::Ok);
-        } else if (box && box != dismissed_) {
-            check(box);
-            dismissed_ = box;
-            since_.start();
-            if (how == Dismissal::Enter || how == Dismissal::Esc)
-                QTest::keyClick(box, how == Dismissal::Enter ? Qt::Key_Return : Qt::Key_Escape);
-            else if (how == Dismissal::ClickOk)
-                QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-            else
-                box->close();
-        }
-    }
-
-    void check(const QMessageBox *box)
-    {
-        ++boxes;
-        ++counts[QString::fromLatin1(kDismissalNames[int(how)])];
-        ++counts[box->text()];
-        if (box->windowTitle() != u"エラー"_s || box->icon() != QMessageBox::NoIcon ||
-            box->buttons() != QList<QAbstractButton *>{box->button(QMessageBox::Ok)} ||
-            box->windowModality() != Qt::ApplicationModal)
-            faults << u"the box '%1' has the wrong title, icon, buttons or modality"_s.arg(
-                box->windowTitle());
-        bool known = false;
-        for (tavelo::Message m : tavelo::kAllMessages)
-            known = known || box->text() == tavelo::messageText(m);
-        if (!known)
-            faults << u"a message of no program's own: '%1'"_s.arg(box->text());
-        // A negative remaining time stands only behind the over-capacity message.
-        const bool over = box->text() == tavelo::messageText(tavelo::Message::OverCapacity);
-        const QString t3 = main_->text3->text(), t4 = main_->text4->text();
-        if ((!t3.isEmpty() || !t4.isEmpty()) &&
-            (!isResult(t3, 546, over) || !isResult(t4, 59, over)))
-            faults << u"Text3 '%1' Text4 '%2' behind '%3'"_s.arg(t3, t4, box->text());
-    }
-
-    const guitest::MainView &main_;
-    QPointer<QMessageBox> dismissed_;
-    QElapsedTimer since_;
-};
 
 // The walk: one random step at a time, each checked as soon as it is over.
 class Walk {
@@ -207,14 +127,14 @@ public:
     // went wrong.
     QStringList step(int number)
     {
-        const auto how = Dismissal(rng.bounded(4));
+        const auto how = guitest::Dismissal(rng.bounded(4));
         typed.clear();
         acting.clear();
         copiesTo.reset();
         pastedOn = nullptr;
         inSides = false;
         cardPath.clear();
-        const tavelo::MainState stateBefore = guitest::program().state();
+        const tavelo::MainState stateBefore = program().state();
         const Snapshot before = snapshot();
         const QStringList listBefore = s.listLines();
         const int boxesBefore = watch.boxes;
@@ -235,7 +155,7 @@ public:
                        : roll < 97 ? changeSpinBox()
                        : roll < 99 ? pasteTracklist()
                                    : chooseTape();
-        guitest::settle();
+        settle();
         watch.timer.stop();
         menus.timer.stop();
         if (!menus.missing.isEmpty())
@@ -243,7 +163,7 @@ public:
         menus.missing.clear();
         if (watch.boxes > boxesBefore) {
             ++stepsWithBox;
-            done += u" -> error box, %1"_s.arg(kDismissalNames[int(how)]);
+            done += u" -> error box, %1"_s.arg(guitest::kDismissalNames[int(how)]);
         }
         recent << u"%1: %2"_s.arg(number).arg(done);
         if (recent.size() > 30)
@@ -277,11 +197,11 @@ private:
     {
         std::vector<QWidget *> open;
         if (!screensOnly)
-            open = {s.main, guitest::program().capacityDialog()};
+            open = {s.main, program().capacityDialog()};
         for (ScreenId id : tavelo::kAllScreens)
             open.push_back(guitest::screen(id));
         if (!screensOnly)
-            open.push_back(guitest::program().sidesWindow());
+            open.push_back(program().sidesWindow());
         std::erase(open, nullptr);
         return open;
     }
@@ -303,7 +223,7 @@ private:
     QWidget *pickWindow()
     {
         std::vector<QWidget *> open = openWindows();
-        if (open.size() > 2 && guitest::program().sidesWindow() && rng.bounded(3) != 0)
+        if (open.size() > 2 && program().sidesWindow() && rng.bounded(3) != 0)
             open.pop_back();
         if (open.size() > 1 && rng.bounded(5) != 0)
             open.erase(open.begin());
@@ -353,7 +273,7 @@ private:
         if (how == 0)
             QTest::keyClicks(box, text);
         else if (how == 1)
-            guitest::commitText(box, text);
+            commitText(box, text);
         else
             QGuiApplication::clipboard()->setText(text);
         if (how == 2)
@@ -381,7 +301,7 @@ private:
         QPushButton *button = pick(buttons);
         const QString name = u"click %1 (%2)"_s.arg(nameOf(button), button->text());
         actOn(button->window());
-        return guitest::click(button) ? name : name + u" failed"_s;
+        return click(button) ? name : name + u" failed"_s;
     }
 
     QString typeText()
@@ -409,14 +329,12 @@ private:
         EntryScreen *screen = pickScreen();
         if (!screen)
             return u"no screen to type into"_s;
-        const int first = guitest::firstVisibleSlot(screen);
+        const int first = firstVisibleSlot(screen);
         if (plausible) {
             for (int slot = first; slot < first + tavelo::kRowsPerPage; ++slot) {
                 const bool song = rng.bounded(3) == 0;
-                enter(guitest::minuteBox(screen, slot),
-                      song ? QString::number(rng.bounded(10)) : "");
-                enter(guitest::secondBox(screen, slot),
-                      song ? QString::number(rng.bounded(60)) : "");
+                enter(minuteBox(screen, slot), song ? QString::number(rng.bounded(10)) : "");
+                enter(secondBox(screen, slot), song ? QString::number(rng.bounded(60)) : "");
             }
             return u"plausible times into %1"_s.arg(screen->objectName());
         }
@@ -424,8 +342,8 @@ private:
         QString minutes = randomText(), seconds = randomText();
         minutes = minutes.isEmpty() ? QString::number(rng.bounded(10)) : minutes;
         seconds = seconds.isEmpty() ? QString::number(rng.bounded(60)) : seconds;
-        enter(guitest::minuteBox(screen, slot), minutes);
-        enter(guitest::secondBox(screen, slot), seconds);
+        enter(minuteBox(screen, slot), minutes);
+        enter(secondBox(screen, slot), seconds);
         return u"row %1 %2 into slot %3 of %4"_s.arg(shown(minutes), shown(seconds))
             .arg(slot)
             .arg(screen->objectName());
@@ -458,7 +376,7 @@ private:
     }
 
     // Activates a window the way a click on it does, so that its keyboard
-    // shortcuts reach it.
+    // shortcuts reach it; a window that does not become active is no fault.
     static bool activate(QWidget *window)
     {
         window->activateWindow();
@@ -477,8 +395,8 @@ private:
     QString openSides()
     {
         inSides = true;
-        if (guitest::program().sidesWindow())
-            return pressKey(guitest::program().sidesWindow());
+        if (program().sidesWindow())
+            return pressKey(program().sidesWindow());
         ++reached[u"sides opened"_s];
         const int how = int(rng.bounded(3));
         if (how == 0) {
@@ -488,10 +406,10 @@ private:
         } else if (how == 1) {
             openMenu(s.main->list1->viewport(), {u"A面・B面に分ける…"_s});
         } else {
-            guitest::program().showSidesWindow();
+            program().showSidesWindow();
         }
         const char *const ways[] = {"Ctrl+B", "List1's menu", "the program"};
-        if (!guitest::program().sidesWindow())
+        if (!program().sidesWindow())
             watch.faults << u"%1 did not open the A面・B面 window"_s.arg(ways[how]);
         return u"open SidesForm by %1"_s.arg(ways[how]);
     }
@@ -500,12 +418,12 @@ private:
     // text, then Enter or Tab.
     QString changeSpinBox()
     {
-        SidesWindow *sides = guitest::program().sidesWindow();
+        SidesWindow *sides = program().sidesWindow();
         if (!sides)
             return openSides();
         inSides = true;
         const char *const names[] = {"GapSeconds", "LeaderSeconds", "ExtraSeconds"};
-        auto *spin = guitest::control<QSpinBox>(sides, QString::fromLatin1(names[rng.bounded(3)]));
+        auto *spin = control<QSpinBox>(sides, QString::fromLatin1(names[rng.bounded(3)]));
         spin->setFocus();
         const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown};
         QString done;
@@ -521,7 +439,7 @@ private:
                 rng.bounded(2) == 0 ? QString::number(int(rng.bounded(400)) - 100) : randomText();
             spin->selectAll();
             QTest::keyClick(spin, Qt::Key_Delete);
-            guitest::commitText(spin->findChild<QLineEdit *>(), text);
+            commitText(spin->findChild<QLineEdit *>(), text);
             QTest::keyClick(spin, rng.bounded(2) == 0 ? Qt::Key_Return : Qt::Key_Tab);
             done = shown(text) + u" typed"_s;
         }
@@ -547,9 +465,8 @@ private:
                         : u"%1:%2"_s.arg(rng.bounded(12)).arg(rng.bounded(60), 2, 10, QChar(u'0')));
         const QString text = lines.join(rng.bounded(2) == 0 ? u"\n"_s : u"\r\n"_s);
         QGuiApplication::clipboard()->setText(text);
-        const int slot = guitest::firstVisibleSlot(screen) + int(rng.bounded(tavelo::kRowsPerPage));
-        QLineEdit *box = rng.bounded(2) == 0 ? guitest::minuteBox(screen, slot)
-                                             : guitest::secondBox(screen, slot);
+        const int slot = firstVisibleSlot(screen) + int(rng.bounded(tavelo::kRowsPerPage));
+        QLineEdit *box = rng.bounded(2) == 0 ? minuteBox(screen, slot) : secondBox(screen, slot);
         pastedOn = screen;
         const tavelo::Slots before = screen->texts();
         const bool byMenu = rng.bounded(3) == 0;
@@ -560,7 +477,7 @@ private:
                 return u"Ctrl+Shift+V: %1 did not become active"_s.arg(screen->objectName());
             QWidget *target = box;
             if (rng.bounded(4) == 0)
-                target = guitest::button(screen, "Command3");
+                target = button(screen, "Command3");
             target->setFocus();
             QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
         }
@@ -583,10 +500,10 @@ private:
         std::vector<QLineEdit *> boxes;
         if (s.main->totaltxt->isVisible())
             boxes.push_back(s.main->totaltxt);
-        if (tavelo::CapacityDialog *dialog = guitest::capacityDialog())
-            boxes.push_back(guitest::CapacityDialogView(dialog).text1);
-        if (SidesWindow *sides = guitest::program().sidesWindow())
-            boxes.push_back(guitest::control<QLineEdit>(sides, u"SideMinutes"_s));
+        if (tavelo::CapacityDialog *dialog = capacityDialog())
+            boxes.push_back(CapacityDialogView(dialog).text1);
+        if (SidesWindow *sides = program().sidesWindow())
+            boxes.push_back(control<QLineEdit>(sides, u"SideMinutes"_s));
         if (boxes.empty())
             return u"no capacity box"_s;
         QLineEdit *box = pick(boxes);
@@ -620,7 +537,7 @@ private:
         auto *screen = qobject_cast<const EntryScreen *>(box->window());
         // The A面・B面 window takes the capacity of the state when it changes.
         if (box->objectName() == u"SideMinutes"_s)
-            return now == guitest::program().state().capacity;
+            return now == program().state().capacity;
         if (!screen)  // OK in the capacity dialog writes the capacity into Totaltxt
             return box == s.main->totaltxt && acting == QStringLiteral("TotalForm") &&
                    now == before.value(QStringLiteral("TotalForm") + u".Text1"_s).text;
@@ -640,7 +557,7 @@ private:
         // 訂正 and 合計の訂正 fill a correction screen from the song table.
         if (acting == QStringLiteral("TaveloForm") &&
             tavelo::roleOf(screen->id()) == ScreenRole::Correction)
-            return now.isEmpty() || now == part(guitest::program().state().songs.at(slot));
+            return now.isEmpty() || now == part(program().state().songs.at(slot));
         // 次画面を訂正 copies the correction screen's texts into page 2.
         return copiesTo == screen->id() && now == part(copied.at(slot));
     }
@@ -655,7 +572,7 @@ private:
                 continue;
             if (++visibleNames[w->objectName()] > 1)
                 found << u"%1 visible twice"_s.arg(w->objectName());
-            if (guitest::openWindow(w->objectName()) != w)
+            if (openWindow(w->objectName()) != w)
                 found << u"visible window %1 is not the registered one"_s.arg(w->objectName());
         }
 
@@ -684,16 +601,16 @@ private:
             (!isResult(t3, 546, false) || !isResult(t4, 59, false)))
             found << u"Text3 '%1' Text4 '%2'"_s.arg(t3, t4);
         // Totaltxt is the capacity the next calculation reads, however it got there.
-        if (m->totaltxt->text() != guitest::program().state().capacity)
-            found << u"Totaltxt %1, the capacity %2"_s.arg(
-                shown(m->totaltxt->text()), shown(guitest::program().state().capacity));
+        if (m->totaltxt->text() != program().state().capacity)
+            found << u"Totaltxt %1, the capacity %2"_s.arg(shown(m->totaltxt->text()),
+                                                           shown(program().state().capacity));
 
         const QStringList lines = s.listLines();
         if (lines.size() > tavelo::kSlotCount)
             found << u"List1 has %1 lines"_s.arg(lines.size());
         else if (lines != listBefore)
             for (int i = 0; i < lines.size(); ++i)
-                if (!isListLine(lines[i], guitest::program().state().songs.at(i)))
+                if (!isListLine(lines[i], program().state().songs.at(i)))
                     found << u"List1 line %1 %2"_s.arg(i).arg(shown(lines[i]));
 
         // Typed boxes hold what was typed; the others keep their texts
@@ -722,7 +639,7 @@ private:
     QStringList sidesProblems(const tavelo::MainState &stateBefore)
     {
         QStringList found;
-        if (inSides && !(guitest::program().state() == stateBefore))
+        if (inSides && !(program().state() == stateBefore))
             found << u"the step in SidesForm changed the main state"_s;
         if (!cardPath.isEmpty() && !cardPath.contains(u"no/such"_s)) {
             QFile card(cardPath);
@@ -731,15 +648,15 @@ private:
             ++reached[cardPath.endsWith(u"printed.pdf"_s) ? u"card printed"_s : u"card saved"_s];
             card.remove();
         }
-        const SidesWindow *sides = guitest::program().sidesWindow();
+        const SidesWindow *sides = program().sidesWindow();
         if (!sides)
             return found;
         const auto lines = [sides](const char *name) {
-            return guitest::linesOf(guitest::control<QListWidget>(sides, QLatin1String(name)));
+            return linesOf(control<QListWidget>(sides, QLatin1String(name)));
         };
         const QStringList both = lines("SideAList") + lines("SideBList");
         const tavelo::SidesView &view = sides->view();
-        const auto songs = tavelo::songsOfTable(guitest::program().state().songs);
+        const auto songs = tavelo::songsOfTable(program().state().songs);
         if (view.refusal && !both.isEmpty())
             found << u"SidesForm lists songs under a refused side length"_s;
         if (!view.refusal && both.size() != qsizetype(songs.size()))
@@ -748,8 +665,8 @@ private:
             if (!both[i].startsWith(QString::number(i + 1) + u". "_s))
                 found << u"SidesForm line %1 is %2"_s.arg(i).arg(shown(both[i]));
         const bool card = !view.refusal && !songs.empty();
-        if (guitest::button(sides, "SaveCard")->isEnabled() != card ||
-            guitest::button(sides, "PrintCard")->isEnabled() != card)
+        if (button(sides, "SaveCard")->isEnabled() != card ||
+            button(sides, "PrintCard")->isEnabled() != card)
             found << u"SaveCard or PrintCard %1"_s.arg(card ? u"disabled"_s : u"enabled"_s);
         if (!view.refusal && !songs.empty())
             ++reached[u"sides with songs"_s];

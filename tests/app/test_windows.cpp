@@ -36,8 +36,8 @@ QString nameOf(Win w)
 QWidget *open(Session &s, Win w)
 {
     if (w == Win::TotalForm)
-        return guitest::openCapacityDialog(s.main);
-    return guitest::openAsUser(s.main, screenOf(w));
+        return openCapacityDialog(s.main);
+    return openAsUser(s.main, screenOf(w));
 }
 
 // Takes the way to an open or closed window once more from where open()
@@ -53,13 +53,13 @@ QWidget *open(Session &s, Win w)
     case Win::TotalCorrection: GUITEST_VERIFY(click(s.main->goteisei)); break;
     case Win::Page2:
     case Win::TotalPage2: {
-        EntryScreen *pageOne = guitest::openPageOne(s.main, w == Win::TotalPage2);
+        EntryScreen *pageOne = openPageOne(s.main, w == Win::TotalPage2);
         GUITEST_VERIFY(pageOne);
-        GUITEST_VERIFY(click(guitest::button(pageOne, "Command1")));
+        GUITEST_VERIFY(click(button(pageOne, "Command1")));
         break;
     }
     }
-    guitest::settle();
+    settle();
     return true;
 }
 
@@ -67,7 +67,7 @@ QWidget *open(Session &s, Win w)
 QWidget *findWindow(Win w)
 {
     if (w == Win::TotalForm)
-        return guitest::capacityDialog();
+        return capacityDialog();
     return guitest::screen(screenOf(w));
 }
 
@@ -76,9 +76,9 @@ QWidget *findWindow(Win w)
 QLineEdit *firstBox(QWidget *window)
 {
     if (auto *d = qobject_cast<CapacityDialog *>(window))
-        return guitest::CapacityDialogView(d).text1;
+        return CapacityDialogView(d).text1;
     auto *screen = qobject_cast<EntryScreen *>(window);
-    return guitest::minuteBox(screen, guitest::firstVisibleSlot(screen));
+    return minuteBox(screen, firstVisibleSlot(screen));
 }
 
 int visibleWindowsNamed(const QString &name)
@@ -136,19 +136,19 @@ void Test_windows::mainButtonsOpenTheirScreens()
     QFETCH(QString, window);
     Session s;
     if (capacityFirst)
-        QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
-    const QStringList before = guitest::controlSnapshot(s.main);
+        QVERIFY(acceptCapacity(s.main, QStringLiteral("46")));
+    const QStringList before = controlSnapshot(s.main);
     QVERIFY(click(s.main.window->findChild<QPushButton *>(button)));
-    guitest::settle();
+    settle();
     // A plain show changes nothing in the main window.
-    QCOMPARE(guitest::controlSnapshot(s.main), before);
+    QCOMPARE(controlSnapshot(s.main), before);
     QVERIFY(s.messages.empty());
     if (window.isEmpty()) {
         for (QWidget *w : QApplication::topLevelWidgets())
             QVERIFY2(w == s.main || !w->isVisible(), qPrintable(w->objectName()));
         return;
     }
-    QWidget *w = guitest::openWindow(window);
+    QWidget *w = openWindow(window);
     QVERIFY(w);
     QVERIFY(QTest::qWaitForWindowExposed(w));
     QCOMPARE(visibleWindowsNamed(window), 1);
@@ -179,14 +179,14 @@ void Test_windows::atMostOnce()
     QCOMPARE(visibleWindowsNamed(name), 1);
     QLineEdit *box = firstBox(first);
     const QString stored = box->text();
-    QVERIFY(guitest::type(box, QStringLiteral("7")));
+    QVERIFY(type(box, QStringLiteral("7")));
 
     // The opening path once more: the same window comes to the front (page 2
     // takes the hand-over of a fresh page 1).
     QVERIFY(openAgain(s, win));
 
     QVERIFY(!first.isNull());
-    QCOMPARE(guitest::openWindow(name), first.data());
+    QCOMPARE(openWindow(name), first.data());
     QVERIFY(first->isVisible());
     QCOMPARE(visibleWindowsNamed(name), 1);
     QCOMPARE(box->text(), keepsTyped ? QStringLiteral("7") : stored);
@@ -214,24 +214,24 @@ void Test_windows::closedWindowComesBackFresh()
     const QStringList freshTexts = screen ? slotTexts(screen) : QStringList();
 
     // Type into the first and the last visible row (or the dialog's box).
-    QVERIFY(guitest::type(firstBox(window), QStringLiteral("7")));
+    QVERIFY(type(firstBox(window), QStringLiteral("7")));
     if (screen) {
-        const int last = guitest::firstVisibleSlot(screen) + tavelo::kRowsPerPage - 1;
-        QVERIFY(guitest::typeRow(screen, last, QStringLiteral("8"), QStringLiteral("9")));
+        const int last = firstVisibleSlot(screen) + tavelo::kRowsPerPage - 1;
+        QVERIFY(typeRow(screen, last, QStringLiteral("8"), QStringLiteral("9")));
     }
     const QStringList before = mainSnapshot(s.main);
 
     if (how == QStringLiteral("キャンセル")) {
-        QVERIFY(click(guitest::button(window, screen ? "Command3" : "Command2")));
+        QVERIFY(click(button(window, screen ? "Command3" : "Command2")));
     } else if (how == QStringLiteral("Esc")) {
         QTest::keyClick(firstBox(window), Qt::Key_Escape);
     } else {
         QVERIFY(window->close());
     }
-    guitest::settle();
+    settle();
 
     QVERIFY(window.isNull());
-    QVERIFY(!guitest::openWindow(name));
+    QVERIFY(!openWindow(name));
     QCOMPARE(visibleWindowsNamed(name), 0);
     QVERIFY(s.messages.empty());
     QCOMPARE(s.endRequests, 0);
@@ -290,28 +290,28 @@ void Test_windows::windowsStayUsableSideBySide()
     // Modeless windows: with the dialog and two screens open the main window
     // still works, and typing in one window leaves the others alone.
     Session s;
-    CapacityDialog *dialog = guitest::openCapacityDialog(s.main);
+    CapacityDialog *dialog = openCapacityDialog(s.main);
     QVERIFY(dialog);
-    const guitest::CapacityDialogView d(dialog);
-    QVERIFY(guitest::type(d.text1, QStringLiteral("46")));
-    EntryScreen *total = guitest::openPageOne(s.main, true);
+    const CapacityDialogView d(dialog);
+    QVERIFY(type(d.text1, QStringLiteral("46")));
+    EntryScreen *total = openPageOne(s.main, true);
     QVERIFY(total);
-    QVERIFY(guitest::type(guitest::minuteBox(total, 0), QStringLiteral("3")));
+    QVERIFY(type(minuteBox(total, 0), QStringLiteral("3")));
     QVERIFY(dialog->isVisible());
     QVERIFY(total->isVisible());
     QVERIFY(!QApplication::activeModalWidget());
 
     QVERIFY(click(d.command1));
-    guitest::settle();
-    QVERIFY(!guitest::capacityDialog());
+    settle();
+    QVERIFY(!capacityDialog());
     QCOMPARE(s.main->totaltxt->text(), QStringLiteral("46"));
     QCOMPARE(guitest::screen(ScreenId::TotalEntry), total);
-    QCOMPARE(guitest::minuteBox(total, 0)->text(), QStringLiteral("3"));
+    QCOMPARE(minuteBox(total, 0)->text(), QStringLiteral("3"));
 
-    EntryScreen *entry = guitest::openPageOne(s.main, false);
+    EntryScreen *entry = openPageOne(s.main, false);
     QVERIFY(entry);
     QVERIFY(entry != total);
-    QCOMPARE(guitest::minuteBox(entry, 0)->text(), QString());
+    QCOMPARE(minuteBox(entry, 0)->text(), QString());
     QCOMPARE(visibleWindowsNamed(QStringLiteral("NyuryokuForm")), 1);
     QCOMPARE(visibleWindowsNamed(QStringLiteral("NyuryokuForm4")), 1);
 }

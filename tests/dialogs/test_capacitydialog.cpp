@@ -5,21 +5,18 @@
 
 #include "support/guitest.h"
 
-#include <QMessageBox>
-#include <QTimer>
-
 using namespace guitest;
 
 namespace {
 
-CapacityDialog *openDialog(Session &s) { return guitest::openCapacityDialog(s.main); }
+CapacityDialog *openDialog(Session &s) { return openCapacityDialog(s.main); }
 
 // Opens the dialog and types `typed` into its box; null when a step failed.
 CapacityDialog *openDialogWith(Session &s, const QString &typed)
 {
     CapacityDialog *d = openDialog(s);
     GUITEST_VERIFY(d);
-    GUITEST_VERIFY(guitest::type(CapacityDialogView(d)->text1, typed));
+    GUITEST_VERIFY(type(CapacityDialogView(d)->text1, typed));
     return d;
 }
 
@@ -32,7 +29,7 @@ CapacityDialog *openDialogWith(Session &s, const QString &typed)
         d->command1->setFocus();
         GUITEST_VERIFY(click(d->command1));
     }
-    guitest::settle();
+    settle();
     return true;
 }
 
@@ -167,7 +164,7 @@ void Test_capacitydialog::accepted()
 
     QVERIFY(s.messages.empty());
     QVERIFY(alive.isNull());
-    QVERIFY(!guitest::program().capacityDialog());
+    QVERIFY(!program().capacityDialog());
 
     // 訂正 is left as it was.
     QCOMPARE(
@@ -200,16 +197,16 @@ void Test_capacitydialog::refused()
 
     QCOMPARE(s.messageTexts(), QStringList{kBadMinutes});
     QVERIFY(!alive.isNull());
-    QCOMPARE(guitest::capacityDialog(), dialog);
+    QCOMPARE(capacityDialog(), dialog);
     QVERIFY(dialog->isVisible());
     QCOMPARE(d->text1->text(), typed);
     QCOMPARE(dialog->focusWidget(), d->text1);
     QCOMPARE(mainSnapshot(s.main), before);
 
     // The dialog stays usable: a corrected value is accepted.
-    QVERIFY(guitest::type(d->text1, QStringLiteral("46")));
+    QVERIFY(type(d->text1, QStringLiteral("46")));
     QVERIFY(click(d->command1));
-    guitest::settle();
+    settle();
     QVERIFY(alive.isNull());
     QCOMPARE(s.main->totaltxt->text(), QStringLiteral("46"));
     QCOMPARE(s.messages.size(), std::size_t(1));
@@ -223,40 +220,18 @@ void Test_capacitydialog::realErrorBox()
     QVERIFY(dialog);
     const CapacityDialogView d(dialog);
 
-    // The box as seen while it is up, in one line: title, text, icon, icon
-    // picture, buttons, modality.
-    QString seen;
-    QObject guard;  // cancels a pending probe when the test ends
-    int attempts = 0;
-    std::function<void()> probe = [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box) {
-            if (++attempts < 500)
-                QTimer::singleShot(10, &guard, probe);
-            return;
-        }
-        QAbstractButton *ok = box->button(QMessageBox::Ok);
-        seen = QStringLiteral("%1 | %2 | icon %3 | picture %4 | %5 button(s), OK %6 | modal %7")
-                   .arg(box->windowTitle(), box->text())
-                   .arg(int(box->icon()))
-                   .arg(box->iconPixmap().isNull() ? "none" : "some")
-                   .arg(box->buttons().size())
-                   .arg(ok ? "yes" : "no", box->isModal() ? "yes" : "no");
-        if (ok)
-            QTest::mouseClick(ok, Qt::LeftButton);
-        else
-            box->close();
-    };
-    QTimer::singleShot(0, &guard, probe);
+    // The real box, checked while it is up and closed by a click on OK.
+    BoxWatch watch(s.main);
+    watch.how = Dismissal::ClickOk;
+    watch.timer.start();
     QVERIFY(click(d->command1));
+    watch.timer.stop();
+    QCOMPARE(watch.faults, QStringList{});
+    QCOMPARE(watch.boxes, 1);
+    QCOMPARE(watch.counts[kBadMinutes], 1);
 
-    QCOMPARE(seen, QStringLiteral("エラー | %1 | icon %2 | picture none | 1 button(s), OK yes | "
-                                  "modal yes")
-                       .arg(kBadMinutes)
-                       .arg(int(QMessageBox::NoIcon)));
-
-    guitest::settle();
-    QCOMPARE(guitest::capacityDialog(), dialog);
+    settle();
+    QCOMPARE(capacityDialog(), dialog);
     QCOMPARE(d->text1->text(), QStringLiteral("-5"));
     QCOMPARE(dialog->focusWidget(), d->text1);
     QCOMPARE(s.main->totaltxt->text(), QString());
@@ -292,10 +267,10 @@ void Test_capacitydialog::closesWithoutChange()
         QTest::keyClick(d->text1, Qt::Key_Escape);
     else
         QVERIFY(dialog->close());
-    guitest::settle();
+    settle();
 
     QVERIFY(alive.isNull());
-    QVERIFY(!guitest::program().capacityDialog());
+    QVERIFY(!program().capacityDialog());
     QVERIFY(s.messages.empty());
     QCOMPARE(s.endRequests, 0);
     QCOMPARE(mainSnapshot(s.main), before);
@@ -310,7 +285,7 @@ void Test_capacitydialog::closesWithoutChange()
 void Test_capacitydialog::reopensEmpty()
 {
     Session s;
-    QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
+    QVERIFY(acceptCapacity(s.main, QStringLiteral("46")));
     QCOMPARE(s.main->totaltxt->text(), QStringLiteral("46"));
     CapacityDialog *d = openDialog(s);
     QVERIFY(d);
@@ -331,11 +306,11 @@ void Test_capacitydialog::totalModeBackToRemainingMode()
     const QStringList songs = songTable(m);
 
     // 訂正 is left as it was.
-    QVERIFY(guitest::acceptCapacity(m, QStringLiteral("46")));
+    QVERIFY(acceptCapacity(m, QStringLiteral("46")));
     QCOMPARE(s.summary(), QStringLiteral("remaining | tape [46] | entry - - | list [] | result /"));
     QCOMPARE(songTable(m), songs);
-    QCOMPARE(guitest::song(0).minutes, QStringLiteral("4"));
-    QCOMPARE(guitest::song(1).seconds, QStringLiteral("45"));
+    QCOMPARE(song(0).minutes, QStringLiteral("4"));
+    QCOMPARE(song(1).seconds, QStringLiteral("45"));
 }
 
 GUITEST_MAIN(Test_capacitydialog)

@@ -171,7 +171,7 @@ void Test_entryscreens::window()
     QFETCH(ScreenId, id);
     const Screen &x = expected(id);
     Session s;
-    EntryScreen *screen = guitest::openAsUser(s.main, id);
+    EntryScreen *screen = openAsUser(s.main, id);
     QVERIFY(screen);
     QVERIFY(QTest::qWaitForWindowExposed(screen));
     QCOMPARE(screen->objectName(), screenName(id));
@@ -194,7 +194,7 @@ void Test_entryscreens::rows()
     QFETCH(ScreenId, id);
     const Screen &x = expected(id);
     Session s;
-    EntryScreen *screen = guitest::openAsUser(s.main, id);
+    EntryScreen *screen = openAsUser(s.main, id);
     QVERIFY(screen);
     const int first = firstSlot(id);
     for (int row = 0; row < 15; ++row) {
@@ -221,7 +221,7 @@ void Test_entryscreens::rows()
     QCOMPARE(screen->findChildren<QLineEdit *>().size(), 30);
     for (int slot = 0; slot < tavelo::kSlotCount; ++slot)
         if (slot < first || slot >= first + 15)
-            QVERIFY(!guitest::minuteBox(screen, slot) && !guitest::secondBox(screen, slot));
+            QVERIFY(!minuteBox(screen, slot) && !secondBox(screen, slot));
 
     // The unit labels once, on the first row, 225 twips right of each box.
     QLabel *minuteUnit = label(screen, QStringLiteral("Label2"));
@@ -238,7 +238,7 @@ void Test_entryscreens::labels()
     QFETCH(ScreenId, id);
     const Screen &x = expected(id);
     Session s;
-    EntryScreen *screen = guitest::openAsUser(s.main, id);
+    EntryScreen *screen = openAsUser(s.main, id);
     QVERIFY(screen);
 
     std::vector<Label> wanted{x.heading, x.note};
@@ -275,7 +275,7 @@ void Test_entryscreens::noteFitsItsBox()
 {
     QFETCH(ScreenId, id);
     Session s;
-    EntryScreen *screen = guitest::openAsUser(s.main, id);
+    EntryScreen *screen = openAsUser(s.main, id);
     QVERIFY(screen);
     QLabel *note = label(screen, expected(id).note.name);
     const QRect box = note->geometry();
@@ -301,7 +301,7 @@ void Test_entryscreens::noteFitsItsBox()
 void Test_entryscreens::japaneseFont()
 {
     Session s;
-    EntryScreen *screen = guitest::openAsUser(s.main, ScreenId::Entry);
+    EntryScreen *screen = openAsUser(s.main, ScreenId::Entry);
     QVERIFY(screen);
     const QFont font = label(screen, QStringLiteral("Label5(0)"))->font();
     // The face itself carries the glyphs, not a fallback behind it.
@@ -318,7 +318,7 @@ void Test_entryscreens::buttons()
     QFETCH(ScreenId, id);
     const Screen &x = expected(id);
     Session s;
-    EntryScreen *screen = guitest::openAsUser(s.main, id);
+    EntryScreen *screen = openAsUser(s.main, id);
     QVERIFY(screen);
 
     const QList<QPushButton *> all = screen->findChildren<QPushButton *>();
@@ -343,14 +343,14 @@ void Test_entryscreens::tabOrderAndFocus()
     QFETCH(ScreenId, id);
     const Screen &x = expected(id);
     Session s;
-    EntryScreen *screen = guitest::openAsUser(s.main, id);
+    EntryScreen *screen = openAsUser(s.main, id);
     QVERIFY(screen);
     const int first = firstSlot(id);
 
     // The screen opens with the focus in its first minute box.
-    QCOMPARE(screen->focusWidget(), guitest::minuteBox(screen, first));
+    QCOMPARE(screen->focusWidget(), minuteBox(screen, first));
     QVERIFY(QTest::qWaitForWindowActive(screen));
-    QCOMPARE(QApplication::focusWidget(), guitest::minuteBox(screen, first));
+    QCOMPARE(QApplication::focusWidget(), minuteBox(screen, first));
 
     // From the first minute box: the boxes row by row, minute before second,
     // then the buttons, and round again to the first box.
@@ -403,7 +403,7 @@ void Test_entryscreens::keys()
     QFETCH(int, key);
     QFETCH(QString, clicks);
     Session s;
-    QPointer<EntryScreen> screen = guitest::openAsUser(s.main, id);
+    QPointer<EntryScreen> screen = openAsUser(s.main, id);
     QVERIFY(screen);
 
     std::map<QString, std::unique_ptr<QSignalSpy>> spies;
@@ -411,13 +411,13 @@ void Test_entryscreens::keys()
         spies[b->objectName()] = std::make_unique<QSignalSpy>(b, &QPushButton::clicked);
 
     QWidget *target = focus == QStringLiteral("box")
-                          ? static_cast<QWidget *>(guitest::minuteBox(screen, firstSlot(id)))
-                          : guitest::button(screen, focus.toLatin1().constData());
+                          ? static_cast<QWidget *>(minuteBox(screen, firstSlot(id)))
+                          : button(screen, focus.toLatin1().constData());
     QVERIFY(target);
     target->setFocus();
     QCOMPARE(screen->focusWidget(), target);
-    guitest::pressKey(target, Qt::Key(key));
-    guitest::settle();
+    pressKey(target, Qt::Key(key));
+    settle();
 
     for (const auto &[name, spy] : spies)
         QCOMPARE(spy->count(), name == clicks ? 1 : 0);
@@ -443,17 +443,17 @@ void Test_entryscreens::pageTwoKeysStartNothing()
     QFETCH(int, key);
     QFETCH(int, row);
     Session s;
-    QPointer<EntryScreen> screen = guitest::openAsUser(s.main, ScreenId::Page2);
+    QPointer<EntryScreen> screen = openAsUser(s.main, ScreenId::Page2);
     QVERIFY(screen);
-    QVERIFY(guitest::typeRows(screen, {QStringLiteral("4:30"), QStringLiteral("-1:99")}));
+    QVERIFY(typeRows(screen, {QStringLiteral("4:30"), QStringLiteral("-1:99")}));
     const QStringList texts = slotTexts(screen);
     const QStringList before = mainSnapshot(s.main);
 
-    QLineEdit *box = guitest::secondBox(screen, 15 + row);
+    QLineEdit *box = secondBox(screen, 15 + row);
     QVERIFY(box);
     box->setFocus();
-    guitest::pressKey(box, Qt::Key(key));
-    guitest::settle();
+    pressKey(box, Qt::Key(key));
+    settle();
 
     QVERIFY(!screen.isNull());
     QVERIFY(screen->isVisible());
@@ -479,12 +479,12 @@ void Test_entryscreens::escDiscardsTexts()
     // that would fail the row check are simply dropped.
     QFETCH(ScreenId, id);
     Session s;
-    QPointer<EntryScreen> screen = guitest::openAsUser(s.main, id);
+    QPointer<EntryScreen> screen = openAsUser(s.main, id);
     QVERIFY(screen);
-    QVERIFY(guitest::typeRows(screen, {QStringLiteral("-1:75"), QStringLiteral("3:45")}));
+    QVERIFY(typeRows(screen, {QStringLiteral("-1:75"), QStringLiteral("3:45")}));
     const QStringList before = mainSnapshot(s.main);
-    QTest::keyClick(guitest::secondBox(screen, firstSlot(id) + 1), Qt::Key_Escape);
-    guitest::settle();
+    QTest::keyClick(secondBox(screen, firstSlot(id) + 1), Qt::Key_Escape);
+    settle();
 
     QVERIFY(screen.isNull());
     QVERIFY(!guitest::screen(id));

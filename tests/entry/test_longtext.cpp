@@ -55,13 +55,13 @@ void Test_longtext::longRowCounts()
     QFETCH(QString, text3);
     QFETCH(QString, message);
     Session s;
-    QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
-    EntryScreen *screen = guitest::openPageOne(s.main, false);
+    QVERIFY(acceptCapacity(s.main, QStringLiteral("46")));
+    EntryScreen *screen = openPageOne(s.main, false);
     QVERIFY(screen);
-    paste(guitest::minuteBox(screen, 0), minutes);
-    QCOMPARE(guitest::minuteBox(screen, 0)->text(), minutes);
-    guitest::secondBox(screen, 0)->setText(QStringLiteral("0"));
-    QVERIFY(guitest::press(screen));
+    paste(minuteBox(screen, 0), minutes);
+    QCOMPARE(minuteBox(screen, 0)->text(), minutes);
+    secondBox(screen, 0)->setText(QStringLiteral("0"));
+    QVERIFY(press(screen));
     QCOMPARE(s.messageTexts().join(u'|'), message);
     QCOMPARE(s.main->text3->text(), text3);
     if (message.isEmpty())
@@ -94,25 +94,25 @@ void Test_longtext::megabytePaste()
     QWidget *window = nullptr;
     QLineEdit *box = nullptr;
     if (screen == ScreenId::Page2) {
-        window = guitest::openCapacityDialog(s.main);
+        window = openCapacityDialog(s.main);
         QVERIFY(window);
-        box = guitest::CapacityDialogView(guitest::capacityDialog()).text1;
+        box = CapacityDialogView(capacityDialog()).text1;
     } else {
         if (!tavelo::isTotalScreen(screen))
-            QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
-        EntryScreen *entry = guitest::openPageOne(s.main, tavelo::isTotalScreen(screen));
+            QVERIFY(acceptCapacity(s.main, QStringLiteral("46")));
+        EntryScreen *entry = openPageOne(s.main, tavelo::isTotalScreen(screen));
         QVERIFY(entry);
-        guitest::secondBox(entry, 0)->setText(QStringLiteral("0"));
+        secondBox(entry, 0)->setText(QStringLiteral("0"));
         window = entry;
-        box = guitest::minuteBox(entry, 0);
+        box = minuteBox(entry, 0);
     }
     QElapsedTimer clock;
     clock.start();
     paste(box, text);
     QCOMPARE(box->text().size(), text.size());
     const qint64 pasted = clock.restart();
-    QVERIFY(guitest::click(guitest::button(window, button.constData())));
-    guitest::settle();
+    QVERIFY(click(guitest::button(window, button.constData())));
+    settle();
     qInfo("paste %lld ms, %s %lld ms", pasted, button.constData(), clock.elapsed());
     QVERIFY(s.messages.size() <= 1);
     QVERIFY(s.main->list1->count() <= 15);

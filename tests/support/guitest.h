@@ -30,8 +30,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
@@ -39,6 +41,7 @@
 #include <algorithm>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <vector>
 
 // QVERIFY and QCOMPARE for helpers: the failure is recorded at the failing
@@ -586,6 +589,102 @@ inline int runTests(QObject *test, int argc, char **argv)
     qInstallMessageHandler(previousMessageHandler);
     QTest::qCleanup();
     return result;
+}
+
+// The ways the error box is dismissed.
+enum class Dismissal { Enter, Esc, ClickOk, CloseBox };
+inline const char *const kDismissalNames[] = {"Enter", "Esc", "OK click", "close box"};
+
+// A result field's text: a plain whole number within the bound.
+inline bool isResult(const QString &text, int bound, bool negativeAllowed)
+{
+    static const QRegularExpression plain(QStringLiteral("^(0|-?[1-9][0-9]*)$"));
+    const int value = text.toInt();
+    return plain.match(text).hasMatch() && value <= bound &&
+           value >= (negativeAllowed ? -bound : 0);
+}
+
+// While its timer runs, it looks for a modal window: that must be the
+// program's real error box (its title, no icon, one OK button, modal, and one
+// of the program's messages, with a result behind it that the message
+// allows), which it checks and dismisses the way `how` says. Start the timer
+// before the step that opens the box: the box runs its own event loop.
+class BoxWatch : public QObject {
+public:
+    explicit BoxWatch(const MainView &main) : main_(main)
+    {
+        connect(&timer, &QTimer::timeout, this, &BoxWatch::poll);
+    }
+
+    QTimer timer;
+    Dismissal how = Dismissal::Enter;
+    QStringList faults;
+    int boxes = 0;
+    std::map<QString, int> counts;  // by message and by way of dismissal
+
+private:
+    void poll()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (modal && !box) {
+            faults << QStringLiteral("a modal window %1 that is no error box")
+                          .arg(modal->objectName());
+            modal->close();
+        } else if (box && box == dismissed_ && since_.elapsed() > 2000) {
+            faults << QStringLiteral("the error box stayed open after %1")
+                          .arg(QLatin1String(kDismissalNames[int(how)]));
+            box->done(QMessageBox::Ok);
+        } else if (box && box != dismissed_) {
+            check(box);
+            dismissed_ = box;
+            since_.start();
+            if (how == Dismissal::Enter || how == Dismissal::Esc)
+                QTest::keyClick(box, how == Dismissal::Enter ? Qt::Key_Return : Qt::Key_Escape);
+            else if (how == Dismissal::ClickOk)
+                QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+            else
+                box->close();
+        }
+    }
+
+    void check(const QMessageBox *box)
+    {
+        ++boxes;
+        ++counts[QString::fromLatin1(kDismissalNames[int(how)])];
+        ++counts[box->text()];
+        if (box->windowTitle() != QStringLiteral("エラー") || box->icon() != QMessageBox::NoIcon ||
+            !box->iconPixmap().isNull() ||
+            box->buttons() != QList<QAbstractButton *>{box->button(QMessageBox::Ok)} ||
+            box->windowModality() != Qt::ApplicationModal)
+            faults << QStringLiteral("the box '%1' has the wrong title, icon, buttons or modality")
+                          .arg(box->windowTitle());
+        bool known = false;
+        for (tavelo::Message m : tavelo::kAllMessages)
+            known = known || box->text() == tavelo::messageText(m);
+        if (!known)
+            faults << QStringLiteral("a message of no program's own: '%1'").arg(box->text());
+        // A negative remaining time stands only behind the over-capacity message.
+        const bool over = box->text() == tavelo::messageText(tavelo::Message::OverCapacity);
+        const QString t3 = main_->text3->text(), t4 = main_->text4->text();
+        if ((!t3.isEmpty() || !t4.isEmpty()) &&
+            (!isResult(t3, 546, over) || !isResult(t4, 59, over)))
+            faults << QStringLiteral("Text3 '%1' Text4 '%2' behind '%3'").arg(t3, t4, box->text());
+    }
+
+    const MainView &main_;
+    QPointer<QMessageBox> dismissed_;
+    QElapsedTimer since_;
+};
+
+// Makes a window the active one, as a click on it does, so that its
+// shortcuts work.
+[[nodiscard]] inline bool activate(QWidget *window)
+{
+    GUITEST_VERIFY(window);
+    window->activateWindow();
+    GUITEST_VERIFY(QTest::qWaitForWindowActive(window, 1000));
+    return true;
 }
 
 // While a step opens a context menu, a zero timer walks it: it clicks the

@@ -64,17 +64,16 @@ void Test_calculation::results()
 
     Session s;
     if (!total) {
-        QVERIFY(guitest::acceptCapacity(s.main, capacity));
+        QVERIFY(acceptCapacity(s.main, capacity));
         QCOMPARE(s.main->totaltxt->text(), capacity);
     }
-    EntryScreen *screen = guitest::openPageOne(s.main, total, rows(pageOne));
+    EntryScreen *screen = openPageOne(s.main, total, rows(pageOne));
     QVERIFY(screen);
     if (viaPageTwo) {
-        screen = guitest::continueToPageTwo(screen);
-        QVERIFY2(!guitest::screen(guitest::modeOf(s.main, total).pageOne),
-                 "the hand-off went through");
+        screen = continueToPageTwo(screen);
+        QVERIFY2(!guitest::screen(modeOf(s.main, total).pageOne), "the hand-off went through");
         QVERIFY(screen);
-        QVERIFY(guitest::typeRows(screen, rows(pageTwo)));
+        QVERIFY(typeRows(screen, rows(pageTwo)));
     }
     QVERIFY(s.messages.empty());
     const ScreenId id = screen->id();
@@ -139,15 +138,15 @@ void Test_calculation::rowRefusal()
 
     Session s;
     if (!total)
-        QVERIFY(guitest::primeRemainingResult(s));
+        QVERIFY(primeRemainingResult(s));
     const QString earlier = s.result();
-    const guitest::Mode mode = guitest::modeOf(s.main, total);
-    EntryScreen *screen = guitest::openPageOne(s.main, total, rows(before));
+    const Mode mode = modeOf(s.main, total);
+    EntryScreen *screen = openPageOne(s.main, total, rows(before));
     QVERIFY(screen);
     const int slot = rows(before).size();
-    QVERIFY(guitest::typeRow(screen, slot, minutes, seconds));
+    QVERIFY(typeRow(screen, slot, minutes, seconds));
     const QStringList behind = rows(after);
-    QVERIFY(guitest::typeRows(screen, QStringList(slot + 1, QString()) + behind));
+    QVERIFY(typeRows(screen, QStringList(slot + 1, QString()) + behind));
     const int untouched = slot + behind.size() + 1;
     const QString untouchedSlot = slotText(s.main, untouched);
 
@@ -160,16 +159,15 @@ void Test_calculation::rowRefusal()
     QCOMPARE(s.main->gokei->isVisible(), total);
     QCOMPARE(guitest::screen(mode.pageOne), screen);
     QVERIFY(screen->isVisible());
-    QWidget *box = message == kBadSeconds ? guitest::secondBox(screen, slot)
-                                          : guitest::minuteBox(screen, slot);
+    QWidget *box = message == kBadSeconds ? secondBox(screen, slot) : minuteBox(screen, slot);
     QCOMPARE(screen->focusWidget(), box);
     // The failing row is stored as typed and its partner on page 2 as 0; the
     // rows behind it are not touched.
     QCOMPARE(slotText(s.main, slot), minutes + QLatin1Char('|') + seconds);
     QCOMPARE(slotText(s.main, slot + tavelo::kRowsPerPage), QStringLiteral("0|0"));
-    QCOMPARE(guitest::minuteBox(screen, slot)->text(), minutes);
-    QCOMPARE(guitest::secondBox(screen, slot)->text(), seconds);
-    QCOMPARE(guitest::minuteBox(screen, untouched)->text(), QString());
+    QCOMPARE(minuteBox(screen, slot)->text(), minutes);
+    QCOMPARE(secondBox(screen, slot)->text(), seconds);
+    QCOMPARE(minuteBox(screen, untouched)->text(), QString());
     QCOMPARE(slotText(s.main, untouched), untouchedSlot);
     QVERIFY(mode.correct->isEnabled());
 }
@@ -208,27 +206,27 @@ void Test_calculation::failingCarrySlotOnPageTwo()
 
     Session s;
     if (!total)
-        QVERIFY(guitest::primeRemainingResult(s));
-    const guitest::Mode mode = guitest::modeOf(s.main, total);
-    EntryScreen *one = guitest::openPageOne(s.main, total, rows(pageOne));
+        QVERIFY(primeRemainingResult(s));
+    const Mode mode = modeOf(s.main, total);
+    EntryScreen *one = openPageOne(s.main, total, rows(pageOne));
     QVERIFY(one);
-    EntryScreen *two = guitest::continueToPageTwo(one);
+    EntryScreen *two = continueToPageTwo(one);
     QCOMPARE(s.messageTexts(), QStringList{message});
     QCOMPARE(guitest::screen(mode.pageOne), one);
     QVERIFY(two);
     const QString failing =
         QString(rows(pageOne).at(failSlot)).replace(QLatin1Char(':'), QLatin1Char('|'));
     QCOMPARE(slotText(two, failSlot), failing);
-    QVERIFY(guitest::typeRows(two, rows(pageTwo)));
+    QVERIFY(typeRows(two, rows(pageTwo)));
 
-    QPushButton *calculate = guitest::button(two, "Command2");
+    QPushButton *calculate = button(two, "Command2");
     if (byEnter) {
-        QCOMPARE(two->focusWidget(), guitest::secondBox(two, tavelo::kRowsPerPage));
+        QCOMPARE(two->focusWidget(), secondBox(two, tavelo::kRowsPerPage));
         QTest::keyClick(two->focusWidget(), Qt::Key_Return);
-        guitest::settle();
+        settle();
     } else {
-        QVERIFY(guitest::click(calculate));
-        guitest::settle();
+        QVERIFY(click(calculate));
+        settle();
     }
 
     QCOMPARE(s.messageTexts(), QStringList({message, message}));

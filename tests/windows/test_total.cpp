@@ -40,13 +40,13 @@ void Test_total::blankRowsBecomeZeroUpToTheFailingRow()
     QVERIFY(press(entry));
 
     QCOMPARE(s.messageTexts(), QStringList{kBadSeconds});
-    QCOMPARE(entry->focusWidget(), guitest::secondBox(entry, 4));
+    QCOMPARE(entry->focusWidget(), secondBox(entry, 4));
     QCOMPARE(s.listLines(), rows("4:30 3*0:00"));
-    QCOMPARE(guitest::boxTexts(entry).mid(0, 6), rows("4|30 3*0|0 1|75 |"));
+    QCOMPARE(boxTexts(entry).mid(0, 6), rows("4|30 3*0|0 1|75 |"));
     QCOMPARE(songTable(s.main), rows("4|30 3*0|0 1|75 10*| 5*0|0 10*|"));
 
     // Corrected, the same screen totals: the blank rows now count as 0:00.
-    QVERIFY(guitest::type(guitest::secondBox(entry, 4), QStringLiteral("15")));
+    QVERIFY(type(secondBox(entry, 4), QStringLiteral("15")));
     QVERIFY(press(entry));
     QCOMPARE(s.messageTexts().size(), 1);
     QCOMPARE(s.listLines(), rows("4:30 3*0:00 1:15 10*0:00"));
@@ -73,7 +73,7 @@ void Test_total::secondRowFailureKeepsWhatWasDone()
 
     Session s;
     if (fromRemainingMode) {
-        QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
+        QVERIFY(acceptCapacity(s.main, QStringLiteral("46")));
         QVERIFY(calculateOnPageOne(s, false, {"4:30"}));
         QCOMPARE(s.result(), QStringLiteral("41/30"));
         QVERIFY(s.main->teisei->isEnabled());
@@ -87,7 +87,7 @@ void Test_total::secondRowFailureKeepsWhatWasDone()
     QVERIFY(press(entry));
 
     QCOMPARE(s.messageTexts(), QStringList{kBadSeconds});
-    QCOMPARE(entry->focusWidget(), guitest::secondBox(entry, 1));
+    QCOMPARE(entry->focusWidget(), secondBox(entry, 1));
     QCOMPARE(screen(ScreenId::TotalEntry), entry);
     const QStringList songs = songTable(s.main);
     QCOMPARE(songs.mid(0, 2) + songs.mid(15, 2), rows("4|30 3|75 0|0 0|0"));
@@ -103,9 +103,9 @@ void Test_total::correctionScreenCountsItsOwnRowsOnly()
     // Thirty songs through both pages: 1:10 on page 1, 2:20 on page 2.
     EntryScreen *entry = openTotalEntry(s, QStringLiteral("15*1:10"));
     QVERIFY(entry);
-    EntryScreen *page2 = guitest::continueToPageTwo(entry);
+    EntryScreen *page2 = continueToPageTwo(entry);
     QVERIFY(page2);
-    QVERIFY(guitest::typeRows(page2, rows("15*2:20")));
+    QVERIFY(typeRows(page2, rows("15*2:20")));
     QVERIFY(press(page2));
     QCOMPARE(s.result(), QStringLiteral("52/30"));
     QCOMPARE(s.listLines(), rows("15*1:10 15*2:20"));
@@ -113,8 +113,8 @@ void Test_total::correctionScreenCountsItsOwnRowsOnly()
     QVERIFY(click(s.main->goteisei));
     EntryScreen *correction = screen(ScreenId::TotalCorrection);
     QVERIFY(correction);
-    QCOMPARE(guitest::minuteText(correction, 15), QStringLiteral("2"));
-    QCOMPARE(guitest::secondText(correction, 29), QStringLiteral("20"));
+    QCOMPARE(minuteText(correction, 15), QStringLiteral("2"));
+    QCOMPARE(secondText(correction, 29), QStringLiteral("20"));
     QVERIFY(press(correction));
 
     QCOMPARE(s.messageTexts(), QStringList{});
@@ -130,7 +130,7 @@ void Test_total::typicalSequence()
     QCOMPARE(s.summary(), QStringLiteral("remaining | tape [] | - - - | list [] | result /"));
 
     // Tape capacity accepted.
-    QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
+    QVERIFY(acceptCapacity(s.main, QStringLiteral("46")));
     QCOMPARE(s.summary(), QStringLiteral("remaining | tape [46] | entry - - | list [] | result /"));
 
     // Successful remaining-time calculation: 2760 - 495 = 2265 seconds.
@@ -139,7 +139,7 @@ void Test_total::typicalSequence()
                                          "list [4:30 3:45 13*0:00] | result 37/45"));
 
     // Songs that exceed the tape: -240 seconds behind the message, then 0 and 0.
-    EntryScreen *entry = guitest::openPageOne(s.main, false, {"40:00", "10:00"});
+    EntryScreen *entry = openPageOne(s.main, false, {"40:00", "10:00"});
     QVERIFY(entry);
     QVERIFY(press(entry));
     QCOMPARE(s.messageTexts(), QStringList{kOverCapacity});
@@ -157,14 +157,14 @@ void Test_total::typicalSequence()
 
     // Tape capacity accepted again: back to remaining mode, 訂正 as it was,
     // the song table untouched.
-    QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("50")));
+    QVERIFY(acceptCapacity(s.main, QStringLiteral("50")));
     QCOMPARE(s.summary(), QStringLiteral("remaining | tape [50] | entry - - | list [] | result /"));
     QCOMPARE(songTable(s.main).mid(0, 3), rows("4|30 3|45 10|50"));
 
     // Once more in remaining mode: a new capacity leaves an enabled 訂正 enabled.
     QVERIFY(calculateOnPageOne(s, false, {"1:00"}));
     QVERIFY(s.main->teisei->isEnabled());
-    QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("60")));
+    QVERIFY(acceptCapacity(s.main, QStringLiteral("60")));
     QCOMPARE(s.summary(),
              QStringLiteral("remaining | tape [60] | entry correct - | list [] | result /"));
     QCOMPARE(s.messageTexts().size(), 1);
@@ -203,22 +203,22 @@ void Test_total::remainingFromScreenLeftOpenDuringTotal()
     const auto id = ScreenId(screenId);
 
     Session s;
-    QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
+    QVERIFY(acceptCapacity(s.main, QStringLiteral("46")));
     EntryScreen *open = nullptr;
     if (id == ScreenId::Correction) {
         QVERIFY(calculateOnPageOne(s, false, {"4:30"}));
         QVERIFY(click(s.main->teisei));
     } else {
-        EntryScreen *entry = guitest::openPageOne(s.main, false, {"4:30"});
+        EntryScreen *entry = openPageOne(s.main, false, {"4:30"});
         QVERIFY(entry);
         if (id == ScreenId::Page2)
-            QVERIFY(guitest::typeRows(guitest::continueToPageTwo(entry), {"1:00"}));
+            QVERIFY(typeRows(continueToPageTwo(entry), {"1:00"}));
     }
     open = screen(id);
     QVERIFY(open);
-    QLineEdit *failingBox = guitest::secondBox(open, guitest::firstVisibleSlot(open));
+    QLineEdit *failingBox = secondBox(open, firstVisibleSlot(open));
     if (failing)
-        QVERIFY(guitest::type(failingBox, QStringLiteral("75")));
+        QVERIFY(type(failingBox, QStringLiteral("75")));
 
     // A total runs while the remaining-mode screen stands open.
     QVERIFY(calculateOnPageOne(s, true, {"10:00"}));
@@ -258,12 +258,12 @@ void Test_total::remainingFailingAtFirstRow()
     QFETCH(QString, message);
 
     Session s;
-    QVERIFY(guitest::acceptCapacity(s.main, QStringLiteral("46")));
+    QVERIFY(acceptCapacity(s.main, QStringLiteral("46")));
     if (earlierResult)
         QVERIFY(calculateOnPageOne(s, false, {"4:30", "3:45"}));
     const QString result = s.result();
 
-    EntryScreen *entry = guitest::openPageOne(s.main, false, {row, "2:00"});
+    EntryScreen *entry = openPageOne(s.main, false, {row, "2:00"});
     QVERIFY(entry);
     QVERIFY(press(entry));
 
