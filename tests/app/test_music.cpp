@@ -69,20 +69,19 @@ std::unique_ptr<QMimeData> fileDrag(const QStringList &paths)
     return mime;
 }
 
-// Drags `paths` from another program onto the point `pos` of `target` and
+// Drags `mime` from another program onto the point `pos` of `target` and
 // lets go there, as the window system hands a drag to a window: enter, a move
 // and the drop go to the window, which passes each to the control under the
 // point. Returns the steps the window refused, as "enter move drop"; nothing
 // when it took the drop as a copy.
-QString dragFiles(QWidget *target, QPoint pos, const QStringList &paths)
+QString drag(QWidget *target, QPoint pos, const QMimeData &mime)
 {
     QWidget *top = target->window();
-    const std::unique_ptr<QMimeData> mime = fileDrag(paths);
     const QPoint at = target->mapTo(top, pos);
     const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
-    QDragEnterEvent enter(at, offered, mime.get(), Qt::LeftButton, Qt::NoModifier);
-    QDragMoveEvent move(at, offered, mime.get(), Qt::LeftButton, Qt::NoModifier);
-    QDropEvent drop(at, offered, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(at, offered, &mime, Qt::LeftButton, Qt::NoModifier);
+    QDragMoveEvent move(at, offered, &mime, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(at, offered, &mime, Qt::LeftButton, Qt::NoModifier);
     QStringList refused;
     const std::pair<QDropEvent *, const char *> steps[] = {
         {&enter, "enter"}, {&move, "move"}, {&drop, "drop"}};
@@ -98,6 +97,11 @@ QString dragFiles(QWidget *target, QPoint pos, const QStringList &paths)
         QCoreApplication::sendEvent(top->windowHandle(), &leave);
     }
     return refused.join(QLatin1Char(' '));
+}
+
+QString dragFiles(QWidget *target, QPoint pos, const QStringList &paths)
+{
+    return drag(target, pos, *fileDrag(paths));
 }
 
 [[nodiscard]] bool dropFiles(QWidget *target, QPoint pos, const QStringList &paths)
@@ -708,12 +712,7 @@ void Test_music::cdFromMenu()
                 urls << QUrl(url);
             mime.setUrls(urls);
             const QPoint at = row > 0 ? rowPoint(screen, row) : belowTheRows(screen);
-            QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(screen->windowHandle(), &enter);
-            QVERIFY(enter.isAccepted());
-            QDropEvent dropped(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(screen->windowHandle(), &dropped);
-            QVERIFY(dropped.isAccepted());
+            QCOMPARE(drag(screen, at, mime), QString());
         }
         QVERIFY(waitForReading());
         QCOMPARE(*names, QStringList{drive});
