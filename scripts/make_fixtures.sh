@@ -31,12 +31,21 @@ sox -n -r 8000 -c 1 -b 16 "$work/tone1.4.wav" synth 1.4 sine 440 vol 0.3
 sox -n -r 8000 -c 1 -b 16 "$work/quietfirst.wav" synth 2.5 sine 440 vol 0.0 : \
     synth 0.5 whitenoise vol 0.8
 
-# MP3: constant bit rate (with LAME's Info header), VBR with and without the
-# Xing header (-t leaves it out).
+# Digital silence (no dither), which compresses to almost nothing.
+sox -D -n -r 8000 -c 1 -b 16 "$work/silence120.wav" trim 0 120
+sox -D -n -r 8000 -c 1 -b 16 "$work/silence60.wav" trim 0 60
+# 2.47 s: with the encoder's delay and padding counted it would be 2.66 s.
+sox -n -r 8000 -c 1 -b 16 "$work/tone2.47.wav" synth 2.47 sine 440 vol 0.3
+
+# MP3: constant bit rate (8 kbit/s: its frames are too small for LAME's Info
+# header), VBR with and without the Xing header (-t leaves it out).
 lame --quiet -b 8 -m m --tt "Sine" --ta "Tavelo" "$work/tone3.wav" "$out/cbr.mp3"
 lame --quiet -V 9 -m m "$work/quietfirst.wav" "$out/vbr-xing.mp3"
 lame --quiet -t -V 9 -m m "$work/quietfirst.wav" "$out/vbr-noxing.mp3"
 lame --quiet -b 8 -m m "$work/tone3.wav" "$work/untagged.mp3"
+# 24 kbit/s: an Info header with the LAME tag, which records the encoder
+# delay and padding (576 + 976 samples here).
+lame --quiet -b 24 -m m "$work/tone2.47.wav" "$out/delay.mp3"
 
 # An ID3v2.3 tag whose text frames say Latin-1 (encoding byte 0) but hold
 # Shift_JIS, as older Japanese tools wrote them.
@@ -65,6 +74,13 @@ oggenc --quiet -q -1 -t "雨の日" -a "うたびと" -o "$out/tone.ogg" "$work/
 opusenc --quiet --bitrate 6 --title "Opus tone" "$work/tone3.wav" "$out/tone.opus"
 sox "$work/tone2.5.wav" -r 2000 -b 8 "$out/tone.wav"
 sox "$work/tone1.4.wav" -r 2000 -b 8 "$out/tone.aiff"
+# A chained Ogg Vorbis file: two streams, 1.4 s and 2.5 s, one after the other.
+oggenc --quiet -q -1 --serial 1 -o "$work/first.ogg" "$work/tone1.4.wav"
+oggenc --quiet -q -1 --serial 2 -o "$work/second.ogg" "$work/tone2.5.wav"
+cat "$work/first.ogg" "$work/second.ogg" >"$out/chained.ogg"
+# Two minutes of silence as FLAC (3 KB) and one as Ogg Vorbis (6 KB).
+flac --silent --best --no-padding -o "$out/silence.flac" "$work/silence120.wav"
+oggenc --quiet -q -1 -o "$out/silence.ogg" "$work/silence60.wav"
 # A Japanese file name, for the Shift_JIS playlist.
 cp "$out/tone.ogg" "$out/あめ.ogg"
 

@@ -6,12 +6,12 @@
 
 namespace tavelo {
 
-std::optional<FoundSong> readAudioFile(const QString &path)
+std::optional<FoundSong> readAudioFile(const QString &path, const StopFlag &stop)
 {
     static const auto reader = moduleEntry<TaglibModule>();
     std::optional<FoundSong> song;
-    if (reader)
-        reader(path, song);
+    if (reader && !stop.load())
+        reader(path, stop, song);
     return song;
 }
 

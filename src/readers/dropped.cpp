@@ -25,10 +25,12 @@ QString displayName(const QString &path)
 
 class DropReader {
 public:
-    explicit DropReader(int wanted) : wanted_(wanted) {}
+    DropReader(int wanted, const StopFlag &stop) : wanted_(wanted), stop_(stop) {}
 
     void readPath(const QString &path)
     {
+        if (stopped())
+            return;
         if (enough()) {
             found_.leftOver << displayName(path);
             return;
@@ -58,6 +60,8 @@ private:
     // as audio (a file whose name tells nothing).
     enum class Otherwise { Unreadable, TryAudio };
 
+    bool stopped() const { return stop_.load(std::memory_order_relaxed); }
+
     bool enough() const
     {
         return found_.songs.size() >= static_cast<std::size_t>(std::max(wanted_, 0));
@@ -65,9 +69,9 @@ private:
 
     void readAudio(const QString &path, const QString &nameForNote)
     {
-        if (auto song = readAudioFile(path))
+        if (auto song = readAudioFile(path, stop_))
             found_.songs.push_back(std::move(*song));
-        else
+        else if (!stopped())
             found_.unreadable << (nameForNote.isEmpty() ? displayName(path) : nameForNote);
     }
 
@@ -80,6 +84,8 @@ private:
         }
         const QDir folder(path);
         for (const FolderEntry &entry : entries) {
+            if (stopped())
+                return;
             if (enough())
                 found_.leftOver << entry.name;
             else if (!entry.reachable)
@@ -99,17 +105,19 @@ private:
             return;
         }
         for (const PlaylistEntry &entry : entries) {
+            if (stopped())
+                return;
             if (enough()) {
                 found_.leftOver << displayName(entry.path);
             } else if (entry.milliseconds > 0) {
                 found_.songs.push_back({entry.milliseconds, entry.title, entry.artist});
-            } else if (auto song = readAudioFile(entry.path)) {
+            } else if (auto song = readAudioFile(entry.path, stop_)) {
                 if (!entry.title.isEmpty()) {
                     song->title = entry.title;
                     song->artist = entry.artist;
                 }
                 found_.songs.push_back(std::move(*song));
-            } else {
+            } else if (!stopped()) {
                 found_.unreadable << displayName(entry.path);
             }
         }
@@ -132,14 +140,15 @@ private:
     }
 
     int wanted_;
+    const StopFlag &stop_;
     DroppedSongs found_;
 };
 
 }  // namespace
 
-DroppedSongs readDropped(const QStringList &paths, int wanted)
+DroppedSongs readDropped(const QStringList &paths, int wanted, const StopFlag &stop)
 {
-    DropReader reader(wanted);
+    DropReader reader(wanted, stop);
     for (const QString &path : paths)
         reader.readPath(path);
     return reader.take();

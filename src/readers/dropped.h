@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/foundsong.h"
+#include "readers/stopflag.h"
 
 #include <QStringList>
 
@@ -30,8 +31,10 @@ struct DroppedSongs {
 // files and entries still to come go to `leftOver` (a folder of thousands of
 // files is listed and sorted, and only read until enough are found). Only
 // regular files are opened: FIFOs, devices, sockets, dangling links and link
-// loops are unreadable without being opened. No state is kept between calls;
-// safe to run off the GUI thread.
-DroppedSongs readDropped(const QStringList &paths, int wanted);
+// loops are unreadable without being opened. Once `stop` is set, nothing more
+// is read (a file being read stops inside its scan) and what was found so
+// far is returned, to be dropped by the caller. No state is kept between
+// calls; safe to run off the GUI thread.
+DroppedSongs readDropped(const QStringList &paths, int wanted, const StopFlag &stop = kNeverStop);
 
 }  // namespace tavelo

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/foundsong.h"
+#include "readers/stopflag.h"
 
 #include <QString>
 
@@ -16,8 +17,9 @@ struct TaglibModule {
     static constexpr const char *file = "tavelo_taglib";
     static constexpr const char *entry = "tavelo_readAudioFile";
     // Reads one file into `song`, which stays empty when the file is no
-    // audio it can read (as readAudioFile says).
-    using Entry = void(const QString &path, std::optional<FoundSong> &song);
+    // audio it can read or `stop` is set before it is done (as
+    // readAudioFile says).
+    using Entry = void(const QString &path, const StopFlag &stop, std::optional<FoundSong> &song);
 };
 
 }  // namespace tavelo

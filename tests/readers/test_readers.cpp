@@ -67,6 +67,79 @@ void copyFixture(const QString &name, const QString &to)
     QVERIFY(QFile::copy(fixture(name), to));
 }
 
+QByteArray fixtureBytes(const QString &name)
+{
+    QFile file(fixture(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray bytesOf(std::initializer_list<quint32> values)
+{
+    QByteArray bytes;
+    for (const quint32 v : values)
+        bytes += char(v & 0xFF);
+    return bytes;
+}
+
+QByteArray be32(quint32 n) { return bytesOf({n >> 24, n >> 16, n >> 8, n}); }
+
+QByteArray le32(quint32 n) { return bytesOf({n, n >> 8, n >> 16, n >> 24}); }
+
+// An ID3v2.3 tag holding a title (Latin-1), or no frame at all, and padding.
+QByteArray id3v2Tag(const QByteArray &title, int padding)
+{
+    QByteArray frames;
+    if (!title.isEmpty())
+        frames = "TIT2" + be32(quint32(title.size() + 1)) + QByteArray(2, '\0') + '\0' + title;
+    frames += QByteArray(padding, '\0');
+    const auto size = quint32(frames.size());
+    const QByteArray syncsafe =
+        bytesOf({size >> 21 & 127, size >> 14 & 127, size >> 7 & 127, size & 127});
+    return QByteArray("ID3\x03\x00\x00", 6) + syncsafe + frames;
+}
+
+// A WAV with a RIFF INFO list after its chunks: a title (INAM) and an artist
+// (IART), NUL-ended, each padded to an even length.
+QByteArray withInfoList(QByteArray wav, const QByteArray &title, const QByteArray &artist)
+{
+    const auto field = [](const char *id, const QByteArray &text) {
+        QByteArray value = text + '\0';
+        const QByteArray head = id + le32(quint32(value.size()));
+        if (value.size() % 2)
+            value += '\0';
+        return head + value;
+    };
+    const QByteArray list = "INFO" + field("INAM", title) + field("IART", artist);
+    wav += "LIST" + le32(quint32(list.size())) + list;
+    wav.replace(4, 4, le32(quint32(wav.size() - 8)));
+    return wav;
+}
+
+// A fixture's bytes changed as a row says: "junk" (2,400 bytes of text before
+// them), "two tags" (two ID3v2 tags before them, the first with a title, the
+// second with 2 KB of padding, as taggers leave room),
+// "no count" (a FLAC's STREAMINFO sample count set to 0), "cut N" (only the
+// first N bytes), "info" (a RIFF INFO list with a Shift_JIS title).
+QByteArray shaped(const QByteArray &bytes, const QString &how)
+{
+    if (how == u"junk")
+        return QByteArray("this is no frame ").repeated(150).left(2400) + bytes;
+    if (how == u"two tags")
+        return id3v2Tag("Twice", 16) + id3v2Tag({}, 2048) + bytes;
+    if (how == u"no count") {
+        QByteArray flac = bytes;
+        // STREAMINFO's body starts at 8; its 36-bit sample count at 13.
+        flac[13 + 8] = char(flac[13 + 8] & 0xF0);
+        flac.replace(14 + 8, 4, QByteArray(4, '\0'));
+        return flac;
+    }
+    if (how.startsWith(u"cut "))
+        return bytes.left(how.mid(4).toInt());
+    if (how == u"info")
+        return withInfoList(bytes, "\x89\x4A\x82\xCC\x89\xCC", "Tavelo");  // 雨の歌 in Shift_JIS
+    return bytes;
+}
+
 }  // namespace
 
 class TestReaders : public QObject {
@@ -375,6 +448,47 @@ private slots:
         QCOMPARE(found.songs[0].artist, artist);
     }
 
+    // Files of ordinary but tricky shapes, each against its decoded length
+    // (the samples the encoder was given) in whole seconds, halves up.
+    void lengths_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("how");  // the bytes changed first (see shaped())
+        QTest::addColumn<int>("seconds");  // -1: unreadable
+        QTest::addColumn<QString>("title");
+        // clang-format off
+        QTest::newRow("mp3 delay and padding off")  << "delay.mp3" << "" << 2 << "";        // 2.47 s; 2.66 s with them
+        QTest::newRow("mp3 junk before frames")     << "cbr.mp3" << "junk" << 3 << "Sine / Tavelo";
+        QTest::newRow("mp3 id3v2 tags repeated")    << "cbr.mp3" << "two tags" << 3 << "Twice / Tavelo";
+        QTest::newRow("flac sample count 0")        << "tone.flac" << "no count" << 3 << "Flac tone / Tavelo";  // 2.5 s
+        QTest::newRow("chained ogg")                << "chained.ogg" << "" << 4 << "";      // 1.4 s + 2.5 s
+        QTest::newRow("flac two minutes silence")   << "silence.flac" << "" << 120 << "";   // 3 KB
+        QTest::newRow("ogg a minute of silence")    << "silence.ogg" << "" << 60 << "";     // 6 KB
+        QTest::newRow("mp3 cut: whole frames less delay") << "delay.mp3" << "cut 5000" << 2 << "";  // 21 frames: 1.512 s
+        QTest::newRow("flac cut: whole frames")     << "tone.flac" << "cut 12000" << 1 << "Flac tone / Tavelo";  // 2 of 5 frames: 1.024 s
+        QTest::newRow("flac cut in its header")     << "tone.flac" << "cut 8341" << -1 << "";
+        QTest::newRow("wav info title")             << "tone.wav" << "info" << 3 << "雨の歌 / Tavelo";
+        // clang-format on
+    }
+    void lengths()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, how);
+        QFETCH(int, seconds);
+        QFETCH(QString, title);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(file);
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        const QByteArray bytes = shaped(fixtureBytes(file), how);
+        QCOMPARE(out.write(bytes), bytes.size());
+        out.close();
+        const auto song = readAudioFile(path);
+        QCOMPARE(song ? int(wholeSeconds(song->milliseconds)) : -1, seconds);
+        if (song)
+            QCOMPARE(songTitle(*song), title);
+    }
+
     // The fixture without a Xing header does fool a guess from the first
     // frame: TagLib alone says 4 s.
     void noXingFixtureNeedsCounting()
@@ -468,8 +582,9 @@ private slots:
         QVERIFY(timer.elapsed() < 5000);
     }
 
-    // A header that claims hours from a few kilobytes is corrupt: the file is
-    // unreadable rather than a song of days.
+    // A header that claims days of frames from a few kilobytes is contradicted
+    // by the bytes: the frames there are counted instead (3 s), never a song
+    // of days.
     void impossibleLength()
     {
         QTemporaryDir dir;
@@ -485,7 +600,9 @@ private slots:
         QVERIFY(file.seek(xing + 8));
         QCOMPARE(file.write(QByteArray("\x00\xff\xff\xff", 4)), 4);  // days of frames
         file.close();
-        QVERIFY(!readAudioFile(path));
+        const auto song = readAudioFile(path);
+        QVERIFY(song);
+        QCOMPARE(wholeSeconds(song->milliseconds), 3);
     }
 
     // Ten thousand files in a folder: listed and sorted, only `wanted` read.
