@@ -7,6 +7,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char *argv[])
 {
@@ -20,5 +21,12 @@ int main(int argc, char *argv[])
     tavelo::setUpApplication();
     tavelo::Program program;
     program.start();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The process ends within a second of 閉じる, whatever was being read: a
+    // reading that did not stop in time (a hung disk) is not waited for.
+    if (!program.stopReadings(500)) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

@@ -14,10 +14,12 @@
 #include "sides/sideswindow.h"
 
 #include <QClipboard>
+#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QSaveFile>
 #include <QThread>
 
+#include <algorithm>
 #include <memory>
 
 namespace tavelo {
@@ -57,19 +59,57 @@ const QString kReadingNote =
 const QString kCdWhileReadingNote =
     QStringLiteral("前の読み込みが終わってから、もう一度お試しください。");
 
+// Readings at the same time; one more gets kReadingNote (kCdWhileReadingNote
+// for a CD).
+constexpr std::size_t kMostReadings = 4;
+
+// How long ending the program waits for the readings it stopped: each looks
+// at its flag at least every 128 KiB it reads, so they end within
+// milliseconds.
+constexpr int kEndWait = 500;
+
 }  // namespace
 
-Program::Program() = default;
+Program::Program()
+    : dropReader_([](const QStringList &paths, int wanted, const StopFlag &stop) {
+        return readDropped(paths, wanted, stop);
+    })
+{
+}
 
 Program::~Program()
 {
     closeAll();
-    // A reading still under way is waited for; its end is never handled now,
-    // so the thread goes here.
-    if (reading_) {
-        reading_->wait();
-        delete reading_.data();
+    stopReadings(kEndWait);
+}
+
+bool Program::stopReadings(int milliseconds)
+{
+    QDeadlineTimer deadline(milliseconds);
+    bool allEnded = true;
+    for (Reading &reading : readings_) {
+        reading.stop->store(true);
+        // The end of a reading is never handled now: its thread goes here,
+        // or, when it has not ended in time, deletes itself once it has.
+        QObject::disconnect(reading.thread, &QThread::finished, this, nullptr);
+        if (reading.thread->wait(deadline)) {
+            delete reading.thread;
+        } else {
+            allEnded = false;
+            connect(reading.thread, &QThread::finished, reading.thread, &QObject::deleteLater);
+            if (reading.thread->isFinished())  // it ended just now, before the connection
+                reading.thread->deleteLater();
+        }
     }
+    readings_.clear();
+    return allEnded;
+}
+
+void Program::stopReadingsFor(const EntryScreen *screen)
+{
+    for (Reading &reading : readings_)
+        if (reading.screen == screen || !reading.screen)
+            reading.stop->store(true);
 }
 
 MainWindow *Program::start()
@@ -119,6 +159,8 @@ EntryScreen *Program::showScreen(ScreenId id)
     if (!entry) {
         auto *created = new EntryScreen(id);
         forgetOnClose(this, created, entry);
+        // What is read for a screen that closes is never placed: stop it.
+        connect(created, &FormWindow::closed, this, [this, created] { stopReadingsFor(created); });
         connect(created, &EntryScreen::actionRequested, this,
                 [this, created](Action action) { onScreenAction(created, action); });
         connect(created, &EntryScreen::filesDropped, this,
@@ -154,6 +196,8 @@ SidesWindow *Program::showSidesWindow()
 
 void Program::closeAll()
 {
+    for (Reading &reading : readings_)
+        reading.stop->store(true);
     delete sides_.data();
     for (QPointer<EntryScreen> &open : screens_)
         delete open.data();
@@ -240,52 +284,67 @@ void Program::onScreenAction(EntryScreen *screen, Action action)
 
 void Program::onFilesDropped(EntryScreen *screen, const QStringList &paths, int slot)
 {
-    if (reading_) {
+    if (readings_.size() >= kMostReadings) {
         screen->showNote(kReadingNote);
         return;
     }
     // Only what fits on the screen is read: a folder of thousands of files
     // is listed, not read whole.
-    readInBackground(screen, slot, [paths]() -> Placing {
-        const DroppedSongs found = readDropped(paths, kRowsPerPage);
-        return [found](ScreenId id, const Slots &texts, std::optional<int> row) {
-            return placeSongs(id, texts, row, found.songs, found.unreadable, found.leftOver);
-        };
-    });
+    readInBackground(
+        screen, slot, false, [read = dropReader_, paths](const StopFlag &stop) -> Placing {
+            const DroppedSongs found = read(paths, kRowsPerPage, stop);
+            return [found](ScreenId id, const Slots &texts, std::optional<int> row) {
+                return placeSongs(id, texts, row, found.songs, found.unreadable, found.leftOver);
+            };
+        });
 }
 
 void Program::readDisc(EntryScreen *screen, const CdRequest &request, int slot,
                        const QString &busyNote)
 {
-    if (reading_) {
+    // One disc at a time: a second reading of the drive would only repeat
+    // the first.
+    const bool discRead =
+        std::any_of(readings_.begin(), readings_.end(), [](const Reading &r) { return r.disc; });
+    if (discRead || readings_.size() >= kMostReadings) {
         screen->showNote(busyNote);
         return;
     }
-    readInBackground(screen, slot, [opener = cdDrives_, request]() -> Placing {
-        const std::unique_ptr<CdDrive> drive = opener ? opener(request.drive) : nullptr;
-        CdSongs found;
-        if (drive)
-            found = readCd(*drive, request);
-        else
-            found.trouble = CdTrouble::NoDrive;
-        return [found](ScreenId id, const Slots &texts, std::optional<int> row) {
-            return placeCdSongs(id, texts, row, found.trouble, found.songs, found.unreadable);
-        };
-    });
+    readInBackground(
+        screen, slot, true, [opener = cdDrives_, request](const StopFlag &) -> Placing {
+            const std::unique_ptr<CdDrive> drive = opener ? opener(request.drive) : nullptr;
+            CdSongs found;
+            if (drive)
+                found = readCd(*drive, request);
+            else
+                found.trouble = CdTrouble::NoDrive;
+            return [found](ScreenId id, const Slots &texts, std::optional<int> row) {
+                return placeCdSongs(id, texts, row, found.trouble, found.songs, found.unreadable);
+            };
+        });
 }
 
-void Program::readInBackground(EntryScreen *screen, int slot, std::function<Placing()> read)
+void Program::readInBackground(EntryScreen *screen, int slot, bool disc,
+                               std::function<Placing(const StopFlag &)> read)
 {
     auto placing = std::make_shared<Placing>();
-    QThread *thread = QThread::create([read = std::move(read), placing] { *placing = read(); });
-    reading_ = thread;
+    auto stop = std::make_shared<StopFlag>(false);
+    QThread *thread =
+        QThread::create([read = std::move(read), placing, stop] { *placing = read(*stop); });
     const QPointer<EntryScreen> target(screen);
-    connect(thread, &QThread::finished, this, [this, thread, target, slot, placing] {
-        reading_ = nullptr;
-        thread->deleteLater();
+    const std::uint64_t id = ++lastReading_;
+    readings_.push_back({id, thread, stop, target, disc});
+    connect(thread, &QThread::finished, this, [this, id, target, slot, placing, stop] {
+        // A reading stopped and let go meanwhile is no longer listed.
+        const auto reading = std::find_if(readings_.begin(), readings_.end(),
+                                          [id](const Reading &r) { return r.id == id; });
+        if (reading == readings_.end())
+            return;
+        reading->thread->deleteLater();
+        readings_.erase(reading);
         // A screen closed meanwhile takes nothing; a fresh one opened since
         // is another screen.
-        if (target && *placing)
+        if (target && !stop->load() && *placing)
             carryOut((*placing)(target->id(), target->texts(), rowOf(slot)), target);
     });
     thread->start();

@@ -5,12 +5,16 @@
 #include "core/model.h"
 #include "entry/screentable.h"
 #include "readers/cddrive.h"
+#include "readers/dropped.h"
 
 #include <QObject>
 #include <QPointer>
 
 #include <array>
+#include <cstdint>
 #include <functional>
+#include <memory>
+#include <vector>
 
 class QThread;
 class QWidget;
@@ -55,11 +59,21 @@ public:
     SidesWindow *showSidesWindow();
 
     // Destroys every window at once, the main window last, without ending
-    // the program.
+    // the program. Readings under way are stopped: their screens are gone.
     void closeAll();
 
-    // True while files dropped on a screen are being read.
-    bool isReading() const { return !reading_.isNull(); }
+    // True while files dropped on a screen, or a CD, are being read.
+    bool isReading() const { return !readings_.empty(); }
+
+    // Stops every reading under way and waits for them, up to `milliseconds`
+    // in all. True when none is left running: a reading stuck where it
+    // cannot look at its stop flag (a hung disk) is left to end on its own.
+    bool stopReadings(int milliseconds);
+
+    // What reads a drop on a thread of its own: readDropped, unless a test
+    // sets its own to read slowly.
+    using DropReader = std::function<DroppedSongs(const QStringList &, int, const StopFlag &)>;
+    void setDropReader(DropReader reader) { dropReader_ = std::move(reader); }
 
     // What opens a CD drive; by default the kernel's drives. Tests set a
     // drive of their own.
@@ -84,9 +98,13 @@ private:
     // What a reading found, made into effects once it is done, for the
     // screen as it is then: its id, its texts and the row to start at.
     using Placing = std::function<Outcome(ScreenId, const Slots &, std::optional<int>)>;
-    // Runs `read` on the reading thread and carries out what it gives on the
-    // screen, unless the screen is closed by then.
-    void readInBackground(EntryScreen *screen, int slot, std::function<Placing()> read);
+    // Runs `read` on a thread of its own and carries out what it gives on
+    // the screen, unless the screen is closed, or the reading stopped, by
+    // then. `read` looks at the flag it is given to stop early.
+    // `disc`: it reads a CD.
+    void readInBackground(EntryScreen *screen, int slot, bool disc,
+                          std::function<Placing(const StopFlag &)> read);
+    void stopReadingsFor(const EntryScreen *screen);
     void copyList();
     void saveList();
     void endProgram();
@@ -98,9 +116,18 @@ private:
     QPointer<SidesWindow> sides_;
     std::function<void()> endHandler_;
     CdDriveOpener cdDrives_ = openCdDrive;
-    // Files dropped on a screen, and audio CDs, are read on a thread of
-    // their own, one at a time.
-    QPointer<QThread> reading_;
+    DropReader dropReader_;
+    // Each drop, and each CD, is read on a thread of its own, so that a drop
+    // never waits for the one before; each is placed when it is read.
+    struct Reading {
+        std::uint64_t id = 0;
+        QThread *thread = nullptr;
+        std::shared_ptr<StopFlag> stop;
+        QPointer<EntryScreen> screen;
+        bool disc = false;
+    };
+    std::vector<Reading> readings_;
+    std::uint64_t lastReading_ = 0;
 };
 
 }  // namespace tavelo

@@ -11,13 +11,16 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMimeData>
 #include <QPointer>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QUrl>
 #include <QWindow>
 
+#include <atomic>
 #include <memory>
 
 using namespace guitest;
@@ -153,6 +156,33 @@ QStringList hiddenSlots(const EntryScreen *screen)
     return texts;
 }
 
+// A reader of drops for the program: the path "slow" reads as one song of
+// 3 s, but only once it is let go (`release`) or stopped (then nothing);
+// any other drop is read as the program reads it. A `stubborn` one never
+// looks at its stop flag, as a reading stuck on a hung disk would not.
+struct SlowReader {
+    std::shared_ptr<std::atomic<bool>> release = std::make_shared<std::atomic<bool>>(false);
+    std::shared_ptr<std::atomic<int>> ended = std::make_shared<std::atomic<int>>(0);
+
+    tavelo::Program::DropReader reader(bool stubborn) const
+    {
+        return [release = release, ended = ended, stubborn](const QStringList &paths, int wanted,
+                                                            const tavelo::StopFlag &stop) {
+            if (paths != QStringList{QStringLiteral("slow")})
+                return tavelo::readDropped(paths, wanted, stop);
+            QElapsedTimer waited;
+            waited.start();
+            while (!*release && (stubborn || !stop) && waited.elapsed() < 60000)
+                QThread::msleep(1);
+            ++*ended;
+            tavelo::DroppedSongs found;
+            if (!stop || stubborn)
+                found.songs.push_back({3000, QStringLiteral("Slow"), {}});
+            return found;
+        };
+    }
+};
+
 // Opens the screen a case starts on: page 1 with `typed` rows, and with
 // `pageTwo` the page-2 screen reached by 続けて入力 (capacity 46 first). It is
 // the active window when it is returned: a note goes when a window becomes
@@ -231,10 +261,11 @@ private slots:
 
     void dropFilesOnScreen_data();
     void dropFilesOnScreen();
-    void secondDropWhileReading();
+    void dropWhileReading();
     void noteReplacesTheOneBefore_data();
     void noteReplacesTheOneBefore();
     void screenClosedWhileReading();
+    void programEndsWhileReading_data();
     void programEndsWhileReading();
     void pasteTracklist_data();
     void pasteTracklist();
@@ -312,24 +343,31 @@ void Test_music::dropFilesOnScreen()
     QCOMPARE(dropped, calculateTyped(pageTwo, typed, rows(boxes)));
 }
 
-// A drop while the one before is still being read gets a note and nothing
-// else; once the reading is done, a drop is taken again.
-void Test_music::secondDropWhileReading()
+// A drop while the ones before are still being read is read beside them and
+// placed as soon as it is read; only a fifth at once is refused with a note.
+// Each fills its own rows when its reading ends.
+void Test_music::dropWhileReading()
 {
     Session s;
+    const SlowReader slow;
+    s.program.setDropReader(slow.reader(false));
     EntryScreen *screen = openScreen(s, false, {});
     QVERIFY(screen);
 
-    QVERIFY(dropFiles(screen, rowPoint(screen, 3), fixtures({"tone.flac"})));
-    QVERIFY(program().isReading());
+    QVERIFY(dropFiles(screen, rowPoint(screen, 3), {QStringLiteral("slow")}));
     QVERIFY(dropFiles(screen, rowPoint(screen, 5), fixtures({"tone.wav", "tone.aiff"})));
-    QCOMPARE(noteOn(screen), kReadingNote);
-    QVERIFY(waitForReading());
-    QCOMPARE(boxTexts(screen), rows("2*| 0|3 12*|"));
+    QTRY_COMPARE_WITH_TIMEOUT(boxTexts(screen), rows("4*| 0|3 0|1 9*|"), kReading);
+    QVERIFY(guitest::program().isReading());
+    QCOMPARE(noteOn(screen), QString());
 
-    QVERIFY(dropFiles(screen, rowPoint(screen, 5), fixtures({"tone.aiff"})));
+    for (const int row : {8, 10, 12})
+        QVERIFY(dropFiles(screen, rowPoint(screen, row), {QStringLiteral("slow")}));
+    QVERIFY(dropFiles(screen, rowPoint(screen, 14), fixtures({"tone.aiff"})));
+    QCOMPARE(noteOn(screen), kReadingNote);
+
+    *slow.release = true;
     QVERIFY(waitForReading());
-    QCOMPARE(boxTexts(screen), rows("2*| 0|3 | 0|1 10*|"));
+    QCOMPARE(boxTexts(screen), rows("2*| 0|3 | 0|3 0|1 | 0|3 | 0|3 | 0|3 3*|"));
     QCOMPARE(boxesWithUrls(screen), QStringList{});
     QCOMPARE(s.messageTexts(), QStringList{});
 }
@@ -365,34 +403,60 @@ void Test_music::noteReplacesTheOneBefore()
     QCOMPARE(boxTexts(screen), rows("14*| 0|3"));
 }
 
-// A screen closed while its files are read takes nothing, and the screen
-// opened after it is not written into.
+// A screen closed while its files are read stops the reading and takes
+// nothing, and the screen opened after it is not written into.
 void Test_music::screenClosedWhileReading()
 {
     Session s;
+    const SlowReader slow;
+    s.program.setDropReader(slow.reader(false));
     EntryScreen *screen = openScreen(s, false, {});
     QVERIFY(screen);
-    QVERIFY(dropFiles(screen, rowPoint(screen, 1), fixtures({"tone.flac", "tone.ogg"})));
-    QVERIFY(click(button(screen, "Command3")));
-    settle();
+    QVERIFY(dropFiles(screen, rowPoint(screen, 1), {QStringLiteral("slow")}));
+    QVERIFY(guitest::click(guitest::button(screen, "Command3")));
+    guitest::settle();
     QVERIFY(!guitest::screen(ScreenId::Entry));
     QVERIFY(click(s.main->nyuryoku));
     EntryScreen *fresh = guitest::screen(ScreenId::Entry);
     QVERIFY(fresh);
-    QVERIFY(waitForReading());
+    QTRY_VERIFY_WITH_TIMEOUT(!guitest::program().isReading(), 1000);
+    QCOMPARE(*slow.ended, 1);
     QCOMPARE(boxTexts(fresh), rows("15*|"));
     QCOMPARE(noteOn(fresh), QString());
 }
 
-// The program ended while a drop is read waits for the reading and leaves
-// nothing behind (the sanitizer build checks for leaks at the end).
+// The program ended while a drop is read does not wait for it: a reading
+// that looks at its stop flag ends at once, one that does not (a hung disk)
+// is let go; the program is gone within a second either way, and the
+// reading let go cleans up after itself when it ends (the sanitizer build
+// checks for leaks at the end).
+void Test_music::programEndsWhileReading_data()
+{
+    QTest::addColumn<bool>("stubborn");
+    QTest::newRow("reading that stops") << false;
+    QTest::newRow("reading that never looks") << true;
+}
+
 void Test_music::programEndsWhileReading()
 {
-    Session s;
-    EntryScreen *screen = openScreen(s, false, {});
-    QVERIFY(screen);
-    QVERIFY(dropFiles(screen, rowPoint(screen, 1), fixtures({"tone.flac", "tone.ogg"})));
-    QVERIFY(program().isReading());
+    QFETCH(bool, stubborn);
+    const SlowReader slow;
+    QElapsedTimer ending;
+    {
+        Session s;
+        s.program.setDropReader(slow.reader(stubborn));
+        EntryScreen *screen = openScreen(s, false, {});
+        QVERIFY(screen);
+        QVERIFY(dropFiles(screen, rowPoint(screen, 1), {QStringLiteral("slow")}));
+        QVERIFY(guitest::program().isReading());
+        ending.start();
+    }
+    QVERIFY2(ending.elapsed() < 1000, qPrintable(QString::number(ending.elapsed())));
+    QCOMPARE(*slow.ended, stubborn ? 0 : 1);
+    *slow.release = true;
+    QTRY_COMPARE_WITH_TIMEOUT(*slow.ended, 1, kReading);
+    QTest::qWait(50);
+    guitest::settle();
 }
 
 void Test_music::pasteTracklist_data()
