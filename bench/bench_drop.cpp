@@ -12,6 +12,7 @@
 #include "core/listtext.h"
 #include "plan/card.h"
 #include "plan/sides.h"
+#include "readers/audioscan.h"
 #include "readers/dropped.h"
 #include "sides/cardprint.h"
 #include "sides/sideswindow.h"
@@ -24,10 +25,12 @@
 #include <QFile>
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
+#include <thread>
 #include <vector>
 
 using guitest::EntryScreen;
@@ -224,6 +227,8 @@ class Bench_drop : public QObject {
     Q_OBJECT
 private slots:
     void readFifteen();
+    void readLargeDownload();
+    void stopInsideScan();
     void dropFifteen_data();
     void dropFifteen();
     void guiThreadDuringDrop_data();
@@ -240,6 +245,57 @@ void Bench_drop::readFifteen()
     const SongFolder folder(kFifteen);
     QCOMPARE(tavelo::readDropped(folder.files, kFifteen).songs.size(), std::size_t(kFifteen));
     QBENCHMARK { tavelo::readDropped(folder.files, kFifteen); }
+}
+
+// A 2 GiB MP3 that is a minute of frames without a Xing header and then
+// zeros (sparse: it takes no disk), as an unfinished download leaves it.
+void Bench_drop::readLargeDownload()
+{
+    QFile cbr(fixture("cbr.mp3"));
+    QVERIFY(cbr.open(QIODevice::ReadOnly));
+    QByteArray frames = cbr.readAll();
+    frames = frames.mid(frames.indexOf("\xFF\xE3")).chopped(128);  // without its tags
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("download.mp3")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(frames.repeated(19)), frames.size() * 19);
+    QVERIFY(file.resize(qint64{2} << 30));
+    file.close();
+    const QStringList paths{file.fileName()};
+    QCOMPARE(tavelo::readDropped(paths, kFifteen).songs.at(0).milliseconds / 1000, 60);
+    QBENCHMARK { tavelo::readDropped(paths, kFifteen); }
+}
+
+// From the stop flag set to a scan's return, in the middle of a terabyte of
+// frames (a source that makes them up as they are read).
+void Bench_drop::stopInsideScan()
+{
+    class Frames : public tavelo::ScanSource {
+    public:
+        std::int64_t size() const override { return std::int64_t{1} << 40; }
+        std::int64_t readAt(std::int64_t offset, char *to, std::int64_t length) override
+        {
+            static const QByteArray frame =
+                QByteArray("\xFF\xE3\x18\xC4", 4) + QByteArray(68, '\0');
+            for (std::int64_t i = 0; i < length; ++i)
+                to[i] = frame.at(qsizetype((offset + i) % frame.size()));
+            return length;
+        }
+    };
+    QBENCHMARK
+    {
+        Frames source;
+        tavelo::StopFlag stop{false};
+        QElapsedTimer stopped;
+        std::int64_t found = -1;
+        std::thread scan([&] { found = tavelo::mpegLength(source, stop); });
+        QThread::msleep(20);
+        stop = true;
+        stopped.start();
+        scan.join();
+        QCOMPARE(found, 0);
+        qInfo("stopped after %lld us", stopped.nsecsElapsed() / 1000);
+    }
 }
 
 void Bench_drop::dropFifteen_data()

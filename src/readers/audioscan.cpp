@@ -706,7 +706,7 @@ AudioShape audioShape(ScanSource &source)
                : AudioShape::Other;
 }
 
-ScannedLength mpegLength(ScanSource &source, const std::atomic<bool> &stop)
+std::int64_t mpegLength(ScanSource &source, const std::atomic<bool> &stop)
 {
     Reader file(source, stop);
     const std::int64_t end = mpegAudioEnd(file);
@@ -739,10 +739,10 @@ ScannedLength mpegLength(ScanSource &source, const std::atomic<bool> &stop)
             delay = padding = 0;
     }
     const std::int64_t samples = frames * h.samples - delay - padding;
-    return {toMilliseconds(samples, h.rate), cut};
+    return toMilliseconds(samples, h.rate);
 }
 
-ScannedLength flacLength(ScanSource &source, const std::atomic<bool> &stop)
+std::int64_t flacLength(ScanSource &source, const std::atomic<bool> &stop)
 {
     Reader file(source, stop);
     std::int64_t at = afterId3v2(file, 0);
@@ -805,12 +805,11 @@ ScannedLength flacLength(ScanSource &source, const std::atomic<bool> &stop)
         return {};
     const std::int64_t begin = firstSample(*last, fixedBlock);
     const std::int64_t held = whole ? begin + last->block : begin;
-    if (info->samples > 0 && held >= info->samples)
-        return {toMilliseconds(info->samples, info->rate), false};
-    return {toMilliseconds(held, info->rate), info->samples > 0 || !whole};
+    // A file whose frames end before its sample count was cut short.
+    return toMilliseconds(info->samples > 0 ? std::min(held, info->samples) : held, info->rate);
 }
 
-ScannedLength oggLength(ScanSource &source, const std::atomic<bool> &stop)
+std::int64_t oggLength(ScanSource &source, const std::atomic<bool> &stop)
 {
     Reader file(source, stop);
     const std::int64_t start = afterId3v2(file, 0);
@@ -836,7 +835,7 @@ ScannedLength oggLength(ScanSource &source, const std::atomic<bool> &stop)
         const std::int64_t most = (file.size() / 28 + 1) * 255 * codec->mostPerPacket;
         if (last->granule < 0 || last->granule > most)
             return {};
-        return {streamMilliseconds({*codec, last->granule}), false};
+        return streamMilliseconds({*codec, last->granule});
     }
     // A chained file: every stream one after the other, each counted.
     std::map<std::uint32_t, OggStream> streams;
@@ -866,7 +865,7 @@ ScannedLength oggLength(ScanSource &source, const std::atomic<bool> &stop)
         return {};
     for (const auto &[id, stream] : streams)
         total += streamMilliseconds(stream);
-    return {total, false};
+    return total;
 }
 
 }  // namespace tavelo

@@ -59,19 +59,14 @@ enum class AudioShape {
     Other,  // anything else: left to TagLib
 };
 
-// What a scan found: the length in milliseconds (0 when none can be known).
-struct ScannedLength {
-    std::int64_t milliseconds = 0;
-    bool cut = false;  // the file holds less than its header promised
-};
-
 // The shape of a file: FLAC or Ogg by their marks, MPEG when a run of frames
 // starts within the first megabyte after any ID3v2 tags and no other
 // container's mark (RIFF, AIFF, MP4, ASF, APE, WavPack, Musepack, TrueAudio)
 // is at the start, as decoders probe; whatever its name says.
 AudioShape audioShape(ScanSource &source);
 
-// The scans, each for one shape; all give no length when stopped.
+// The scans, each for one shape: the length in milliseconds, or 0 when none
+// can be known or reading was stopped.
 //
 // MPEG: the first frame is the start of a run of frame headers that follow
 // each other (same version, layer and rate, each where the one before ends),
@@ -85,20 +80,20 @@ AudioShape audioShape(ScanSource &source);
 // walked and counted until they stop (a gap of more than 64 KiB without a
 // run of frames, the end, or a tag at the end). A file cut short therefore
 // reads as the frames it holds.
-ScannedLength mpegLength(ScanSource &source, const std::atomic<bool> &stop);
+std::int64_t mpegLength(ScanSource &source, const std::atomic<bool> &stop);
 
 // FLAC: STREAMINFO's sample count, checked against the last frame's header
 // (found from the end, its CRC-8 right, its number following the frame
 // before it): a file whose frames end before that count (cut short) reads as
 // what its whole frames hold, one whose count is 0 ("unknown", as encoders
 // writing to a pipe leave it) as its frames; no frame found, no length.
-ScannedLength flacLength(ScanSource &source, const std::atomic<bool> &stop);
+std::int64_t flacLength(ScanSource &source, const std::atomic<bool> &stop);
 
 // Ogg (Vorbis, Opus, Speex, FLAC): the last page's granule position over the
 // stream's rate (less Opus's pre-skip). When the last page belongs to
 // another stream than the first (a chained file), every page is walked and
 // each stream's length is added. Granules that go backwards, or claim more
 // samples than the pages could carry, give no length.
-ScannedLength oggLength(ScanSource &source, const std::atomic<bool> &stop);
+std::int64_t oggLength(ScanSource &source, const std::atomic<bool> &stop);
 
 }  // namespace tavelo

@@ -185,9 +185,9 @@ std::optional<FoundSong> readWithTagLib(const QString &path, const std::atomic<b
     const AudioShape shape = audioShape(source);
     std::int64_t milliseconds = 0;
     switch (shape) {
-    case AudioShape::Mpeg: milliseconds = mpegLength(source, stop).milliseconds; break;
-    case AudioShape::Flac: milliseconds = flacLength(source, stop).milliseconds; break;
-    case AudioShape::Ogg: milliseconds = oggLength(source, stop).milliseconds; break;
+    case AudioShape::Mpeg: milliseconds = mpegLength(source, stop); break;
+    case AudioShape::Flac: milliseconds = flacLength(source, stop); break;
+    case AudioShape::Ogg: milliseconds = oggLength(source, stop); break;
     case AudioShape::Other: break;
     }
     if (stop.load() || (shape != AudioShape::Other && milliseconds <= 0))
