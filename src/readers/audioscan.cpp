@@ -641,7 +641,14 @@ std::optional<OggPage> lastOggPage(Reader &file, std::int64_t start)
             to = from;
             continue;
         }
-        if (const auto page = oggPageAt(file, candidate, true); page && page->granule != -1)
+        // The page that ends the file is taken as it is (a byte gone bad in
+        // its body does not change its granule); one before junk at the end
+        // must have its CRC right, so that "OggS" inside a packet is not
+        // taken for a page.
+        auto page = oggPageAt(file, candidate, false);
+        if (page && page->offset + page->size != file.size())
+            page = oggPageAt(file, candidate, true);
+        if (page && page->granule != -1)
             return page;
         to = candidate;
     }
