@@ -8,8 +8,9 @@
 
 #include <optional>
 
-// Audio files read with TagLib: their length, title and artist. TagLib is
-// in a module loaded at the first call (taglibmodule.h).
+// Audio files: their length, measured from the frames where the format
+// allows, and their title and artist read with TagLib. Both run in a module
+// loaded at the first call (taglibmodule.h).
 namespace tavelo {
 
 // The length, title and artist of an audio file, told by its content (its

@@ -20,7 +20,8 @@ namespace tavelo {
 
 // Tracklists, playlists and other text files larger than this are not read.
 inline constexpr qint64 kLargestText = qint64{16} * 1024 * 1024;
-// No limit: audio files are read by TagLib, which reads only what it needs.
+// No limit: audio files are read by the audio module, which reads only what
+// it needs (frames until they stop, the tags).
 inline constexpr qint64 kAnySize = std::numeric_limits<qint64>::max();
 
 // Whether a file of this type and size is opened: a regular file that is not

@@ -114,6 +114,37 @@ QByteArray be32(quint32 n) { return bytesOf({n >> 24, n >> 16, n >> 8, n}); }
 
 QByteArray le32(quint32 n) { return bytesOf({n, n >> 8, n >> 16, n >> 24}); }
 
+// `count` frames of `bytes` each: the header, then zeros. `around` adds:
+// "junk N" (N bytes of text before), "zeros N" (N zero bytes before), "gap N"
+// (N zero bytes, then the frames again), "cut N" (the last N bytes gone),
+// "info N" (the first frame an Info header counting N frames), "lame N" (the
+// same with a LAME tag: delay 576, padding 1,000).
+QByteArray mpegStream(const QByteArray &header, int bytes, int count, const QString &around)
+{
+    const QByteArray frame = header + QByteArray(bytes - 4, '\0');
+    QByteArray frames = frame.repeated(count);
+    const QString how = around.section(u' ', 0, 0);
+    const int n = around.section(u' ', 1, 1).toInt();
+    if (how == u"junk")
+        return QByteArray("not a frame ").repeated(n / 12 + 1).left(n) + frames;
+    if (how == u"zeros")
+        return QByteArray(n, '\0') + frames;
+    if (how == u"gap")
+        return frames + QByteArray(n, '\0') + frames;
+    if (how == u"cut")
+        return frames.chopped(n);
+    if (how == u"info" || how == u"lame") {
+        // After the header and 32 bytes of side information (MPEG-1, stereo).
+        QByteArray info = "Info" + be32(0x0F) + be32(quint32(n)) + be32(quint32(frames.size())) +
+                          QByteArray(100 + 4, '\0');
+        if (how == u"lame")
+            info += "LAME3.100" + QByteArray(12, '\0') +
+                    bytesOf({576 >> 4, (576 & 15) << 4 | 1000 >> 8, 1000});
+        frames.replace(4 + 32, info.size(), info);
+    }
+    return frames;
+}
+
 // An ID3v2.3 tag holding a title (Latin-1), or no frame at all, and padding.
 QByteArray id3v2Tag(const QByteArray &title, int padding)
 {
@@ -516,6 +547,49 @@ private slots:
         QCOMPARE(song ? int(wholeSeconds(song->milliseconds)) : -1, seconds);
         if (song)
             QCOMPARE(songTitle(*song), title);
+    }
+
+    // The MPEG scan over frames made here (a header, then zeros): each
+    // version and layer's frame size and samples per frame, the run that
+    // makes the first frame, the gap that ends the frames, and what an
+    // Info header says or is overruled in.
+    void mpegFrames_data()
+    {
+        QTest::addColumn<QByteArray>("header");  // the frames' header, in hex
+        QTest::addColumn<int>("bytes");          // per frame
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("around");  // see mpegStream()
+        QTest::addColumn<qint64>("milliseconds");
+        // clang-format off
+        QTest::newRow("mpeg-1 III 128k 44.1 kHz")  << QByteArray("fffb9000") << 417 << 100 << "" << 2612LL;  // 115,200 samples
+        QTest::newRow("padding bit: a byte more")  << QByteArray("fffb9200") << 418 << 100 << "" << 2612LL;
+        QTest::newRow("mpeg-1 II 192k 48 kHz")     << QByteArray("fffda400") << 576 << 100 << "" << 2400LL;
+        QTest::newRow("mpeg-1 I 384k 32 kHz")      << QByteArray("ffffc800") << 576 << 100 << "" << 1200LL;
+        QTest::newRow("mpeg-2 III 64k 22.05 kHz")  << QByteArray("fff38000") << 208 << 100 << "" << 2612LL;
+        QTest::newRow("mpeg-2.5 III 8k 8 kHz")     << QByteArray("ffe31800") << 72 << 100 << "" << 7200LL;
+        QTest::newRow("free format: no frames")    << QByteArray("fffb0000") << 417 << 100 << "" << 0LL;
+        QTest::newRow("reserved version")          << QByteArray("ffeb9000") << 417 << 100 << "" << 0LL;
+        QTest::newRow("three frames: a short file") << QByteArray("fffb9000") << 417 << 3 << "" << 78LL;
+        QTest::newRow("junk first, no sync in it") << QByteArray("ffe31800") << 72 << 100 << "junk 5000" << 7200LL;
+        QTest::newRow("a megabyte of zeros first") << QByteArray("ffe31800") << 72 << 100 << "zeros 1048500" << 7200LL;
+        QTest::newRow("beyond a megabyte")         << QByteArray("ffe31800") << 72 << 100 << "zeros 1048600" << 0LL;
+        QTest::newRow("a gap of 64 KiB: one stream") << QByteArray("ffe31800") << 72 << 100 << "gap 65000" << 14400LL;
+        QTest::newRow("a longer gap ends it")      << QByteArray("ffe31800") << 72 << 100 << "gap 65600" << 7200LL;
+        QTest::newRow("frame cut off at the end")  << QByteArray("ffe31800") << 72 << 100 << "cut 40" << 7128LL;
+        QTest::newRow("info: its count trusted")   << QByteArray("fffb9000") << 417 << 100 << "info 50" << 1306LL;   // 57,600 samples
+        QTest::newRow("info: delay and padding")   << QByteArray("fffb9000") << 417 << 100 << "lame 50" << 1270LL;   // less 576 + 1,000
+        QTest::newRow("info: a count the bytes deny") << QByteArray("fffb9000") << 417 << 100 << "info 100000" << 2586LL;  // the 99 after it
+        // clang-format on
+    }
+    void mpegFrames()
+    {
+        QFETCH(QByteArray, header);
+        QFETCH(int, bytes);
+        QFETCH(int, count);
+        QFETCH(QString, around);
+        QFETCH(qint64, milliseconds);
+        MemorySource source(mpegStream(QByteArray::fromHex(header), bytes, count, around));
+        QCOMPARE(mpegLength(source, kNeverStop), milliseconds);
     }
 
     // A minute of frames, then zeros to 2 GiB (sparse: no disk), as an
