@@ -12,7 +12,9 @@
 #
 # RUNS sets the number of starts; TAVELO_BINARY times another build of the
 # program instead; EARLIER_BINARY times one more build in the same rounds (an
-# earlier version, to compare before and after under the same load).
+# earlier version, to compare before and after under the same load);
+# ENGLISH=1 times the program once more in the same rounds as it starts in
+# English (LANGUAGE=en; the others start in Japanese, LANG=C.UTF-8).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/bench}
@@ -56,7 +58,7 @@ watch="$build/bin/xwatch"
 # Times one start of a program and adds its line to the runs.
 measure() {
     local line
-    if ! line=$("$watch" "${binary[$1]}" 2>>"$work/stderr.log"); then
+    if ! line=$(LANGUAGE="${language[$1]:-}" "$watch" "${binary[$1]}" 2>>"$work/stderr.log"); then
         echo "startup.sh: timing $1 failed:" >&2
         tail -n 5 "$work/stderr.log" >&2
         exit 1
@@ -66,6 +68,12 @@ measure() {
 
 programs=(tavelo floor)
 declare -A binary=([tavelo]="$tavelo" [floor]="$floor")
+declare -A language=()
+if [ -n "${ENGLISH:-}" ]; then
+    programs+=(english)
+    binary[english]="$tavelo"
+    language[english]=en
+fi
 if [ -n "${EARLIER_BINARY:-}" ]; then
     programs+=(earlier)
     binary[earlier]="$EARLIER_BINARY"
@@ -105,7 +113,7 @@ columns = [("mapped, ms", 0), ("first frame, ms", 1), ("peak RSS, MB", 2)]
 print(f"\n{sys.argv[2]} starts each; median [min-max] (IQR q1-q3)")
 print(f"{'':14}" + "".join(f"{title:>34}" for title, _ in columns))
 medians = {}
-names = [n for n in ("tavelo", "earlier", "floor") if n in runs]
+names = [n for n in ("tavelo", "english", "earlier", "floor") if n in runs]
 for name in names:
     cells = []
     for title, i in columns:
@@ -118,6 +126,9 @@ for name in names:
 for name in names[:-1]:
     print(f"{name + '/floor':14}" + "".join(
         f"{medians[(name, i)] / medians[('floor', i)]:>33.3f}x" for _, i in columns))
+if "english" in runs:
+    print(f"{'english/tavelo':14}" + "".join(
+        f"{medians[('english', i)] / medians[('tavelo', i)]:>33.3f}x" for _, i in columns))
 PY
 if [ -s "$work/stderr.log" ]; then
     echo "(the programs wrote $(wc -l <"$work/stderr.log") lines to stderr; first: $(head -n1 "$work/stderr.log"))"

@@ -5,6 +5,7 @@
 // without any.
 
 #include "app/appsetup.h"
+#include "app/language.h"
 #include "app/program.h"
 #include "firstpaint.h"
 #include "mainwindow/mainwindow.h"
@@ -16,6 +17,7 @@ int main(int, char *argv[])
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     tavelo::setUpApplication();
+    tavelo::useSystemLanguage();
     tavelo::Program program;
     bench::quitAfterFirstPaint(program.start());
     return QApplication::exec();

@@ -6,12 +6,15 @@
 find_package(Qt6 REQUIRED COMPONENTS Test)
 
 # Every test runs headless on the offscreen platform (the desktop suite's
-# script selects xcb for its own X server), in a UTF-8 locale, and with
+# script selects xcb for its own X server), in a UTF-8 locale with no
+# language list of the caller's (LANGUAGE) that could turn the program's
+# windows English, and with
 # LeakSanitizer on in the sanitizer build, with the suppressions (each with
 # its reason) for what system libraries keep.
 set(TAVELO_TEST_ENV
     QT_QPA_PLATFORM=offscreen
     LANG=C.UTF-8
+    LANGUAGE=
     ASAN_OPTIONS=detect_leaks=1
     "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0")
 

@@ -3,8 +3,10 @@
 # Installs the Debian packages that building, running and testing tavelo
 # need, when they are missing. Sourced by run.sh and test.sh.
 
-# Building and running the program.
-tavelo_packages=(cmake g++ make pkg-config qt6-base-dev libxcb1-dev libtag1-dev fonts-ipafont-gothic)
+# Building and running the program; Qt's Linguist tools (lupdate, lrelease and
+# their CMake functions) build the English translation into it.
+tavelo_packages=(cmake g++ make pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
+                 libxcb1-dev libtag1-dev fonts-ipafont-gothic)
 # The tests besides: a real X server (xvfb-run needs xauth) and window manager, the desktop-file and
 # AppStream validators, Debian packaging tools and lintian, the layer and
 # format checks and the static analysers; pdftotext, which reads the index

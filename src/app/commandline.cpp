@@ -14,7 +14,9 @@ std::optional<int> handleCommandLine(int argc, const char *const *argv, std::FIL
     if (argc == 2 && (arg == "-h" || arg == "--help")) {
         std::fputs("Usage: tavelo [--help | --version]\n"
                    "Plans a cassette recording: the playing times of up to 30 songs against the\n"
-                   "minutes of one tape side, or just their total. The windows are in Japanese.\n"
+                   "minutes of one tape side, or just their total. The windows are in Japanese,\n"
+                   "or in English where the desktop's language is not Japanese: LANGUAGE=en\n"
+                   "or LANGUAGE=ja before the command chooses.\n"
                    "\n"
                    "  -h, --help     show this help and exit\n"
                    "  -V, --version  show the version and exit\n",

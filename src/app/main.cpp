@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/appsetup.h"
 #include "app/commandline.h"
+#include "app/language.h"
 #include "app/platform.h"
 #include "app/program.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     tavelo::setUpApplication();
+    tavelo::useSystemLanguage();
     tavelo::Program program;
     program.start();
     const int status = QApplication::exec();

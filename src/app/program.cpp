@@ -14,6 +14,7 @@
 #include "sides/sideswindow.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QSaveFile>
@@ -54,12 +55,19 @@ std::size_t indexOf(ScreenId id) { return static_cast<std::size_t>(id); }
 
 std::optional<int> rowOf(int slot) { return slot >= 0 ? std::optional<int>(slot) : std::nullopt; }
 
-const QString kReadingNote =
-    QStringLiteral("前のファイルを読み込み中です。終わってから、もう一度ドロップしてください。");
-const QString kCdWhileReadingNote =
-    QStringLiteral("前の読み込みが終わってから、もう一度お試しください。");
+QString readingNote()
+{
+    return QCoreApplication::translate(
+        "Program", "前のファイルを読み込み中です。終わってから、もう一度ドロップしてください。");
+}
 
-// Readings at the same time; one more gets kReadingNote (kCdWhileReadingNote
+QString cdWhileReadingNote()
+{
+    return QCoreApplication::translate("Program",
+                                       "前の読み込みが終わってから、もう一度お試しください。");
+}
+
+// Readings at the same time; one more gets readingNote() (cdWhileReadingNote()
 // for a CD).
 constexpr std::size_t kMostReadings = 4;
 
@@ -172,12 +180,12 @@ EntryScreen *Program::showScreen(ScreenId id)
                     onTracklistPasted(created, text, slot);
                 });
         connect(created, &EntryScreen::cdRequested, this, [this, created](int slot) {
-            readDisc(created, CdRequest{}, slot, kCdWhileReadingNote);
+            readDisc(created, CdRequest{}, slot, cdWhileReadingNote());
         });
         connect(created, &EntryScreen::discDropped, this,
                 [this, created](const QStringList &urls, int slot) {
                     if (const auto request = cdRequest(urls))
-                        readDisc(created, *request, slot, kReadingNote);
+                        readDisc(created, *request, slot, readingNote());
                 });
     }
     return bringForward(entry.data());
@@ -285,7 +293,7 @@ void Program::onScreenAction(EntryScreen *screen, Action action)
 void Program::onFilesDropped(EntryScreen *screen, const QStringList &paths, int slot)
 {
     if (readings_.size() >= kMostReadings) {
-        screen->showNote(kReadingNote);
+        screen->showNote(readingNote());
         return;
     }
     // Only what fits on the screen is read: a folder of thousands of files
@@ -361,8 +369,9 @@ void Program::copyList() { QGuiApplication::clipboard()->setText(listText(state_
 void Program::saveList()
 {
     const QString path =
-        chooseSaveFile(main_, QStringLiteral("一覧をテキストに保存"),
-                       QStringLiteral("テープの曲目.txt"), QStringLiteral("テキスト (*.txt)"));
+        chooseSaveFile(main_, QCoreApplication::translate("Program", "一覧をテキストに保存"),
+                       QCoreApplication::translate("Program", "テープの曲目.txt"),
+                       QCoreApplication::translate("Program", "テキスト (*.txt)"));
     if (path.isEmpty())
         return;
     const QByteArray text = listText(state_).toUtf8();

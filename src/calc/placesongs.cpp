@@ -3,6 +3,8 @@
 
 #include "core/listtext.h"
 
+#include <QCoreApplication>
+
 namespace tavelo {
 namespace {
 
@@ -21,10 +23,12 @@ QString nameOf(const FoundSong &song)
 
 QString noteNames(const QStringList &names)
 {
-    QString text = names.mid(0, kNamesShown).join(QStringLiteral("、"));
-    if (names.size() > kNamesShown)
-        text += QStringLiteral(" ほか %1件").arg(names.size() - kNamesShown);
-    return text;
+    const QString text = names.mid(0, kNamesShown).join(QCoreApplication::translate("Notes", "、"));
+    if (names.size() <= kNamesShown)
+        return text;
+    return QCoreApplication::translate("Notes", "%1 ほか %n件", nullptr,
+                                       int(names.size() - kNamesShown))
+        .arg(text);
 }
 
 Outcome placeSongs(ScreenId screen, const Slots &texts, std::optional<int> row,
@@ -58,19 +62,30 @@ Outcome placeSongs(ScreenId screen, const Slots &texts, std::optional<int> row,
     const bool onlySongs = leftOver.isEmpty();
     notPlaced += leftOver;
 
+    // Whole sentences with the count in them, so that a translation can
+    // count in its own way ("1 song", "2 songs").
     QStringList lines;
     if (!unreadable.isEmpty())
-        lines << QStringLiteral("%1件を読めませんでした：%2")
-                     .arg(QString::number(unreadable.size()), noteNames(unreadable));
+        lines << QCoreApplication::translate("Notes", "%n件を読めませんでした：%1", nullptr,
+                                             int(unreadable.size()))
+                     .arg(noteNames(unreadable));
     if (!notPlaced.isEmpty()) {
-        const QString count = QString::number(notPlaced.size()) +
-                              (onlySongs ? QStringLiteral("曲") : QStringLiteral("件"));
-        lines << (noRoom ? QStringLiteral("空いている行がないため、%1は入りませんでした：%2")
-                         : QStringLiteral("%1は入りきりませんでした：%2"))
-                     .arg(count, noteNames(notPlaced));
+        const int n = int(notPlaced.size());
+        const QString sentence =
+            noRoom ? (onlySongs ? QCoreApplication::translate(
+                                      "Notes", "空いている行がないため、%n曲は入りませんでした：%1",
+                                      nullptr, n)
+                                : QCoreApplication::translate(
+                                      "Notes", "空いている行がないため、%n件は入りませんでした：%1",
+                                      nullptr, n))
+                   : (onlySongs ? QCoreApplication::translate(
+                                      "Notes", "%n曲は入りきりませんでした：%1", nullptr, n)
+                                : QCoreApplication::translate(
+                                      "Notes", "%n件は入りきりませんでした：%1", nullptr, n));
+        lines << sentence.arg(noteNames(notPlaced));
     }
     if (songs.empty() && unreadable.isEmpty() && leftOver.isEmpty())
-        lines << QStringLiteral("時間が見つかりませんでした。");
+        lines << QCoreApplication::translate("Notes", "時間が見つかりませんでした。");
     if (!lines.isEmpty())
         out.emplace_back(ShowNote{screen, lines.join(QLatin1Char('\n'))});
     return out;
@@ -80,15 +95,14 @@ QString cdTroubleText(CdTrouble trouble)
 {
     switch (trouble) {
     case CdTrouble::None: return {};
-    case CdTrouble::NoDrive: return QStringLiteral("CDドライブが見つかりませんでした。");
-    case CdTrouble::NoPermission: return QStringLiteral("CDドライブを使う権限がありません。");
-    case CdTrouble::NoDisc: return QStringLiteral("CDドライブにディスクが入っていません。");
-    case CdTrouble::TrayOpen: return QStringLiteral("CDドライブのトレイが開いています。");
+    case CdTrouble::NoDrive: return QCoreApplication::translate("Notes", "CDドライブが見つかりませんでした。");
+    case CdTrouble::NoPermission: return QCoreApplication::translate("Notes", "CDドライブを使う権限がありません。");
+    case CdTrouble::NoDisc: return QCoreApplication::translate("Notes", "CDドライブにディスクが入っていません。");
+    case CdTrouble::TrayOpen: return QCoreApplication::translate("Notes", "CDドライブのトレイが開いています。");
     case CdTrouble::NotReady:
-        return QStringLiteral(
-            "CDドライブの準備ができていません。少し待ってから、もう一度お試しください。");
-    case CdTrouble::DataDisc: return QStringLiteral("このディスクには音楽のトラックがありません。");
-    case CdTrouble::Unreadable: return QStringLiteral("CDを読み込めませんでした。");
+        return QCoreApplication::translate("Notes", "CDドライブの準備ができていません。少し待ってから、もう一度お試しください。");
+    case CdTrouble::DataDisc: return QCoreApplication::translate("Notes", "このディスクには音楽のトラックがありません。");
+    case CdTrouble::Unreadable: return QCoreApplication::translate("Notes", "CDを読み込めませんでした。");
     }
     return {};
 }

@@ -3,6 +3,8 @@
 
 #include "core/numbers.h"
 
+#include <QCoreApplication>
+
 namespace tavelo {
 
 QString clockText(std::int64_t seconds)
@@ -32,7 +34,9 @@ std::optional<std::int64_t> listLineSeconds(const QString &line)
 QString listText(const QStringList &list, const QStringList &titles, bool totalMode,
                  const QString &resultMinutes, const QString &resultSeconds)
 {
-    QString out = QStringLiteral("# 曲の一覧（%1曲）\n").arg(list.size());
+    QString out =
+        QCoreApplication::translate("ListText", "# 曲の一覧（%n曲）", nullptr, int(list.size())) +
+        QLatin1Char('\n');
     std::int64_t start = 0;
     for (qsizetype i = 0; i < list.size(); ++i) {
         const auto length = listLineSeconds(list.at(i));
@@ -47,11 +51,12 @@ QString listText(const QStringList &list, const QStringList &titles, bool totalM
             start += *length;  // each at most 32,767 minutes: no list of any size leaves 64 bits
     }
     if (!resultMinutes.isEmpty() || !resultSeconds.isEmpty()) {
-        const QString result =
-            resultMinutes + QStringLiteral("分") + resultSeconds + QStringLiteral("秒です。");
-        out += (totalMode ? QStringLiteral("# 収録時間の合計は ")
-                          : QStringLiteral("# テープの残り時間は ")) +
-               result + QLatin1Char('\n');
+        out +=
+            (totalMode
+                 ? QCoreApplication::translate("ListText", "# 収録時間の合計は %1分%2秒です。")
+                 : QCoreApplication::translate("ListText", "# テープの残り時間は %1分%2秒です。"))
+                .arg(resultMinutes, resultSeconds) +
+            QLatin1Char('\n');
     }
     return out;
 }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
-// Every text the program shows in its error box.
+// Every text the program shows in its error box, in the language the
+// program speaks (Japanese unless a translation is installed).
 namespace tavelo {
 
 enum class Message {
@@ -31,25 +33,37 @@ inline constexpr Message kAllMessages[] = {
 };
 
 // The title of the error box.
-inline QString errorTitle() { return QStringLiteral("エラー"); }
+inline QString errorTitle() { return QCoreApplication::translate("Messages", "エラー"); }
 
 inline QString messageText(Message message)
 {
     switch (message) {
-    case Message::BadMinutes: return QStringLiteral("分の入力が間違ってます。");
-    case Message::BadSeconds: return QStringLiteral("秒の入力が間違ってます。");
-    case Message::OverCapacity: return QStringLiteral("録音時間の合計が録音可能時間を超えました");
-    case Message::MinutesTooLarge: return QStringLiteral("分の入力が大きすぎます。");
-    case Message::BadCapacity: return QStringLiteral("録音可能時間の入力が間違ってます。");
-    case Message::CapacityTooLarge: return QStringLiteral("録音可能時間が大きすぎます。");
+    case Message::BadMinutes:
+        return QCoreApplication::translate("Messages", "分の入力が間違ってます。");
+    case Message::BadSeconds:
+        return QCoreApplication::translate("Messages", "秒の入力が間違ってます。");
+    case Message::OverCapacity:
+        return QCoreApplication::translate("Messages", "録音時間の合計が録音可能時間を超えました");
+    case Message::MinutesTooLarge:
+        return QCoreApplication::translate("Messages", "分の入力が大きすぎます。");
+    case Message::BadCapacity:
+        return QCoreApplication::translate("Messages", "録音可能時間の入力が間違ってます。");
+    case Message::CapacityTooLarge:
+        return QCoreApplication::translate("Messages", "録音可能時間が大きすぎます。");
     case Message::RemainingTooLarge:
-        return QStringLiteral("残り時間が546分59秒を超えるため表示できません。");
+        return QCoreApplication::translate("Messages",
+                                           "残り時間が546分59秒を超えるため表示できません。");
     case Message::TotalTooLarge:
-        return QStringLiteral("合計時間が546分59秒を超えるため表示できません。");
-    case Message::SaveFailed: return QStringLiteral("一覧を保存できませんでした。");
+        return QCoreApplication::translate("Messages",
+                                           "合計時間が546分59秒を超えるため表示できません。");
+    case Message::SaveFailed:
+        return QCoreApplication::translate("Messages", "一覧を保存できませんでした。");
     case Message::CardSaveFailed:
-        return QStringLiteral("インデックスカードを保存できませんでした。");
-    case Message::PrintFailed: return QStringLiteral("インデックスカードを印刷できませんでした。");
+        return QCoreApplication::translate("Messages",
+                                           "インデックスカードを保存できませんでした。");
+    case Message::PrintFailed:
+        return QCoreApplication::translate("Messages",
+                                           "インデックスカードを印刷できませんでした。");
     }
     return {};
 }

@@ -7,6 +7,7 @@
 #include "gui/note.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -20,7 +21,6 @@
 namespace tavelo {
 namespace {
 
-const QString kCaption = QStringLiteral("録音済み時間");
 constexpr int kButtonHeight = 375;
 constexpr Rgb kRowLabelBlue = 0x0000FF;
 
@@ -64,11 +64,33 @@ QString indexed(const char *name, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
+// The whole wording of a caption that a translation has to shorten to fit its
+// button, shown as the button's tooltip; empty where the caption is whole (in
+// Japanese always).
+QString longFormOf(const char *caption)
+{
+    static const struct {
+        const char *source;
+        const char *comment;
+    } longForms[] = {
+        QT_TRANSLATE_NOOP3("EntryScreen", "残り時間を出す", "the whole wording, as a tooltip"),
+        QT_TRANSLATE_NOOP3("EntryScreen", "合計時間を出す", "the whole wording, as a tooltip"),
+    };
+    for (const auto &form : longForms) {
+        if (qstrcmp(form.source, caption) != 0)
+            continue;
+        const QString text = QCoreApplication::translate("EntryScreen", form.source, form.comment);
+        return text == QString::fromUtf8(form.source) ? QString() : text;
+    }
+    return {};
+}
+
 }  // namespace
 
 EntryScreen::EntryScreen(ScreenId id)
     : FormWindow(
-          QString::fromLatin1(screenDescription(id).name), kCaption,
+          QString::fromLatin1(screenDescription(id).name),
+          QCoreApplication::translate("EntryScreen", "録音済み時間"),
           QSize(fromTwips(screenDescription(id).width), fromTwips(screenDescription(id).height)),
           Frame::Tool)
     , description_(screenDescription(id))
@@ -93,7 +115,8 @@ void EntryScreen::buildLabels()
         if (!label->name)
             continue;
         const bool isNote = label->height > kLabelSize;
-        QLabel *widget = addLabel(QString::fromLatin1(label->name), QString::fromUtf8(label->text),
+        QLabel *widget = addLabel(QString::fromLatin1(label->name),
+                                  QCoreApplication::translate("EntryScreen", label->text),
                                   twipsRect(label->left, label->top, label->width, label->height),
                                   isNote ? new NoteLabel(this) : nullptr);
         if (!label->defaultColour)
@@ -132,8 +155,10 @@ void EntryScreen::buildRows()
             indexed("Text1", slot), twipsRect(description_.minuteLeft, top, kBoxWidth, kBoxHeight));
         QLineEdit *seconds = addLineEdit(
             indexed("Text2", slot), twipsRect(description_.secondLeft, top, kBoxWidth, kBoxHeight));
-        minutes->setAccessibleName(QStringLiteral("%1曲目の分").arg(song));
-        seconds->setAccessibleName(QStringLiteral("%1曲目の秒").arg(song));
+        minutes->setAccessibleName(
+            QCoreApplication::translate("EntryScreen", "%1曲目の分").arg(song));
+        seconds->setAccessibleName(
+            QCoreApplication::translate("EntryScreen", "%1曲目の秒").arg(song));
         label->setBuddy(minutes);
         minuteBoxes_.at(slot) = minutes;
         secondBoxes_.at(slot) = seconds;
@@ -154,21 +179,23 @@ void EntryScreen::buildRows()
         previous = seconds;
     }
     const int top = description_.firstRowTop;
-    addLabel(
-        QStringLiteral("Label2"), QStringLiteral("分"),
-        twipsRect(description_.minuteLeft + kBoxWidth + kUnitGap, top, kLabelSize, kLabelSize));
-    addLabel(
-        QStringLiteral("Label3"), QStringLiteral("秒"),
-        twipsRect(description_.secondLeft + kBoxWidth + kUnitGap, top, kLabelSize, kLabelSize));
+    fitToBox(addLabel(
+        QStringLiteral("Label2"), QCoreApplication::translate("EntryScreen", "分"),
+        twipsRect(description_.minuteLeft + kBoxWidth + kUnitGap, top, kLabelSize, kLabelSize)));
+    fitToBox(addLabel(
+        QStringLiteral("Label3"), QCoreApplication::translate("EntryScreen", "秒"),
+        twipsRect(description_.secondLeft + kBoxWidth + kUnitGap, top, kLabelSize, kLabelSize)));
 }
 
 void EntryScreen::buildButtons()
 {
     std::vector<QPushButton *> tabOrder(description_.buttons.size());
     for (const ButtonDescription &b : description_.buttons) {
-        QPushButton *widget =
-            addButton(QString::fromLatin1(b.name), QString::fromUtf8(b.caption),
-                      twipsRect(b.left, description_.buttonTop, b.width, kButtonHeight));
+        QPushButton *widget = addButton(
+            QString::fromLatin1(b.name), QCoreApplication::translate("EntryScreen", b.caption),
+            twipsRect(b.left, description_.buttonTop, b.width, kButtonHeight));
+        if (const QString whole = longFormOf(b.caption); !whole.isEmpty())
+            widget->setToolTip(whole);
         connect(widget, &QPushButton::clicked, this, [this, widget, action = b.action] {
             lastPressed_ = widget;
             if (action == Action::Cancel)
@@ -233,11 +260,12 @@ void EntryScreen::offerPaste(QLineEdit *box, int slot)
     box->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(box, &QWidget::customContextMenuRequested, this, [this, box, slot](const QPoint &pos) {
         showBoxMenu(box, pos, [this, box, slot](QMenu *menu) {
-            QAction *paste = menu->addAction(QStringLiteral("時間を貼り付け"), this,
-                                             [this, slot] { pasteTracklist(slot); });
+            QAction *paste =
+                menu->addAction(QCoreApplication::translate("EntryScreen", "時間を貼り付け"), this,
+                                [this, slot] { pasteTracklist(slot); });
             paste->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
             paste->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
-            menu->addAction(QStringLiteral("CDから読み込む"), this, [this, box, slot] {
+            menu->addAction(QCoreApplication::translate("EntryScreen", "CDから読み込む"), this, [this, box, slot] {
                 notePlace_ = box->mapToGlobal(QPoint(box->width(), 0));
                 emit cdRequested(slot);
             });

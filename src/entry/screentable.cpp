@@ -3,6 +3,8 @@
 
 #include "gui/formwindow.h"
 
+#include <QtGlobal>
+
 namespace tavelo {
 namespace {
 
@@ -15,22 +17,22 @@ constexpr Rgb kRed = 0xFF0000;
 // The texts and the table are laid out by hand, one screen to a block, so
 // that each reads as a whole.
 // clang-format off
-constexpr const char *kPageOneHeading = "それぞれの曲の収録時間を入力してください";
-constexpr const char *kPageTwoHeading = "16番目以降の曲の収録時間を入力してください";
-constexpr const char *kCorrectionHeading = "訂正したい曲の収録時間を入力してください";
+constexpr const char *kPageOneHeading = QT_TRANSLATE_NOOP("EntryScreen", "それぞれの曲の収録時間を入力してください");
+constexpr const char *kPageTwoHeading = QT_TRANSLATE_NOOP("EntryScreen", "16番目以降の曲の収録時間を入力してください");
+constexpr const char *kCorrectionHeading = QT_TRANSLATE_NOOP("EntryScreen", "訂正したい曲の収録時間を入力してください");
 constexpr const char *kPageOneNote =
-    "注：曲の再生時間が分単位の場合、秒の　　　部分に0を入力してください。(例：再生　　　時間が4分の時は4分0秒と入力する)";
-constexpr const char *kPageTwoNote = "注：録音時間の秒の部分が0の時には秒の　　部分に0を入力してください";
+    QT_TRANSLATE_NOOP("EntryScreen", "注：曲の再生時間が分単位の場合、秒の　　　部分に0を入力してください。(例：再生　　　時間が4分の時は4分0秒と入力する)");
+constexpr const char *kPageTwoNote = QT_TRANSLATE_NOOP("EntryScreen", "注：録音時間の秒の部分が0の時には秒の　　部分に0を入力してください");
 constexpr const char *kCorrectionNote =
-    "注：曲の再生時間が分単位の場合、秒の　　　部分に0を入力してください。また次画　　　面の曲の収録時間を維持したい場合　　　　「次画面を訂正」ボタンをクリックして　　　　1度次画面に行ってから「残り時間を　　　　出す」ボタンをクリックしてください";
+    QT_TRANSLATE_NOOP("EntryScreen", "注：曲の再生時間が分単位の場合、秒の　　　部分に0を入力してください。また次画　　　面の曲の収録時間を維持したい場合　　　　「次画面を訂正」ボタンをクリックして　　　　1度次画面に行ってから「残り時間を　　　　出す」ボタンをクリックしてください");
 constexpr const char *kTotalCorrectionNote =
-    "注：曲の再生時間が分単位の場合、秒の　　　部分に0を入力してください。また次画　　　面の曲の収録時間を維持したい場合　　　　「次画面を訂正」ボタンをクリックして　　　　1度次画面に行ってから「合計時間を　　　　出す」ボタンをクリックしてください";
+    QT_TRANSLATE_NOOP("EntryScreen", "注：曲の再生時間が分単位の場合、秒の　　　部分に0を入力してください。また次画　　　面の曲の収録時間を維持したい場合　　　　「次画面を訂正」ボタンをクリックして　　　　1度次画面に行ってから「合計時間を　　　　出す」ボタンをクリックしてください");
 
-constexpr const char *kContinue = "続けて入力";
-constexpr const char *kRemaining = "残り時間を出す";
-constexpr const char *kTotal = "合計時間を出す";
-constexpr const char *kCancel = "キャンセル";
-constexpr const char *kNextPage = "次画面を訂正";
+constexpr const char *kContinue = QT_TRANSLATE_NOOP("EntryScreen", "続けて入力");
+constexpr const char *kRemaining = QT_TRANSLATE_NOOP("EntryScreen", "残り時間を出す");
+constexpr const char *kTotal = QT_TRANSLATE_NOOP("EntryScreen", "合計時間を出す");
+constexpr const char *kCancel = QT_TRANSLATE_NOOP("EntryScreen", "キャンセル");
+constexpr const char *kNextPage = QT_TRANSLATE_NOOP("EntryScreen", "次画面を訂正");
 
 LabelDescription heading(int left, int top, int width, const char *text, bool defaultColour = false)
 {
@@ -44,7 +46,7 @@ LabelDescription note(const char *name, int left, int top, int height, const cha
             .colour = kRed, .bold = true};
 }
 
-const LabelDescription kSecondLine{.name = "Label4", .text = "30曲まで入力できます。", .left = 600,
+const LabelDescription kSecondLine{.name = "Label4", .text = QT_TRANSLATE_NOOP("EntryScreen", "30曲まで入力できます。"), .left = 600,
                                    .top = 360, .width = 3495, .height = 255, .colour = kDarkBlue};
 
 ButtonDescription button(const char *name, const char *caption, int left, int width, Action action,

@@ -20,7 +20,9 @@ enum class Action {
 
 using Rgb = std::uint32_t;  // 0xRRGGBB
 
-// A label placed in twips.
+// A label placed in twips. Its text, like a button's caption, is the
+// Japanese text marked for translation in the context "EntryScreen": the
+// screen shows it through QCoreApplication::translate.
 struct LabelDescription {
     const char *name = nullptr;  // nullptr: the screen has no such label
     const char *text = "";

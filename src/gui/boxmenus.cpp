@@ -3,6 +3,7 @@
 
 #include "core/tapes.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenu>
 
@@ -20,7 +21,8 @@ void showBoxMenu(QLineEdit *box, const QPoint &pos, const std::function<void(QMe
 
 QString tapeLengthEntry(const char *name, int sideMinutes)
 {
-    return QStringLiteral("%1（片面%2分）").arg(QLatin1String(name)).arg(sideMinutes);
+    return QCoreApplication::translate("Menus", "%1（片面%2分）")
+        .arg(QLatin1String(name), QString::number(sideMinutes));
 }
 
 void offerTapeLengths(QLineEdit *box)
@@ -28,7 +30,7 @@ void offerTapeLengths(QLineEdit *box)
     box->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(box, &QWidget::customContextMenuRequested, box, [box](const QPoint &pos) {
         showBoxMenu(box, pos, [box](QMenu *menu) {
-            QMenu *tapes = menu->addMenu(QStringLiteral("テープの長さ"));
+            QMenu *tapes = menu->addMenu(QCoreApplication::translate("Menus", "テープの長さ"));
             for (const TapeLength &tape : kTapeLengths) {
                 QObject::connect(tapes->addAction(tapeLengthEntry(tape.name, tape.sideMinutes)),
                                  &QAction::triggered, box, [box, minutes = tape.sideMinutes] {

@@ -6,25 +6,59 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tavelo {
+
+namespace {
+
+// Whether a text is written in Japanese (has kana or kanji).
+bool isJapanese(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        return (c.unicode() >= 0x3040 && c.unicode() <= 0x30ff) ||
+               (c.unicode() >= 0x4e00 && c.unicode() <= 0x9fff);
+    });
+}
+
+// Lays the note's text out at `width`; returns the height its lines take,
+// from the top of the first line to the foot of the last. Japanese lines
+// stand one em apart, as the face the screens were laid out for sets them;
+// lines in other languages take the font's own line spacing, which leaves
+// room for the ascenders and descenders that Japanese glyphs do not have.
+int layOutNote(QTextLayout &layout, Qt::Alignment alignment, int width)
+{
+    QTextOption option(alignment);
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    const int pitch = isJapanese(layout.text()) ? QFontInfo(layout.font()).pixelSize()
+                                                : QFontMetrics(layout.font()).lineSpacing();
+    layout.beginLayout();
+    int y = 0;
+    qreal foot = 0;
+    for (QTextLine line = layout.createLine(); line.isValid();
+         line = layout.createLine(), y += pitch) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, y));
+        foot = y + line.height();
+    }
+    layout.endLayout();
+    return int(std::ceil(foot));
+}
+
+}  // namespace
+
+int NoteLabel::linesHeight() const
+{
+    QTextLayout layout(text(), font());
+    return layOutNote(layout, alignment(), contentsRect().width());
+}
 
 void NoteLabel::paintEvent(QPaintEvent *)
 {
     const QRect area = contentsRect();
     QTextLayout layout(text(), font());
-    QTextOption option(alignment());
-    option.setWrapMode(QTextOption::WordWrap);
-    layout.setTextOption(option);
-    const int pitch = QFontInfo(font()).pixelSize();
-    layout.beginLayout();
-    int y = 0;
-    for (QTextLine line = layout.createLine(); line.isValid();
-         line = layout.createLine(), y += pitch) {
-        line.setLineWidth(area.width());
-        line.setPosition(QPointF(0, y));
-    }
-    layout.endLayout();
+    layOutNote(layout, alignment(), area.width());
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
     layout.draw(&painter, area.topLeft());
@@ -69,6 +103,20 @@ void keepInsideWindow(QLabel *label, int windowWidth)
             return;
         }
     }
+}
+
+void fitToBox(QLabel *label)
+{
+    const int room = label->contentsRect().width();
+    QFont font = label->font();
+    if (QFontMetrics(font).horizontalAdvance(label->text()) <= room)
+        return;
+    for (int stretch = 95; stretch >= 80; stretch -= 5) {
+        font.setStretch(stretch);
+        if (QFontMetrics(font).horizontalAdvance(label->text()) <= room)
+            break;
+    }
+    label->setFont(font);
 }
 
 }  // namespace tavelo

@@ -3,6 +3,7 @@
 
 #include "core/model.h"
 #include "gui/boxmenus.h"
+#include "gui/labelfit.h"
 #include "gui/pictures.h"
 
 #include <QAction>
@@ -18,8 +19,8 @@
 namespace tavelo {
 
 MainWindow::MainWindow()
-    : FormWindow(QStringLiteral("TaveloForm"), QStringLiteral("タベロサポータVer2.85"),
-                 QSize(479, 282), Frame::Main)
+    : FormWindow(QStringLiteral("TaveloForm"), tr("タベロサポータVer2.85"), QSize(479, 282),
+                 Frame::Main)
 {
     buildControls();
     render(MainState{});
@@ -27,34 +28,33 @@ MainWindow::MainWindow()
 
 void MainWindow::buildControls()
 {
-    const auto button = [this](const char *name, const char *caption, QRect geometry,
+    const auto button = [this](const char *name, const QString &caption, QRect geometry,
                                MainButton id) {
-        QPushButton *b = addButton(QString::fromLatin1(name), QString::fromUtf8(caption), geometry);
+        QPushButton *b = addButton(QString::fromLatin1(name), caption, geometry);
         connect(b, &QPushButton::clicked, this, [this, id] { emit buttonPressed(id); });
         return b;
     };
-    QPushButton *capacityButton =
-        button("Total", "録音可能時間入力", twipsRect(720, 3240, 1935, 375), MainButton::Capacity);
+    QPushButton *capacityButton = button("Total", tr("録音可能時間入力"),
+                                         twipsRect(720, 3240, 1935, 375), MainButton::Capacity);
     entryButton_ =
-        button("Nyuryoku", "録音時間入力", twipsRect(2880, 3240, 1575, 375), MainButton::Entry);
+        button("Nyuryoku", tr("録音時間入力"), twipsRect(2880, 3240, 1575, 375), MainButton::Entry);
     correctionButton_ =
-        button("Teisei", "訂正", twipsRect(4680, 3240, 1455, 375), MainButton::Correction);
-    QPushButton *totalEntryButton = button("Goukei", "収録時間の合計を入力",
+        button("Teisei", tr("訂正"), twipsRect(4680, 3240, 1455, 375), MainButton::Correction);
+    QPushButton *totalEntryButton = button("Goukei", tr("収録時間の合計を入力"),
                                            twipsRect(720, 3720, 1935, 375), MainButton::TotalEntry);
-    totalCorrectionButton_ = button("Goteisei", "合計の訂正", twipsRect(2880, 3720, 1575, 375),
+    totalCorrectionButton_ = button("Goteisei", tr("合計の訂正"), twipsRect(2880, 3720, 1575, 375),
                                     MainButton::TotalCorrection);
     QPushButton *closeButton =
-        button("Command3", "閉じる", twipsRect(4680, 3720, 1455, 375), MainButton::Close);
+        button("Command3", tr("閉じる"), twipsRect(4680, 3720, 1455, 375), MainButton::Close);
     setCancelButton(closeButton);
 
-    capacityCaption_ =
-        addLabel(QStringLiteral("Label1"), QStringLiteral("テープの片面の録音時間は"),
-                 twipsRect(1800, 360, 2175, 255));
+    capacityCaption_ = addLabel(QStringLiteral("Label1"), tr("テープの片面の録音時間は"),
+                                twipsRect(1800, 360, 2175, 255));
     capacityBox_ = addLineEdit(QStringLiteral("Totaltxt"), twipsRect(4080, 360, 375, 270));
-    capacityUnit_ = addLabel(QStringLiteral("Label2"), QStringLiteral("分です。"),
-                             twipsRect(4560, 360, 735, 255));
+    capacityUnit_ =
+        addLabel(QStringLiteral("Label2"), tr("分です。"), twipsRect(4560, 360, 735, 255));
     QLabel *listCaption =
-        addLabel(QStringLiteral("Label3"), QStringLiteral("これまで録音した曲数とテープの時間"),
+        addLabel(QStringLiteral("Label3"), tr("これまで録音した曲数とテープの時間"),
                  twipsRect(2040, 840, 2895, 255));
 
     songList_ = new QListWidget(this);
@@ -67,28 +67,28 @@ void MainWindow::buildControls()
     songList_->installEventFilter(this);
     // One action for the menu entry and the window's shortcut, so that the
     // menu shows the shortcut.
-    sidesAction_ = new QAction(QStringLiteral("A面・B面に分ける…"), this);
+    sidesAction_ = new QAction(tr("A面・B面に分ける…"), this);
     sidesAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     connect(sidesAction_, &QAction::triggered, this, &MainWindow::sidesRequested);
     addAction(sidesAction_);
 
-    remainingCaption_ = addLabel(QStringLiteral("Nokori"), QStringLiteral("テープの残り時間は"),
+    remainingCaption_ = addLabel(QStringLiteral("Nokori"), tr("テープの残り時間は"),
                                  twipsRect(1680, 2760, 1695, 255));
-    totalCaption_ = addLabel(QStringLiteral("Gokei"), QStringLiteral("収録時間の合計は"),
-                             twipsRect(1800, 2760, 1575, 255));
+    totalCaption_ =
+        addLabel(QStringLiteral("Gokei"), tr("収録時間の合計は"), twipsRect(1800, 2760, 1575, 255));
     resultMinutesBox_ = addLineEdit(QStringLiteral("Text3"), twipsRect(3360, 2760, 375, 270));
-    addLabel(QStringLiteral("Label5"), QStringLiteral("分"), twipsRect(3960, 2760, 255, 255));
+    fitToBox(addLabel(QStringLiteral("Label5"), tr("分"), twipsRect(3960, 2760, 255, 255)));
     resultSecondsBox_ = addLineEdit(QStringLiteral("Text4"), twipsRect(4320, 2760, 375, 270));
-    addLabel(QStringLiteral("Label6"), QStringLiteral("秒です。"), twipsRect(4800, 2760, 735, 255));
+    addLabel(QStringLiteral("Label6"), tr("秒です。"), twipsRect(4800, 2760, 735, 255));
     resultMinutesBox_->setReadOnly(true);
     resultSecondsBox_->setReadOnly(true);
 
     capacityCaption_->setBuddy(capacityBox_);
     connect(capacityBox_, &QLineEdit::textChanged, this, &MainWindow::capacityEdited);
     offerTapeLengths(capacityBox_);
-    capacityBox_->setAccessibleName(QStringLiteral("テープの片面の録音時間（分）"));
-    resultMinutesBox_->setAccessibleName(QStringLiteral("結果の分"));
-    resultSecondsBox_->setAccessibleName(QStringLiteral("結果の秒"));
+    capacityBox_->setAccessibleName(tr("テープの片面の録音時間（分）"));
+    resultMinutesBox_->setAccessibleName(tr("結果の分"));
+    resultSecondsBox_->setAccessibleName(tr("結果の秒"));
 
     // Tab order: the buttons, then the tape box, the result boxes and the list.
     QWidget *order[] = {capacityButton,         entryButton_, correctionButton_, totalEntryButton,
@@ -127,10 +127,9 @@ void MainWindow::showListMenu(const QPoint &pos)
 {
     QMenu menu;
     const bool empty = songList_->count() == 0;
-    QAction *copy = menu.addAction(QStringLiteral("一覧をコピー"), QKeySequence::Copy, this,
+    QAction *copy = menu.addAction(tr("一覧をコピー"), QKeySequence::Copy, this,
                                    &MainWindow::listCopyRequested);
-    QAction *save =
-        menu.addAction(QStringLiteral("テキストに保存…"), this, &MainWindow::listSaveRequested);
+    QAction *save = menu.addAction(tr("テキストに保存…"), this, &MainWindow::listSaveRequested);
     copy->setEnabled(!empty);
     save->setEnabled(!empty);
     menu.addSeparator();

@@ -6,6 +6,8 @@
 #include "core/tapes.h"
 #include "plan/sides.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -158,7 +160,8 @@ CardLayout layoutCard(const CardContent &content, QSizeF page)
         if (out.droppedRows > 0) {
             const double y = more.top() + out.insideRows * rowHeight(points);
             out.texts.push_back({QRectF(more.left(), y, more.width(), rowHeight(points)),
-                                 QStringLiteral("…ほか%1行は入りません").arg(out.droppedRows),
+                                 QCoreApplication::translate("Card", "…ほか%n行は入りません",
+                                                             nullptr, out.droppedRows),
                                  points, false, CardText::Align::Left, false});
         }
     }
@@ -166,8 +169,9 @@ CardLayout layoutCard(const CardContent &content, QSizeF page)
     // Under the card: how to print and fold it.
     out.texts.push_back({QRectF(c.left(), c.bottom() + kMarkGap + kMarkLength + 2, c.width(),
                                 rowHeight(kNotePoints)),
-                         QStringLiteral("実寸（100%）で印刷し、実線で切り、点線で折ってください。"
-                                        "右端の面は表面の裏に折り込みます。"),
+                         QCoreApplication::translate(
+                             "Card", "実寸（100%）で印刷し、実線で切り、点線で折ってください。"
+                                     "右端の面は表面の裏に折り込みます。"),
                          kNotePoints, false, CardText::Align::Centre, false});
     return out;
 }
@@ -180,15 +184,17 @@ CardContent cardContentOf(const SidesView &view, const QString &title)
         CardSide out{name, clockText(side.used), {}};
         for (const int i : side.songs) {
             const SideSong &song = view.songs.at(std::size_t(i));
-            const QString number = QString::number(song.slot + 1);
-            out.songs.push_back({song.title.isEmpty() ? number + QStringLiteral("曲目")
-                                                      : number + QStringLiteral(". ") + song.title,
-                                 clockText(song.seconds)});
+            const int number = song.slot + 1;
+            out.songs.push_back(
+                {song.title.isEmpty()
+                     ? QCoreApplication::translate("Card", "%1曲目").arg(number)
+                     : QStringLiteral("%1. %2").arg(QString::number(number), song.title),
+                 clockText(song.seconds)});
         }
         return out;
     };
-    content.a = sideOf(QStringLiteral("A面"), view.split.a);
-    content.b = sideOf(QStringLiteral("B面"), view.split.b);
+    content.a = sideOf(QCoreApplication::translate("Card", "A面"), view.split.a);
+    content.b = sideOf(QCoreApplication::translate("Card", "B面"), view.split.b);
     return content;
 }
 
@@ -205,7 +211,7 @@ QString cardTitle(const SidesInputs &inputs)
         if (tape != std::end(kTapeLengths))
             return QString::fromLatin1(tape->name);
     }
-    return QStringLiteral("片面") + inputs.sideMinutes.trimmed() + QStringLiteral("分");
+    return QCoreApplication::translate("Card", "片面%1分").arg(inputs.sideMinutes.trimmed());
 }
 
 CardLayout sidesCard(const SidesView &view, const SidesInputs &inputs)

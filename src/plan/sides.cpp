@@ -7,6 +7,8 @@
 #include "core/rowcheck.h"
 #include "core/timemath.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -98,18 +100,29 @@ SideLength sideLength(const QString &minutesText)
 namespace {
 
 // The total and what is left or over, within the limits the main window's
-// result keeps (546:59).
+// result keeps (546:59). Each case is one whole sentence, so that a
+// translation can put its words in its own order.
 QString summaryOf(const Side &side)
 {
-    const QString total = side.used > kLargestShownSeconds
-                              ? messageText(Message::TotalTooLarge)
-                              : QStringLiteral("合計 ") + clockText(side.used);
-    if (std::llabs(side.left) > kLargestShownSeconds)
-        return total + QStringLiteral("　") + messageText(Message::RemainingTooLarge);
-    if (side.left < 0)
-        return total + QStringLiteral("　") + clockText(-side.left) +
-               QStringLiteral(" はみ出します");
-    return total + QStringLiteral("　残り ") + clockText(side.left);
+    const bool totalShown = side.used <= kLargestShownSeconds;
+    const bool leftShown = std::llabs(side.left) <= kLargestShownSeconds;
+    const QString total = clockText(side.used);
+    if (totalShown && leftShown) {
+        return side.left < 0 ? QCoreApplication::translate("Sides", "合計 %1　%2 はみ出します")
+                                   .arg(total, clockText(-side.left))
+                             : QCoreApplication::translate("Sides", "合計 %1　残り %2")
+                                   .arg(total, clockText(side.left));
+    }
+    const QString totalPart = totalShown
+                                  ? QCoreApplication::translate("Sides", "合計 %1").arg(total)
+                                  : messageText(Message::TotalTooLarge);
+    if (!leftShown)
+        return QCoreApplication::translate("Sides", "%1　%2")
+            .arg(totalPart, messageText(Message::RemainingTooLarge));
+    return side.left < 0 ? QCoreApplication::translate("Sides", "%1　%2 はみ出します")
+                               .arg(totalPart, clockText(-side.left))
+                         : QCoreApplication::translate("Sides", "%1　残り %2")
+                               .arg(totalPart, clockText(side.left));
 }
 
 SideView viewOf(const Side &side, const std::vector<SideSong> &songs)
@@ -128,10 +141,8 @@ SideView viewOf(const Side &side, const std::vector<SideSong> &songs)
     return view;
 }
 
-QString songNumber(const SideSong &song)
-{
-    return QString::number(song.slot + 1) + QStringLiteral("曲目");
-}
+// The number of a song as the user knows it.
+int songNumber(const SideSong &song) { return song.slot + 1; }
 
 }  // namespace
 
@@ -150,16 +161,18 @@ SidesView sidesView(const std::vector<SideSong> &songs, const SidesInputs &input
     view.b = viewOf(view.split.b, songs);
     const Side &a = view.split.a, &b = view.split.b;
     if (noSongs)
-        view.flip = QStringLiteral("計算した曲がありません。");
+        view.flip = QCoreApplication::translate("Sides", "計算した曲がありません。");
     else if (a.songs.empty())
-        view.flip = QStringLiteral("A面に入る曲がありません。全曲がB面です。");
+        view.flip =
+            QCoreApplication::translate("Sides", "A面に入る曲がありません。全曲がB面です。");
     else if (b.songs.empty())
-        view.flip = QStringLiteral("全曲がA面に入ります（A面の最後は") +
-                    songNumber(songs.at(std::size_t(a.songs.back()))) + QStringLiteral("）。");
+        view.flip =
+            QCoreApplication::translate("Sides", "全曲がA面に入ります（A面の最後は%1曲目）。")
+                .arg(songNumber(songs.at(std::size_t(a.songs.back()))));
     else
-        view.flip = QStringLiteral("A面の最後は") +
-                    songNumber(songs.at(std::size_t(a.songs.back()))) + QStringLiteral("、B面は") +
-                    songNumber(songs.at(std::size_t(b.songs.front()))) + QStringLiteral("から。");
+        view.flip = QCoreApplication::translate("Sides", "A面の最後は%1曲目、B面は%2曲目から。")
+                        .arg(songNumber(songs.at(std::size_t(a.songs.back()))))
+                        .arg(songNumber(songs.at(std::size_t(b.songs.front()))));
     return view;
 }
 

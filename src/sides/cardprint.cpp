@@ -6,6 +6,7 @@
 #include "plan/card.h"
 #include "sides/printmodule.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -88,8 +89,8 @@ bool writeCardPdf(const QString &path, const CardLayout &layout)
         writer.setPageLayout(QPageLayout(QPageSize(layout.page, QPageSize::Millimeter),
                                          QPageLayout::Portrait, QMarginsF()));
         writer.setResolution(600);
-        writer.setTitle(QStringLiteral("インデックスカード"));
-        writer.setCreator(QStringLiteral("タベロサポータ"));
+        writer.setTitle(QCoreApplication::translate("Card", "インデックスカード"));
+        writer.setCreator(QCoreApplication::translate("Card", "タベロサポータ"));
         QPainter painter;
         if (!painter.begin(&writer))
             return false;

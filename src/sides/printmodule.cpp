@@ -6,6 +6,7 @@
 
 #include "plan/card.h"
 
+#include <QCoreApplication>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
@@ -19,7 +20,7 @@ tavelo_printCard(QWidget *parent, const tavelo::CardLayout &layout,
 {
     using tavelo::PrintResult;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("インデックスカード"));
+    printer.setDocName(QCoreApplication::translate("Card", "インデックスカード"));
     printer.setPageSize(QPageSize(layout.page, QPageSize::Millimeter));
     // The painter's origin is the paper's corner, and nothing is scaled.
     printer.setFullPage(true);

@@ -6,6 +6,7 @@
 #include "gui/boxmenus.h"
 #include "gui/errorbox.h"
 #include "gui/filechooser.h"
+#include "gui/labelfit.h"
 #include "plan/card.h"
 #include "sides/cardprint.h"
 
@@ -20,7 +21,7 @@
 namespace tavelo {
 
 SidesWindow::SidesWindow()
-    : FormWindow(QStringLiteral("SidesForm"), QStringLiteral("A面・B面"), QSize(460, 372),
+    : FormWindow(QStringLiteral("SidesForm"), tr("A面・B面"), QSize(460, 372),
                  Frame::Tool)
 {
     buildControls();
@@ -56,69 +57,68 @@ QLabel *caption(QLabel *label)
 // The top line: the side length and the card's title.
 void SidesWindow::buildLengthAndTitle()
 {
-    const auto label = [this](const char *name, const char *text, QRect geometry) {
-        return caption(addLabel(QString::fromLatin1(name), QString::fromUtf8(text), geometry));
+    const auto label = [this](const char *name, const QString &text, QRect geometry) {
+        return caption(addLabel(QString::fromLatin1(name), text, geometry));
     };
-    QLabel *lengthCaption = label("LengthLabel", "片面の録音時間", {12, 12, 96, 22});
+    QLabel *lengthCaption = label("LengthLabel", tr("片面の録音時間"), {12, 12, 96, 22});
     lengthBox_ = addLineEdit(QStringLiteral("SideMinutes"), {110, 12, 44, 22});
-    label("LengthUnit", "分", {158, 12, 20, 22});
-    lengthBox_->setAccessibleName(QStringLiteral("片面の録音時間（分）"));
+    fitToBox(label("LengthUnit", tr("分"), {158, 12, 20, 22}));
+    lengthBox_->setAccessibleName(tr("片面の録音時間（分）"));
     lengthCaption->setBuddy(lengthBox_);
     offerTapeLengths(lengthBox_);
     connect(lengthBox_, &QLineEdit::textChanged, this, &SidesWindow::refresh);
 
-    QLabel *titleCaption = label("TitleLabel", "カードの題", {196, 12, 66, 22});
+    QLabel *titleCaption = label("TitleLabel", tr("カードの題"), {196, 12, 66, 22});
     titleBox_ = addLineEdit(QStringLiteral("CardTitle"), {264, 12, 184, 22});
-    titleBox_->setAccessibleName(QStringLiteral("インデックスカードの題"));
+    titleBox_->setAccessibleName(tr("インデックスカードの題"));
     titleCaption->setBuddy(titleBox_);
 }
 
 // The second line: the what-ifs, each a spin box with its caption.
 void SidesWindow::buildWhatIfs()
 {
-    const auto spin = [this](const char *name, int most, const char *accessible, QRect geometry,
-                             const char *labelName, const char *text, QRect labelGeometry) {
-        QLabel *l = caption(
-            addLabel(QString::fromLatin1(labelName), QString::fromUtf8(text), labelGeometry));
+    const auto spin = [this](const char *name, int most, const QString &accessible, QRect geometry,
+                             const char *labelName, const QString &text, QRect labelGeometry) {
+        QLabel *l = caption(addLabel(QString::fromLatin1(labelName), text, labelGeometry));
         auto *box = new QSpinBox(this);
         box->setObjectName(QString::fromLatin1(name));
         box->setRange(0, most);
-        box->setSuffix(QStringLiteral("秒"));
+        box->setSuffix(tr("秒"));
         box->setGeometry(geometry);
-        box->setAccessibleName(QString::fromUtf8(accessible));
+        box->setAccessibleName(accessible);
         l->setBuddy(box);
         connect(box, &QSpinBox::valueChanged, this, &SidesWindow::refresh);
         return box;
     };
-    gapBox_ = spin("GapSeconds", kMaxGapSeconds, "曲間の空白（秒）", {48, 44, 64, 22}, "GapLabel",
-                   "曲間", {12, 44, 34, 22});
-    leaderBox_ = spin("LeaderSeconds", kMaxLeaderSeconds, "面の始めのリーダー（秒）",
-                      {178, 44, 64, 22}, "LeaderLabel", "リーダー", {124, 44, 52, 22});
-    extraBox_ = spin("ExtraSeconds", kMaxExtraSeconds, "表示より長い分（片面、秒）",
-                     {364, 44, 84, 22}, "ExtraLabel", "テープの余裕", {282, 44, 80, 22});
+    gapBox_ = spin("GapSeconds", kMaxGapSeconds, tr("曲間の空白（秒）"), {48, 44, 64, 22}, "GapLabel",
+                   tr("曲間"), {12, 44, 34, 22});
+    leaderBox_ = spin("LeaderSeconds", kMaxLeaderSeconds, tr("面の始めのリーダー（秒）"),
+                      {178, 44, 64, 22}, "LeaderLabel", tr("リーダー"), {124, 44, 52, 22});
+    extraBox_ = spin("ExtraSeconds", kMaxExtraSeconds, tr("表示より長い分（片面、秒）"),
+                     {364, 44, 84, 22}, "ExtraLabel", tr("テープの余裕"), {282, 44, 80, 22});
     extraBox_->setSingleStep(5);
-    extraBox_->setToolTip(QStringLiteral("テープが表示より長く録音できる時間（片面あたり）"));
-    gapBox_->setToolTip(QStringLiteral("同じ面の曲と曲の間の空白"));
-    leaderBox_->setToolTip(QStringLiteral("各面の始めの録音できない部分"));
+    extraBox_->setToolTip(tr("テープが表示より長く録音できる時間（片面あたり）"));
+    gapBox_->setToolTip(tr("同じ面の曲と曲の間の空白"));
+    leaderBox_->setToolTip(tr("各面の始めの録音できない部分"));
 }
 
 // The two sides side by side: a heading, the songs, the total; and the flip
 // point under both.
 void SidesWindow::buildSideLists()
 {
-    const auto list = [this](const char *name, const char *accessible, QRect geometry) {
+    const auto list = [this](const char *name, const QString &accessible, QRect geometry) {
         auto *w = new QListWidget(this);
         w->setObjectName(QString::fromLatin1(name));
         w->setGeometry(geometry);
-        w->setAccessibleName(QString::fromUtf8(accessible));
+        w->setAccessibleName(accessible);
         w->setSelectionMode(QAbstractItemView::SingleSelection);
-        w->setToolTip(QStringLiteral("曲をダブルクリックすると曲名を入力できます"));
+        w->setToolTip(tr("曲をダブルクリックすると曲名を入力できます"));
         return w;
     };
-    addLabel(QStringLiteral("SideALabel"), QStringLiteral("A面"), {12, 78, 60, 18});
-    addLabel(QStringLiteral("SideBLabel"), QStringLiteral("B面"), {236, 78, 60, 18});
-    sideAList_ = list("SideAList", "A面の曲", {12, 98, 212, 160});
-    sideBList_ = list("SideBList", "B面の曲", {236, 98, 212, 160});
+    addLabel(QStringLiteral("SideALabel"), tr("A面"), {12, 78, 60, 18});
+    addLabel(QStringLiteral("SideBLabel"), tr("B面"), {236, 78, 60, 18});
+    sideAList_ = list("SideAList", tr("A面の曲"), {12, 98, 212, 160});
+    sideBList_ = list("SideBList", tr("B面の曲"), {236, 98, 212, 160});
     // A double click or Enter on a song asks for its title.
     connect(sideAList_, &QListWidget::activated, this,
             [this](const QModelIndex &index) { editTitle(view_.split.a, index.row()); });
@@ -135,11 +135,11 @@ void SidesWindow::buildSideLists()
 QPushButton *SidesWindow::buildButtons()
 {
     saveButton_ = addButton(QStringLiteral("SaveCard"),
-                            QStringLiteral("インデックスカードをPDFに保存…"), {12, 334, 216, 28});
+                            tr("インデックスカードをPDFに保存…"), {12, 334, 216, 28});
     printButton_ =
-        addButton(QStringLiteral("PrintCard"), QStringLiteral("印刷…"), {236, 334, 100, 28});
+        addButton(QStringLiteral("PrintCard"), tr("印刷…"), {236, 334, 100, 28});
     QPushButton *closeButton =
-        addButton(QStringLiteral("CloseSides"), QStringLiteral("閉じる"), {348, 334, 100, 28});
+        addButton(QStringLiteral("CloseSides"), tr("閉じる"), {348, 334, 100, 28});
     connect(saveButton_, &QPushButton::clicked, this, &SidesWindow::saveCard);
     connect(printButton_, &QPushButton::clicked, this, &SidesWindow::printCard);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
@@ -183,8 +183,8 @@ void SidesWindow::editTitle(const Side &side, int row)
     if (row < 0 || static_cast<std::size_t>(row) >= side.songs.size())
         return;
     const SideSong song = view_.songs.at(static_cast<std::size_t>(side.songs.at(row)));
-    const auto title = askLine(this, QStringLiteral("曲名"),
-                               QStringLiteral("%1曲目の曲名").arg(song.slot + 1), song.title);
+    const auto title = askLine(this, tr("曲名"),
+                               tr("%1曲目の曲名").arg(song.slot + 1), song.title);
     if (!title)
         return;
     titleEdits_[song.slot] = clippedTitle(title->simplified());
@@ -214,8 +214,8 @@ void SidesWindow::refresh()
 void SidesWindow::saveCard()
 {
     const QString path =
-        chooseSaveFile(this, QStringLiteral("インデックスカードをPDFに保存"),
-                       QStringLiteral("インデックスカード.pdf"), QStringLiteral("PDF (*.pdf)"));
+        chooseSaveFile(this, tr("インデックスカードをPDFに保存"),
+                       tr("インデックスカード.pdf"), tr("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
     if (!writeCardPdf(path, sidesCard(view_, inputs())))
