@@ -23,7 +23,7 @@ QString nameOf(const FoundSong &song)
 
 QString noteNames(const QStringList &names)
 {
-    const QString text = names.mid(0, kNamesShown).join(QCoreApplication::translate("Notes", "、"));
+    QString text = names.mid(0, kNamesShown).join(QCoreApplication::translate("Notes", "、"));
     if (names.size() <= kNamesShown)
         return text;
     return QCoreApplication::translate("Notes", "%1 ほか %n件", nullptr,

@@ -153,9 +153,8 @@ QStringList faultsOf(QWidget *window)
 // overrun are shown.
 QWidget *openSides(const MainView &main)
 {
-    EntryScreen *pageOne =
-        openPageOne(main, true, {QStringLiteral("40:0"), QStringLiteral("10:0"),
-                                 QStringLiteral("40:0")});
+    EntryScreen *pageOne = openPageOne(
+        main, true, {QStringLiteral("40:0"), QStringLiteral("10:0"), QStringLiteral("40:0")});
     GUITEST_VERIFY(pageOne);
     GUITEST_VERIFY(press(pageOne));
     QWidget *sides = program().showSidesWindow();
@@ -180,14 +179,16 @@ QStringList writtenTexts(const QString &what)
     QStringList texts;
     if (what == QLatin1String("card")) {
         const tavelo::SidesView view = tavelo::sidesView(untitledSongs(), QStringLiteral("46"), {});
-        for (const tavelo::CardText &text : tavelo::layoutCard(tavelo::cardContentOf(view, {})).texts)
+        for (const tavelo::CardText &text :
+             tavelo::layoutCard(tavelo::cardContentOf(view, {})).texts)
             texts << text.text;
     } else if (what == QLatin1String("list")) {
         const QStringList lines{QStringLiteral("4:30"), QStringLiteral("3:45")};
         texts << tavelo::listText(lines, {}, false, QStringLiteral("37"), QStringLiteral("45"))
               << tavelo::listText(lines, {}, true, QStringLiteral("8"), QStringLiteral("15"));
     } else if (what == QLatin1String("sides")) {
-        for (const QString &minutes : {QStringLiteral("46"), QStringLiteral("1"), QStringLiteral("x")}) {
+        for (const QString &minutes :
+             {QStringLiteral("46"), QStringLiteral("1"), QStringLiteral("x")}) {
             const tavelo::SidesView view = tavelo::sidesView(untitledSongs(), minutes, {});
             texts << view.flip << view.a.summary << view.b.summary;
         }
