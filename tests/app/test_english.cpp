@@ -6,9 +6,9 @@
 
 #include "app/language.h"
 #include "calc/placesongs.h"
-#include "core/card.h"
+#include "plan/card.h"
 #include "core/listtext.h"
-#include "core/sides.h"
+#include "plan/sides.h"
 #include "gui/labelfit.h"
 #include "support/guitest.h"
 
