@@ -123,6 +123,10 @@
         <comment>the whole wording, as a tooltip</comment>
         <translation>Work out the total time of the songs</translation>
     </message>
+    <message>
+        <source>CDから読み込む</source>
+        <translation>Read from CD</translation>
+    </message>
 </context>
 <context>
     <name>ListText</name>
@@ -256,6 +260,34 @@
         <source>時間が見つかりませんでした。</source>
         <translation>No times were found.</translation>
     </message>
+    <message>
+        <source>CDドライブが見つかりませんでした。</source>
+        <translation>No CD drive was found.</translation>
+    </message>
+    <message>
+        <source>CDドライブを使う権限がありません。</source>
+        <translation>You have no permission to use the CD drive.</translation>
+    </message>
+    <message>
+        <source>CDドライブにディスクが入っていません。</source>
+        <translation>There is no disc in the CD drive.</translation>
+    </message>
+    <message>
+        <source>CDドライブのトレイが開いています。</source>
+        <translation>The tray of the CD drive is open.</translation>
+    </message>
+    <message>
+        <source>CDドライブの準備ができていません。少し待ってから、もう一度お試しください。</source>
+        <translation>The CD drive is not ready. Wait a moment and try again.</translation>
+    </message>
+    <message>
+        <source>このディスクには音楽のトラックがありません。</source>
+        <translation>This disc has no music tracks.</translation>
+    </message>
+    <message>
+        <source>CDを読み込めませんでした。</source>
+        <translation>The CD could not be read.</translation>
+    </message>
 </context>
 <context>
     <name>Program</name>
@@ -274,6 +306,10 @@
     <message>
         <source>テキスト (*.txt)</source>
         <translation>Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>前の読み込みが終わってから、もう一度お試しください。</source>
+        <translation>Try again once the reading before is done.</translation>
     </message>
 </context>
 <context>

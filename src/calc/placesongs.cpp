@@ -95,14 +95,21 @@ QString cdTroubleText(CdTrouble trouble)
 {
     switch (trouble) {
     case CdTrouble::None: return {};
-    case CdTrouble::NoDrive: return QCoreApplication::translate("Notes", "CDドライブが見つかりませんでした。");
-    case CdTrouble::NoPermission: return QCoreApplication::translate("Notes", "CDドライブを使う権限がありません。");
-    case CdTrouble::NoDisc: return QCoreApplication::translate("Notes", "CDドライブにディスクが入っていません。");
-    case CdTrouble::TrayOpen: return QCoreApplication::translate("Notes", "CDドライブのトレイが開いています。");
+    case CdTrouble::NoDrive:
+        return QCoreApplication::translate("Notes", "CDドライブが見つかりませんでした。");
+    case CdTrouble::NoPermission:
+        return QCoreApplication::translate("Notes", "CDドライブを使う権限がありません。");
+    case CdTrouble::NoDisc:
+        return QCoreApplication::translate("Notes", "CDドライブにディスクが入っていません。");
+    case CdTrouble::TrayOpen:
+        return QCoreApplication::translate("Notes", "CDドライブのトレイが開いています。");
     case CdTrouble::NotReady:
-        return QCoreApplication::translate("Notes", "CDドライブの準備ができていません。少し待ってから、もう一度お試しください。");
-    case CdTrouble::DataDisc: return QCoreApplication::translate("Notes", "このディスクには音楽のトラックがありません。");
-    case CdTrouble::Unreadable: return QCoreApplication::translate("Notes", "CDを読み込めませんでした。");
+        return QCoreApplication::translate(
+            "Notes", "CDドライブの準備ができていません。少し待ってから、もう一度お試しください。");
+    case CdTrouble::DataDisc:
+        return QCoreApplication::translate("Notes", "このディスクには音楽のトラックがありません。");
+    case CdTrouble::Unreadable:
+        return QCoreApplication::translate("Notes", "CDを読み込めませんでした。");
     }
     return {};
 }

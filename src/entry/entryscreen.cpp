@@ -265,10 +265,11 @@ void EntryScreen::offerPaste(QLineEdit *box, int slot)
                                 [this, slot] { pasteTracklist(slot); });
             paste->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
             paste->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
-            menu->addAction(QCoreApplication::translate("EntryScreen", "CDから読み込む"), this, [this, box, slot] {
-                notePlace_ = box->mapToGlobal(QPoint(box->width(), 0));
-                emit cdRequested(slot);
-            });
+            menu->addAction(QCoreApplication::translate("EntryScreen", "CDから読み込む"), this,
+                            [this, box, slot] {
+                                notePlace_ = box->mapToGlobal(QPoint(box->width(), 0));
+                                emit cdRequested(slot);
+                            });
         });
     });
 }

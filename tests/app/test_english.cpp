@@ -6,10 +6,10 @@
 
 #include "app/language.h"
 #include "calc/placesongs.h"
-#include "plan/card.h"
 #include "core/listtext.h"
-#include "plan/sides.h"
 #include "gui/labelfit.h"
+#include "plan/card.h"
+#include "plan/sides.h"
 #include "support/guitest.h"
 
 #include <QAbstractSpinBox>
