@@ -34,6 +34,10 @@
         <source>タベロサポータ</source>
         <translation>Tavelo Supporter</translation>
     </message>
+    <message>
+        <source>片面%1分</source>
+        <translation>%1 min a side</translation>
+    </message>
 </context>
 <context>
     <name>EntryScreen</name>
@@ -570,10 +574,6 @@
     <message>
         <source>%1曲目の曲名</source>
         <translation>Title of song %1</translation>
-    </message>
-    <message>
-        <source>片面%1分</source>
-        <translation>%1 min a side</translation>
     </message>
     <message>
         <source>インデックスカードをPDFに保存</source>

@@ -21,8 +21,7 @@
 namespace tavelo {
 
 SidesWindow::SidesWindow()
-    : FormWindow(QStringLiteral("SidesForm"), tr("A面・B面"), QSize(460, 372),
-                 Frame::Tool)
+    : FormWindow(QStringLiteral("SidesForm"), tr("A面・B面"), QSize(460, 372), Frame::Tool)
 {
     buildControls();
     refresh();
@@ -90,8 +89,8 @@ void SidesWindow::buildWhatIfs()
         connect(box, &QSpinBox::valueChanged, this, &SidesWindow::refresh);
         return box;
     };
-    gapBox_ = spin("GapSeconds", kMaxGapSeconds, tr("曲間の空白（秒）"), {48, 44, 64, 22}, "GapLabel",
-                   tr("曲間"), {12, 44, 34, 22});
+    gapBox_ = spin("GapSeconds", kMaxGapSeconds, tr("曲間の空白（秒）"), {48, 44, 64, 22},
+                   "GapLabel", tr("曲間"), {12, 44, 34, 22});
     leaderBox_ = spin("LeaderSeconds", kMaxLeaderSeconds, tr("面の始めのリーダー（秒）"),
                       {178, 44, 64, 22}, "LeaderLabel", tr("リーダー"), {124, 44, 52, 22});
     extraBox_ = spin("ExtraSeconds", kMaxExtraSeconds, tr("表示より長い分（片面、秒）"),
@@ -134,10 +133,9 @@ void SidesWindow::buildSideLists()
 // The bottom line: the card saved or printed, and 閉じる, which it returns.
 QPushButton *SidesWindow::buildButtons()
 {
-    saveButton_ = addButton(QStringLiteral("SaveCard"),
-                            tr("インデックスカードをPDFに保存…"), {12, 334, 216, 28});
-    printButton_ =
-        addButton(QStringLiteral("PrintCard"), tr("印刷…"), {236, 334, 100, 28});
+    saveButton_ = addButton(QStringLiteral("SaveCard"), tr("インデックスカードをPDFに保存…"),
+                            {12, 334, 216, 28});
+    printButton_ = addButton(QStringLiteral("PrintCard"), tr("印刷…"), {236, 334, 100, 28});
     QPushButton *closeButton =
         addButton(QStringLiteral("CloseSides"), tr("閉じる"), {348, 334, 100, 28});
     connect(saveButton_, &QPushButton::clicked, this, &SidesWindow::saveCard);
@@ -183,8 +181,7 @@ void SidesWindow::editTitle(const Side &side, int row)
     if (row < 0 || static_cast<std::size_t>(row) >= side.songs.size())
         return;
     const SideSong song = view_.songs.at(static_cast<std::size_t>(side.songs.at(row)));
-    const auto title = askLine(this, tr("曲名"),
-                               tr("%1曲目の曲名").arg(song.slot + 1), song.title);
+    const auto title = askLine(this, tr("曲名"), tr("%1曲目の曲名").arg(song.slot + 1), song.title);
     if (!title)
         return;
     titleEdits_[song.slot] = clippedTitle(title->simplified());
@@ -213,9 +210,8 @@ void SidesWindow::refresh()
 
 void SidesWindow::saveCard()
 {
-    const QString path =
-        chooseSaveFile(this, tr("インデックスカードをPDFに保存"),
-                       tr("インデックスカード.pdf"), tr("PDF (*.pdf)"));
+    const QString path = chooseSaveFile(this, tr("インデックスカードをPDFに保存"),
+                                        tr("インデックスカード.pdf"), tr("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
     if (!writeCardPdf(path, sidesCard(view_, inputs())))
