@@ -178,9 +178,10 @@ QStringList writtenTexts(const QString &what)
 {
     QStringList texts;
     if (what == QLatin1String("card")) {
-        const tavelo::SidesView view = tavelo::sidesView(untitledSongs(), QStringLiteral("46"), {});
-        for (const tavelo::CardText &text :
-             tavelo::layoutCard(tavelo::cardContentOf(view, {})).texts)
+        // A side of 47 minutes is no cassette's: the card's title names it.
+        const tavelo::SidesInputs inputs{QStringLiteral("47"), {}, {}};
+        const tavelo::SidesView view = tavelo::sidesView(untitledSongs(), inputs);
+        for (const tavelo::CardText &text : tavelo::sidesCard(view, inputs).texts)
             texts << text.text;
     } else if (what == QLatin1String("list")) {
         const QStringList lines{QStringLiteral("4:30"), QStringLiteral("3:45")};
@@ -189,10 +190,10 @@ QStringList writtenTexts(const QString &what)
     } else if (what == QLatin1String("sides")) {
         for (const QString &minutes :
              {QStringLiteral("46"), QStringLiteral("1"), QStringLiteral("x")}) {
-            const tavelo::SidesView view = tavelo::sidesView(untitledSongs(), minutes, {});
+            const tavelo::SidesView view = tavelo::sidesView(untitledSongs(), {minutes, {}, {}});
             texts << view.flip << view.a.summary << view.b.summary;
         }
-        texts << tavelo::sidesView({}, QStringLiteral("46"), {}).flip;
+        texts << tavelo::sidesView({}, {QStringLiteral("46"), {}, {}}).flip;
     } else if (what == QLatin1String("notes")) {
         const std::vector<tavelo::FoundSong> many(20, tavelo::FoundSong{180000, {}, {}});
         const QStringList files{QStringLiteral("a.mp3"), QStringLiteral("b.mp3"),
