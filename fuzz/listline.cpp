@@ -3,7 +3,7 @@
 // (no number) or as a whole number of at least two digits, halves away from 0.
 #include "fuzzcommon.h"
 
-#include "core/timemath.h"
+#include "core/timetext.h"
 
 using fuzzing::describe;
 

@@ -6,6 +6,7 @@
 #include "fuzzcommon.h"
 
 #include "core/listtext.h"
+#include "core/timetext.h"
 #include "readers/tracklist.h"
 
 using fuzzing::describe;
@@ -17,7 +18,8 @@ void check(const QString &text)
     const std::vector<tavelo::FoundSong> songs = tavelo::readTracklist(text);
     const qsizetype lines = text.count(u'\n') + text.count(u'\r') + 1;
     FUZZ_CHECK(qsizetype(songs.size()) <= lines, describe(text));
-    QStringList list, titles;
+    tavelo::MainState state;
+    std::vector<std::int64_t> lengths;
     for (const tavelo::FoundSong &song : songs) {
         FUZZ_CHECK(song.milliseconds >= 0, describe(text));
         FUZZ_CHECK(!song.title.contains(u'\n') && !song.title.contains(u'\r'), describe(text));
@@ -30,17 +32,19 @@ void check(const QString &text)
             FUZZ_CHECK(titled && titled->milliseconds == seconds * 1000, describe(text));
         }
         if (seconds <= 32767 * 60 + 59) {
-            list << clock;
-            titles << song.title;
+            if (state.list.size() < tavelo::kSlotCount)
+                state.songs.at(std::size_t(state.list.size())) = tavelo::boxTexts(0, song.title);
+            state.list << clock;
+            lengths.push_back(seconds);
         }
     }
-    // The list written with the titles found reads back as the same lengths,
-    // whatever the titles hold.
-    const auto back = tavelo::readTracklist(tavelo::listText(list, titles, false, "0", "0"));
-    FUZZ_CHECK(back.size() == std::size_t(list.size()), describe(text));
-    for (qsizetype i = 0; i < list.size(); ++i)
-        FUZZ_CHECK(back[i].milliseconds == *tavelo::listLineSeconds(list[i]) * 1000,
-                   describe(text));
+    // The list written with the titles found (in the slots of the song table)
+    // reads back as the same lengths, whatever the titles hold.
+    state.resultMinutes = state.resultSeconds = QStringLiteral("0");
+    const auto back = tavelo::readTracklist(tavelo::listText(state));
+    FUZZ_CHECK(back.size() == lengths.size(), describe(text));
+    for (std::size_t i = 0; i < lengths.size(); ++i)
+        FUZZ_CHECK(back[i].milliseconds == lengths[i] * 1000, describe(text));
 }
 
 }  // namespace

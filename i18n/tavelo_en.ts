@@ -15,10 +15,6 @@
         <translation>Print at 100 %, cut along the solid lines and fold along the dotted ones; the right panel folds in behind the front.</translation>
     </message>
     <message>
-        <source>%1曲目</source>
-        <translation>Song %1</translation>
-    </message>
-    <message>
         <source>A面</source>
         <translation>Side A</translation>
     </message>
@@ -46,12 +42,12 @@
         <translation>Song times</translation>
     </message>
     <message>
-        <source>%1曲目の分</source>
-        <translation>Song %1, minutes</translation>
+        <source>%1の分</source>
+        <translation>%1, minutes</translation>
     </message>
     <message>
-        <source>%1曲目の秒</source>
-        <translation>Song %1, seconds</translation>
+        <source>%1の秒</source>
+        <translation>%1, seconds</translation>
     </message>
     <message>
         <source>分</source>
@@ -215,6 +211,14 @@
 <context>
     <name>Notes</name>
     <message>
+        <source>前の読み込みが終わってから、もう一度お試しください。</source>
+        <translation>Try again once the reading before is done.</translation>
+    </message>
+    <message>
+        <source>前のファイルを読み込み中です。終わってから、もう一度ドロップしてください。</source>
+        <translation>Still reading the files dropped before. Drop again once they are read.</translation>
+    </message>
+    <message>
         <source>、</source>
         <translation>, </translation>
     </message>
@@ -296,10 +300,6 @@
 <context>
     <name>Program</name>
     <message>
-        <source>前のファイルを読み込み中です。終わってから、もう一度ドロップしてください。</source>
-        <translation>Still reading the files dropped before. Drop again once they are read.</translation>
-    </message>
-    <message>
         <source>一覧をテキストに保存</source>
         <translation>Save the list as text</translation>
     </message>
@@ -311,9 +311,12 @@
         <source>テキスト (*.txt)</source>
         <translation>Text (*.txt)</translation>
     </message>
+</context>
+<context>
+    <name>Song</name>
     <message>
-        <source>前の読み込みが終わってから、もう一度お試しください。</source>
-        <translation>Try again once the reading before is done.</translation>
+        <source>%1曲目</source>
+        <translation>Song %1</translation>
     </message>
 </context>
 <context>
@@ -351,12 +354,12 @@
         <translation>No song fits on side A; all songs go on side B.</translation>
     </message>
     <message>
-        <source>全曲がA面に入ります（A面の最後は%1曲目）。</source>
-        <translation>All songs fit on side A (the last one is song %1).</translation>
+        <source>全曲がA面に入ります（A面の最後は%1）。</source>
+        <translation>All songs fit on side A (the last one is %1).</translation>
     </message>
     <message>
-        <source>A面の最後は%1曲目、B面は%2曲目から。</source>
-        <translation>Side A ends with song %1, side B starts with song %2.</translation>
+        <source>A面の最後は%1、B面は%2から。</source>
+        <translation>Side A ends with %1, side B starts with %2.</translation>
     </message>
 </context>
 <context>
@@ -572,8 +575,8 @@
         <translation>Song title</translation>
     </message>
     <message>
-        <source>%1曲目の曲名</source>
-        <translation>Title of song %1</translation>
+        <source>%1の曲名</source>
+        <translation>Title of %1</translation>
     </message>
     <message>
         <source>インデックスカードをPDFに保存</source>

@@ -173,8 +173,9 @@ int main(int argc, char **argv)
                                  "夏の終わり 6:05\nPaper Planes 4:58\n雨上がり 3:20\n"
                                  "Slow River 4:41\n星を数えて 5:30\nNeon Rain 3:58\n帰り道 4:15\n"
                                  "Last Light 3:30\n");
-    for (const tavelo::Effect &effect : tavelo::placeSongs(
-             tavelo::ScreenId::Entry, entry->texts(), 0, tavelo::readTracklist(tracklist), {})) {
+    for (const tavelo::Effect &effect :
+         tavelo::placeSongs(tavelo::ScreenId::Entry, entry->texts(), 0,
+                            {tavelo::readTracklist(tracklist), {}, {}})) {
         if (const auto *write = std::get_if<tavelo::WriteSlot>(&effect))
             entry->setSlot(write->slot, write->time);
     }

@@ -55,20 +55,8 @@ std::size_t indexOf(ScreenId id) { return static_cast<std::size_t>(id); }
 
 std::optional<int> rowOf(int slot) { return slot >= 0 ? std::optional<int>(slot) : std::nullopt; }
 
-QString readingNote()
-{
-    return QCoreApplication::translate(
-        "Program", "前のファイルを読み込み中です。終わってから、もう一度ドロップしてください。");
-}
-
-QString cdWhileReadingNote()
-{
-    return QCoreApplication::translate("Program",
-                                       "前の読み込みが終わってから、もう一度お試しください。");
-}
-
-// Readings at the same time; one more gets readingNote() (cdWhileReadingNote()
-// for a CD).
+// Readings at the same time; one more gets the note that a reading is under
+// way (dropWhileReading, or cdWhileReading for a CD).
 constexpr std::size_t kMostReadings = 4;
 
 // How long ending the program waits for the readings it stopped: each looks
@@ -180,12 +168,12 @@ EntryScreen *Program::showScreen(ScreenId id)
                     onTracklistPasted(created, text, slot);
                 });
         connect(created, &EntryScreen::cdRequested, this, [this, created](int slot) {
-            readDisc(created, CdRequest{}, slot, cdWhileReadingNote());
+            readDisc(created, CdRequest{}, slot, cdWhileReading);
         });
         connect(created, &EntryScreen::discDropped, this,
                 [this, created](const QStringList &urls, int slot) {
                     if (const auto request = cdRequest(urls))
-                        readDisc(created, *request, slot, readingNote());
+                        readDisc(created, *request, slot, dropWhileReading);
                 });
     }
     return bringForward(entry.data());
@@ -293,29 +281,29 @@ void Program::onScreenAction(EntryScreen *screen, Action action)
 void Program::onFilesDropped(EntryScreen *screen, const QStringList &paths, int slot)
 {
     if (readings_.size() >= kMostReadings) {
-        screen->showNote(readingNote());
+        carryOut(dropWhileReading(screen->id()), screen);
         return;
     }
     // Only what fits on the screen is read: a folder of thousands of files
     // is listed, not read whole.
-    readInBackground(
-        screen, slot, false, [read = dropReader_, paths](const StopFlag &stop) -> Placing {
-            const DroppedSongs found = read(paths, kRowsPerPage, stop);
-            return [found](ScreenId id, const Slots &texts, std::optional<int> row) {
-                return placeSongs(id, texts, row, found.songs, found.unreadable, found.leftOver);
-            };
-        });
+    readInBackground(screen, slot, false,
+                     [read = dropReader_, paths](const StopFlag &stop) -> Placing {
+                         const DroppedSongs found = read(paths, kRowsPerPage, stop);
+                         return [found](ScreenId id, const Slots &texts, std::optional<int> row) {
+                             return placeSongs(id, texts, row, found);
+                         };
+                     });
 }
 
 void Program::readDisc(EntryScreen *screen, const CdRequest &request, int slot,
-                       const QString &busyNote)
+                       Outcome (*whileReading)(ScreenId))
 {
     // One disc at a time: a second reading of the drive would only repeat
     // the first.
     const bool discRead =
         std::any_of(readings_.begin(), readings_.end(), [](const Reading &r) { return r.disc; });
     if (discRead || readings_.size() >= kMostReadings) {
-        screen->showNote(busyNote);
+        carryOut(whileReading(screen->id()), screen);
         return;
     }
     readInBackground(
@@ -327,7 +315,8 @@ void Program::readDisc(EntryScreen *screen, const CdRequest &request, int slot,
             else
                 found.trouble = CdTrouble::NoDrive;
             return [found](ScreenId id, const Slots &texts, std::optional<int> row) {
-                return placeCdSongs(id, texts, row, found.trouble, found.songs, found.unreadable);
+                return placeCdSongs(id, texts, row, found.trouble,
+                                    {found.songs, found.unreadable, {}});
             };
         });
 }
@@ -360,7 +349,7 @@ void Program::readInBackground(EntryScreen *screen, int slot, bool disc,
 
 void Program::onTracklistPasted(EntryScreen *screen, const QString &text, int slot)
 {
-    carryOut(placeSongs(screen->id(), screen->texts(), rowOf(slot), readTracklist(text), {}),
+    carryOut(placeSongs(screen->id(), screen->texts(), rowOf(slot), {readTracklist(text), {}, {}}),
              screen);
 }
 

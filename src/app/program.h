@@ -94,7 +94,9 @@ private:
     void onFilesDropped(EntryScreen *screen, const QStringList &paths, int slot);
     void onTracklistPasted(EntryScreen *screen, const QString &text, int slot);
     // Reads an audio CD for a screen: the disc, or the tracks of `request`.
-    void readDisc(EntryScreen *screen, const CdRequest &request, int slot, const QString &busyNote);
+    // While another reading is under way, `whileReading` gives the note.
+    void readDisc(EntryScreen *screen, const CdRequest &request, int slot,
+                  Outcome (*whileReading)(ScreenId));
     // What a reading found, made into effects once it is done, for the
     // screen as it is then: its id, its texts and the row to start at.
     using Placing = std::function<Outcome(ScreenId, const Slots &, std::optional<int>)>;

@@ -4,6 +4,7 @@
 #include "core/numbers.h"
 #include "core/rowcheck.h"
 #include "core/timemath.h"
+#include "core/timetext.h"
 
 namespace tavelo {
 namespace {

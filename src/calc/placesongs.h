@@ -4,12 +4,10 @@
 #include "calc/outcome.h"
 #include "core/foundsong.h"
 
-#include <QStringList>
-
 #include <optional>
-#include <vector>
 
-// Song times dropped or pasted onto an entry screen, written into its rows.
+// Song times dropped or pasted onto an entry screen, written into its rows,
+// and every note a screen shows about them.
 namespace tavelo {
 
 // Writes one song per row into the 15 rows the screen shows (never into the
@@ -18,24 +16,24 @@ namespace tavelo {
 // screen does not show) the songs start at the first shown row whose boxes are
 // both empty. Each song becomes one WriteSlot, in slot order, with its length
 // rounded to whole seconds (halves up; a length of 0 writes "0" and "0", as a
-// tracklist may list it). Then, when anything could not be read
-// (`unreadable`: files are left out there by the readers), did not fit below the start row, or
-// was left unread because enough had been found (`leftOver`), one ShowNote says
-// how many and which. A drop that found nothing at all gets a note saying so.
-// Nothing else is emitted; the boxes are checked only when a button is pressed.
+// tracklist may list it) and its title cleaned (cleanTitle). Then, when
+// anything could not be read (`unreadable`: files are left out there by the
+// readers), did not fit below the start row, or was left unread because
+// enough had been found (`leftOver`), one ShowNote says how many and which:
+// a song by its title (with its artist), or by its length as its row would
+// show it. A drop that found nothing at all gets a note saying so. Nothing
+// else is emitted; the boxes are checked only when a button is pressed.
 Outcome placeSongs(ScreenId screen, const Slots &texts, std::optional<int> row,
-                   const std::vector<FoundSong> &songs, const QStringList &unreadable,
-                   const QStringList &leftOver = {});
+                   const DroppedSongs &found);
 
 // Songs read from an audio CD, placed as placeSongs places them; a CD that
 // gave none for a `trouble` gets one ShowNote saying why, and nothing else.
 Outcome placeCdSongs(ScreenId screen, const Slots &texts, std::optional<int> row, CdTrouble trouble,
-                     const std::vector<FoundSong> &songs, const QStringList &unreadable);
+                     const DroppedSongs &found);
 
-// The note for a CD's trouble; empty for none.
-QString cdTroubleText(CdTrouble trouble);
-
-// The names in a note: at most three, then "ほか N件" for the rest.
-QString noteNames(const QStringList &names);
+// A drop, or a CD asked for, while what came before is still being read:
+// one ShowNote asking to try again when that is done.
+Outcome dropWhileReading(ScreenId screen);
+Outcome cdWhileReading(ScreenId screen);
 
 }  // namespace tavelo

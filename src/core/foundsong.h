@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/model.h"
-
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
+#include <vector>
 
 // A song found in a dropped file, a playlist or a pasted tracklist: its length
 // and whatever names came with it. Nothing here knows about files or widgets.
@@ -35,44 +35,23 @@ enum class CdTrouble {
     Unreadable,
 };
 
-// Milliseconds rounded to the nearest whole second, halves up (2,500 ms is 3 s,
-// 1,499 ms is 1 s). Negative lengths count as 0.
-inline std::int64_t wholeSeconds(std::int64_t milliseconds)
-{
-    if (milliseconds <= 0)
-        return 0;
-    return milliseconds / 1000 + (milliseconds % 1000 >= 500 ? 1 : 0);
-}
-
-// The texts of the minute and second boxes for a length: plain decimals
-// without leading zeros, as the program writes numbers; the minutes may go
-// beyond 59 (75 minutes give "75" and "0").
-inline SongTime boxTexts(std::int64_t milliseconds, const QString &title = {})
-{
-    const std::int64_t seconds = wholeSeconds(milliseconds);
-    return {QString::number(seconds / 60), QString::number(seconds % 60), title};
-}
-
-// Titles are names, not texts: a title longer than this (a broken tag, a
-// line of a megabyte) is cut, so that lists, notes and the card stay quick.
-inline constexpr qsizetype kLongestTitle = 200;
-
-inline QString clippedTitle(const QString &title)
-{
-    if (title.size() <= kLongestTitle)
-        return title;
-    return title.left(kLongestTitle - 1) + QChar(0x2026);  // …
-}
-
 // The one line a song is known by: its title, and its artist after a slash
-// when the tags name one.
+// when the tags name one (cleaned where it enters a song time: cleanTitle).
 inline QString songTitle(const FoundSong &song)
 {
     if (song.artist.isEmpty())
-        return clippedTitle(song.title);
+        return song.title;
     if (song.title.isEmpty())
-        return clippedTitle(song.artist);
-    return clippedTitle(song.title + QStringLiteral(" / ") + song.artist);
+        return song.artist;
+    return song.title + QStringLiteral(" / ") + song.artist;
 }
+
+// What a user dropped onto an entry screen, read into song lengths, or what a
+// pasted text gave.
+struct DroppedSongs {
+    std::vector<FoundSong> songs;  // in the order found
+    QStringList unreadable;        // names (for a note) of what gave no song
+    QStringList leftOver;          // names of what was not read: enough songs were found
+};
 
 }  // namespace tavelo

@@ -2,19 +2,17 @@
 #include "core/listtext.h"
 
 #include "core/numbers.h"
+#include "core/timetext.h"
+
+#include <cstdint>
+#include <optional>
 
 #include <QCoreApplication>
 
 namespace tavelo {
+namespace {
 
-QString clockText(std::int64_t seconds)
-{
-    if (seconds < 0)
-        seconds = 0;
-    return QString::number(seconds / 60) + QLatin1Char(':') +
-           QString::number(seconds % 60).rightJustified(2, QLatin1Char('0'));
-}
-
+// The length of one list line in whole seconds, or none.
 std::optional<std::int64_t> listLineSeconds(const QString &line)
 {
     const qsizetype colon = line.indexOf(QLatin1Char(':'));
@@ -31,17 +29,19 @@ std::optional<std::int64_t> listLineSeconds(const QString &line)
     return std::int64_t{*minutes} * 60 + *seconds;
 }
 
-QString listText(const QStringList &list, const QStringList &titles, bool totalMode,
-                 const QString &resultMinutes, const QString &resultSeconds)
+}  // namespace
+
+QString listText(const MainState &state)
 {
+    const QStringList &list = state.list;
     QString out =
         QCoreApplication::translate("ListText", "# 曲の一覧（%n曲）", nullptr, int(list.size())) +
         QLatin1Char('\n');
     std::int64_t start = 0;
     for (qsizetype i = 0; i < list.size(); ++i) {
         const auto length = listLineSeconds(list.at(i));
-        // A title is one line: line breaks a tag may hold become spaces.
-        QString title = titles.value(i).simplified();
+        // Titles are cleaned as they enter the song table: one line each.
+        QString title = i < kSlotCount ? state.songs.at(std::size_t(i)).title : QString();
         if (!title.isEmpty())
             title = title + QStringLiteral("  ");
         out += QStringLiteral("%1. [%2] %3%4\n")
@@ -50,24 +50,15 @@ QString listText(const QStringList &list, const QStringList &titles, bool totalM
         if (length)
             start += *length;  // each at most 32,767 minutes: no list of any size leaves 64 bits
     }
-    if (!resultMinutes.isEmpty() || !resultSeconds.isEmpty()) {
+    if (!state.resultMinutes.isEmpty() || !state.resultSeconds.isEmpty()) {
         out +=
-            (totalMode
+            (state.totalMode
                  ? QCoreApplication::translate("ListText", "# 収録時間の合計は %1分%2秒です。")
                  : QCoreApplication::translate("ListText", "# テープの残り時間は %1分%2秒です。"))
-                .arg(resultMinutes, resultSeconds) +
+                .arg(state.resultMinutes, state.resultSeconds) +
             QLatin1Char('\n');
     }
     return out;
-}
-
-QString listText(const MainState &state)
-{
-    // Line i of the list is slot i of the song table.
-    QStringList titles;
-    for (qsizetype i = 0; i < state.list.size() && i < kSlotCount; ++i)
-        titles << state.songs.at(static_cast<std::size_t>(i)).title;
-    return listText(state.list, titles, state.totalMode, state.resultMinutes, state.resultSeconds);
 }
 
 }  // namespace tavelo

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -14,10 +15,24 @@ namespace tavelo {
 inline constexpr int kSlotCount = 30;
 inline constexpr int kRowsPerPage = 15;
 
+// Titles are names, not texts: one line, without blanks at its ends or runs
+// of blanks inside (line breaks a tag may hold become spaces), and cut when
+// longer than kLongestTitle (a broken tag, a line of a megabyte), so that
+// lists, notes and the card stay quick.
+inline constexpr qsizetype kLongestTitle = 200;
+inline QString cleanTitle(const QString &title)
+{
+    const QString line = title.simplified();
+    if (line.size() <= kLongestTitle)
+        return line;
+    return line.left(kLongestTitle - 1) + QChar(0x2026);  // …
+}
+
 // One song time: the minute and second texts exactly as typed or written,
 // and the song's title where one came with it (from a dropped file's tags or
-// a tracklist line). The title goes where the two texts go and is gone where
-// they are replaced by the blank rule's "0" and "0".
+// a tracklist line), cleaned as it enters (boxTexts in core/timetext.h). The
+// title goes where the two texts go and is gone where they are replaced by
+// the blank rule's "0" and "0".
 struct SongTime {
     QString minutes;
     QString seconds;
@@ -25,6 +40,12 @@ struct SongTime {
     bool operator==(const SongTime &) const = default;
 };
 using Slots = std::array<SongTime, kSlotCount>;
+
+// How a song is named by its place in the song table: "5曲目" for slot 4.
+inline QString songNumber(int slot)
+{
+    return QCoreApplication::translate("Song", "%1曲目").arg(slot + 1);
+}
 
 // The two boxes of a slot.
 enum class Field { Minutes, Seconds };

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QString>
-
 #include <cstdint>
 #include <optional>
 
-// Arithmetic of song times: checked sums, the split of a number of seconds
-// into minutes and seconds, and the list line. No widgets here.
+// Arithmetic of song times: checked sums and the split of a number of
+// seconds into minutes and seconds (as text: core/timetext.h). No widgets here.
 namespace tavelo {
 
 // The running sums of one calculation.
@@ -41,21 +39,5 @@ std::optional<MinutesSeconds> splitSeconds(std::int32_t seconds);
 
 // Largest number of seconds that splitSeconds can show.
 inline constexpr std::int32_t kLargestShownSeconds = 546 * 60 + 59;
-
-// A number in the pattern "00": a whole number of at least two digits,
-// halves rounded away from zero (7 -> "07", 30.5 -> "31", -5 -> "-05").
-QString twoDigitPattern(double value);
-
-// A result as the main window's result boxes show it: the minutes and the
-// seconds as plain decimal numbers, the sign on both when it is negative.
-struct ResultTexts {
-    QString minutes;
-    QString seconds;
-};
-ResultTexts resultTexts(const MinutesSeconds &result);
-
-// One line of the song list: the minutes text as typed, ":", and the seconds
-// text in the pattern "00". A seconds text that is no number stays as it is.
-QString listLine(const QString &minutesText, const QString &secondsText);
 
 }  // namespace tavelo

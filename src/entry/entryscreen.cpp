@@ -156,9 +156,9 @@ void EntryScreen::buildRows()
         QLineEdit *seconds = addLineEdit(
             indexed("Text2", slot), twipsRect(description_.secondLeft, top, kBoxWidth, kBoxHeight));
         minutes->setAccessibleName(
-            QCoreApplication::translate("EntryScreen", "%1曲目の分").arg(song));
+            QCoreApplication::translate("EntryScreen", "%1の分").arg(songNumber(slot)));
         seconds->setAccessibleName(
-            QCoreApplication::translate("EntryScreen", "%1曲目の秒").arg(song));
+            QCoreApplication::translate("EntryScreen", "%1の秒").arg(songNumber(slot)));
         label->setBuddy(minutes);
         minuteBoxes_.at(slot) = minutes;
         secondBoxes_.at(slot) = seconds;

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "plan/card.h"
 
-#include "core/foundsong.h"
-#include "core/listtext.h"
 #include "core/tapes.h"
+#include "core/timetext.h"
 #include "plan/sides.h"
 
 #include <QCoreApplication>
@@ -184,11 +183,10 @@ CardContent cardContentOf(const SidesView &view, const QString &title)
         CardSide out{name, clockText(side.used), {}};
         for (const int i : side.songs) {
             const SideSong &song = view.songs.at(std::size_t(i));
-            const int number = song.slot + 1;
             out.songs.push_back(
                 {song.title.isEmpty()
-                     ? QCoreApplication::translate("Card", "%1曲目").arg(number)
-                     : QStringLiteral("%1. %2").arg(QString::number(number), song.title),
+                     ? songNumber(song.slot)
+                     : QStringLiteral("%1. %2").arg(QString::number(song.slot + 1), song.title),
                  clockText(song.seconds)});
         }
         return out;
@@ -200,7 +198,7 @@ CardContent cardContentOf(const SidesView &view, const QString &title)
 
 QString cardTitle(const SidesInputs &inputs)
 {
-    QString typed = clippedTitle(inputs.title.simplified());
+    QString typed = cleanTitle(inputs.title);
     if (!typed.isEmpty())
         return typed;
     const SideLength length = sideLength(inputs.sideMinutes);

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "plan/sides.h"
 
-#include "core/foundsong.h"
-#include "core/listtext.h"
 #include "core/numbers.h"
 #include "core/rowcheck.h"
-#include "core/timemath.h"
+#include "core/timetext.h"
 
 #include <QCoreApplication>
 
@@ -27,7 +25,7 @@ std::vector<SideSong> songsOfTable(const Slots &table)
             break;
         const std::int64_t seconds =
             std::int64_t{row.values->minutes} * 60 + std::int64_t{row.values->seconds};
-        songs.push_back({i, seconds, clippedTitle(slot.title)});
+        songs.push_back({i, seconds, slot.title});
         if (seconds != 0)
             lastLong = songs.size();
     }
@@ -141,9 +139,6 @@ SideView viewOf(const Side &side, const std::vector<SideSong> &songs)
     return view;
 }
 
-// The number of a song as the user knows it.
-int songNumber(const SideSong &song) { return song.slot + 1; }
-
 }  // namespace
 
 SidesView sidesView(const std::vector<SideSong> &songs, const SidesInputs &inputs)
@@ -166,13 +161,12 @@ SidesView sidesView(const std::vector<SideSong> &songs, const SidesInputs &input
         view.flip =
             QCoreApplication::translate("Sides", "A面に入る曲がありません。全曲がB面です。");
     else if (b.songs.empty())
-        view.flip =
-            QCoreApplication::translate("Sides", "全曲がA面に入ります（A面の最後は%1曲目）。")
-                .arg(songNumber(songs.at(std::size_t(a.songs.back()))));
+        view.flip = QCoreApplication::translate("Sides", "全曲がA面に入ります（A面の最後は%1）。")
+                        .arg(songNumber(songs.at(std::size_t(a.songs.back())).slot));
     else
-        view.flip = QCoreApplication::translate("Sides", "A面の最後は%1曲目、B面は%2曲目から。")
-                        .arg(songNumber(songs.at(std::size_t(a.songs.back()))))
-                        .arg(songNumber(songs.at(std::size_t(b.songs.front()))));
+        view.flip = QCoreApplication::translate("Sides", "A面の最後は%1、B面は%2から。")
+                        .arg(songNumber(songs.at(std::size_t(a.songs.back())).slot),
+                             songNumber(songs.at(std::size_t(b.songs.front())).slot));
     return view;
 }
 

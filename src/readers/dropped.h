@@ -6,16 +6,8 @@
 
 #include <QStringList>
 
-#include <vector>
-
 // What a user dropped onto an entry screen, read into song lengths.
 namespace tavelo {
-
-struct DroppedSongs {
-    std::vector<FoundSong> songs;  // in the order found
-    QStringList unreadable;        // names (for a note) of what gave no song
-    QStringList leftOver;          // names of what was not read: enough songs were found
-};
 
 // Reads dropped paths in order:
 // - a folder: its audio files, one level deep (no subfolders, no playlists),

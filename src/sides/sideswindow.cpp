@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "sides/sideswindow.h"
 
-#include "core/foundsong.h"
 #include "core/model.h"
 #include "gui/boxmenus.h"
 #include "gui/errorbox.h"
@@ -181,10 +180,11 @@ void SidesWindow::editTitle(const Side &side, int row)
     if (row < 0 || static_cast<std::size_t>(row) >= side.songs.size())
         return;
     const SideSong song = view_.songs.at(static_cast<std::size_t>(side.songs.at(row)));
-    const auto title = askLine(this, tr("曲名"), tr("%1曲目の曲名").arg(song.slot + 1), song.title);
+    const auto title =
+        askLine(this, tr("曲名"), tr("%1の曲名").arg(songNumber(song.slot)), song.title);
     if (!title)
         return;
-    titleEdits_[song.slot] = clippedTitle(title->simplified());
+    titleEdits_[song.slot] = cleanTitle(*title);
     refresh();
 }
 

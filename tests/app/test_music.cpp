@@ -299,7 +299,7 @@ void Test_music::dropFilesOnScreen_data()
     QTest::newRow("below the rows: first free") << false << "4:30 2:" << 0 << QStringList{"tone.wav", "tone.aiff"} << "4|30 2| 0|3 0|1 11*|" << "";
     QTest::newRow("row 3 of page 2")           << true << "4:30 3:15" << 3 << QStringList{"tone.opus", "あめ.ogg"} << "2*| 0|3 0|1 11*|" << "";
     QTest::newRow("one file unreadable")       << false << "" << 3 << QStringList{"tone.wav", "text.mp3"} << "2*| 0|3 12*|" << "1件を読めませんでした：text.mp3";
-    QTest::newRow("more than the rows left")   << false << "" << 14 << QStringList{"tone.wav", "tone.aiff", "cbr.mp3"} << "13*| 0|3 0|1" << "1曲は入りきりませんでした：Sine";
+    QTest::newRow("more than the rows left")   << false << "" << 14 << QStringList{"tone.wav", "tone.aiff", "cbr.mp3"} << "13*| 0|3 0|1" << "1曲は入りきりませんでした：Sine / Tavelo";
     QTest::newRow("one file on row 15")        << false << "" << 15 << QStringList{"tone.wav"} << "14*| 0|3" << "";
     QTest::newRow("row 15 of page 2")          << true << "" << 15 << QStringList{"tone.aiff"} << "14*| 0|1" << "";
     QTest::newRow("a tracklist file on row 1") << false << "" << 1 << QStringList{"tracklist.txt"} << "3|27 4|5 62|3 3|27 11*|" << "";

@@ -96,6 +96,14 @@ private slots:
         QTest::newRow("left over")            << ScreenId::Entry << "" << 13 << "1000 2000 3000" << none << QStringList{"x.mp3", "y.mp3"} << "13=0:1 14=0:2" << "3件は入りきりませんでした：0:03、x.mp3、y.mp3";
         QTest::newRow("both notes")           << ScreenId::Correction << "" << 14 << "1000/A 2000/B" << QStringList{"bad.flac"} << none << "14=0:1/A" << "1件を読めませんでした：bad.flac\n1曲は入りきりませんでした：B";
         QTest::newRow("titles and artists")   << ScreenId::Entry << "" << 0 << "207000/Song|Band 1000/|Band 2000/Solo" << none << none << "0=3:27/Song / Band 1=0:1/Band 2=0:2/Solo" << "";
+        QTest::newRow("drop on first row")    << ScreenId::Entry << "0-1=9:9" << 0 << "60000" << none << none << "0=1:0" << "";
+        QTest::newRow("drop on first of p2")  << ScreenId::Page2 << "15-16=9:9" << 15 << "60000" << none << none << "15=1:0" << "";
+        QTest::newRow("carry slot 15 hidden") << ScreenId::Entry << "0=9:9" << 15 << "60000" << none << none << "1=1:0" << "";
+        QTest::newRow("below page 2 hidden")  << ScreenId::TotalPage2 << "15=9:9" << 30 << "60000" << none << none << "16=1:0" << "";
+        QTest::newRow("last row of 15")       << ScreenId::Entry << "" << 14 << "1000 2000" << none << none << "14=0:1" << "1曲は入りきりませんでした：0:02";
+        QTest::newRow("note rounds as rows")  << ScreenId::Correction << "" << 14 << "1000 59500 119499 119500" << none << none << "14=0:1" << "3曲は入りきりませんでした：1:00、1:59、2:00";
+        QTest::newRow("note names as rows")   << ScreenId::Correction << "" << 14 << "1000 2000/|Band 3000/T|B" << none << none << "14=0:1" << "2曲は入りきりませんでした：Band、T / B";
+        QTest::newRow("title made one line")  << ScreenId::Entry << "" << 0 << "1000/\ttwo\nlines\r\n" << none << none << "0=0:1/two lines" << "";
         QTest::newRow("nothing found")        << ScreenId::TotalCorrection << "" << 0 << "" << none << none << "" << "時間が見つかりませんでした。";
         // clang-format on
     }
@@ -111,7 +119,7 @@ private slots:
         QFETCH(QString, note);
         const Outcome out =
             placeSongs(screen, slotsFrom(filled), row < 0 ? std::nullopt : std::optional<int>(row),
-                       songsFrom(songs), unreadable, leftOver);
+                       {songsFrom(songs), unreadable, leftOver});
         QCOMPARE(describe(out, screen), writes + u'|' + note);
     }
 
@@ -146,7 +154,7 @@ private slots:
         QFETCH(QString, writes);
         QFETCH(QString, note);
         const Outcome out =
-            placeCdSongs(ScreenId::Entry, {}, 2, trouble, songsFrom(songs), unreadable);
+            placeCdSongs(ScreenId::Entry, {}, 2, trouble, {songsFrom(songs), unreadable, {}});
         QCOMPARE(describe(out, ScreenId::Entry), writes + u'|' + note);
     }
 
@@ -156,7 +164,7 @@ private slots:
     {
         const QString huge(1 << 20, u'a');
         const Outcome out =
-            placeSongs(ScreenId::Entry, {}, 14, {{1000, huge, {}}, {2000, huge, {}}}, {});
+            placeSongs(ScreenId::Entry, {}, 14, {{{1000, huge, {}}, {2000, huge, {}}}, {}, {}});
         QCOMPARE(out.size(), std::size_t(2));
         const QString expected = QString(199, u'a') + QChar(0x2026);
         QCOMPARE(std::get<WriteSlot>(out.at(0)).time.title, expected);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/numbers.h"
 #include "core/timemath.h"
+#include "core/timetext.h"
 #include "support/valuetest.h"
 
 #include <QStringList>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The readers of dropped and pasted songs: tracklist lines, playlist texts,
 // the audio fixtures, and what a drop of awkward files gives.
+#include "core/timetext.h"
 #include "readers/audiofile.h"
 #include "readers/audioscan.h"
 #include "readers/dropped.h"
