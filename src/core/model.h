@@ -22,7 +22,7 @@ inline constexpr int kRowsPerPage = 15;
 inline constexpr qsizetype kLongestTitle = 200;
 inline QString cleanTitle(const QString &title)
 {
-    const QString line = title.simplified();
+    QString line = title.simplified();
     if (line.size() <= kLongestTitle)
         return line;
     return line.left(kLongestTitle - 1) + QChar(0x2026);  // …
