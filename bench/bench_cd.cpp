@@ -68,8 +68,8 @@ private slots:
         {
             fakecd::FakeDrive drive(disc);
             const tavelo::CdSongs found = tavelo::readCd(drive);
-            effects = tavelo::placeCdSongs(ScreenId::Entry, {}, 0, found.trouble, found.songs,
-                                           found.unreadable)
+            effects = tavelo::placeCdSongs(ScreenId::Entry, {}, 0, found.trouble,
+                                           {found.songs, found.unreadable, {}})
                           .size();
         }
         // Fifteen rows, and a note for the rest on a 99-track disc.

@@ -398,8 +398,9 @@ void Test_music::noteReplacesTheOneBefore()
         QVERIFY(dropFiles(screen, rowPoint(screen, 15), fixtures({"tone.wav", "cbr.mp3"})));
         QVERIFY(waitForReading());
     }
-    QCOMPARE(noteOn(screen),
-             QStringLiteral("1曲は入りきりませんでした：%1").arg(paste ? "Bonus" : "Sine"));
+    QCOMPARE(
+        noteOn(screen),
+        QStringLiteral("1曲は入りきりませんでした：%1").arg(paste ? "Bonus" : "Sine / Tavelo"));
     QCOMPARE(boxTexts(screen), rows("14*| 0|3"));
 }
 
