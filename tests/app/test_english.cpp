@@ -184,9 +184,15 @@ QStringList writtenTexts(const QString &what)
         for (const tavelo::CardText &text : tavelo::sidesCard(view, inputs).texts)
             texts << text.text;
     } else if (what == QLatin1String("list")) {
-        const QStringList lines{QStringLiteral("4:30"), QStringLiteral("3:45")};
-        texts << tavelo::listText(lines, {}, false, QStringLiteral("37"), QStringLiteral("45"))
-              << tavelo::listText(lines, {}, true, QStringLiteral("8"), QStringLiteral("15"));
+        tavelo::MainState state;
+        state.list = QStringList{QStringLiteral("4:30"), QStringLiteral("3:45")};
+        state.resultMinutes = QStringLiteral("37");
+        state.resultSeconds = QStringLiteral("45");
+        texts << tavelo::listText(state);
+        state.totalMode = true;
+        state.resultMinutes = QStringLiteral("8");
+        state.resultSeconds = QStringLiteral("15");
+        texts << tavelo::listText(state);
     } else if (what == QLatin1String("sides")) {
         for (const QString &minutes :
              {QStringLiteral("46"), QStringLiteral("1"), QStringLiteral("x")}) {
@@ -199,9 +205,9 @@ QStringList writtenTexts(const QString &what)
         const QStringList files{QStringLiteral("a.mp3"), QStringLiteral("b.mp3"),
                                 QStringLiteral("c.mp3"), QStringLiteral("d.mp3")};
         for (const tavelo::Outcome &outcome :
-             {tavelo::placeSongs(ScreenId::Entry, {}, 0, many, files),
-              tavelo::placeSongs(ScreenId::Entry, {}, 0, many, {}, files),
-              tavelo::placeSongs(ScreenId::Entry, {}, {}, {}, {})}) {
+             {tavelo::placeSongs(ScreenId::Entry, {}, 0, {many, files, {}}),
+              tavelo::placeSongs(ScreenId::Entry, {}, 0, {many, {}, files}),
+              tavelo::placeSongs(ScreenId::Entry, {}, {}, {})}) {
             for (const tavelo::Effect &effect : outcome)
                 if (const auto *note = std::get_if<tavelo::ShowNote>(&effect))
                     texts << note->text;
