@@ -9,8 +9,6 @@
 #include "readers/taglibmodule.h"
 #include "readers/textcodec.h"
 
-#include <QStringDecoder>
-
 #include <taglib/audioproperties.h>
 #include <taglib/fileref.h>
 #include <taglib/flacfile.h>
@@ -72,9 +70,7 @@ public:
         QByteArrayView bytes(data.data(), data.size());
         if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0)
             bytes = bytes.first(nul);
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString text = utf8.decode(bytes);
-        return fromQString(utf8.hasError() ? decodeLatin1OrShiftJis(bytes) : text);
+        return fromQString(decodeText(bytes, kTagText).value_or(QString::fromLatin1(bytes)));
     }
 };
 

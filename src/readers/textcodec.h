@@ -28,6 +28,10 @@ inline constexpr TextRules kTextFile{};
 // A playlist: UTF-8 or Shift_JIS only; whatever else its bytes are becomes
 // U+FFFD and names no file.
 inline constexpr TextRules kPlaylistText{false, false, true};
+// A tag that names no encoding (a WAV's RIFF INFO): UTF-8 or Shift_JIS,
+// control characters kept; what is neither is for the caller to read as
+// Latin-1.
+inline constexpr TextRules kTagText{false, false, false};
 
 // Bytes that must be Latin-1 by their label but may be Shift_JIS written by
 // older Japanese tools: Shift_JIS (as decodeText reads it) when the bytes are
