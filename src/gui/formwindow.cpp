@@ -171,7 +171,7 @@ QRect centredPlace(QSize size, const QMargins &deviceFrame, qreal ratio, const Q
     outer.moveCenter(area.center());
     // The window itself, inside the frame: the window manager puts the frame
     // around it where it stands.
-    return QRect(outer.topLeft() + QPoint(frame.left(), frame.top()), size);
+    return {outer.topLeft() + QPoint(frame.left(), frame.top()), size};
 }
 
 void FormWindow::placeCentred(const QMargins &deviceFrame)

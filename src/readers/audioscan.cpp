@@ -71,7 +71,7 @@ public:
             if (offset + length > start_ + filled_)
                 length = std::max<std::int64_t>(0, start_ + filled_ - offset);
         }
-        return QByteArrayView(buffer_.constData() + (offset - start_), length);
+        return {buffer_.constData() + (offset - start_), length};
     }
 
     bool startsWith(std::int64_t offset, QByteArrayView mark)
@@ -451,11 +451,11 @@ std::optional<FlacFrame> flacFrameAt(Reader &file, std::int64_t offset, const St
         frame.block = std::int64_t{256} << (blockCode - 8);
     std::int64_t rate = info.rate;
     if (rateCode == 12)
-        rate = byteAt(b, at) * 1000, at += 1;
+        rate = std::int64_t{byteAt(b, at)} * 1000, at += 1;
     else if (rateCode == 13)
         rate = be16(b, at), at += 2;
     else if (rateCode == 14)
-        rate = be16(b, at) * 10, at += 2;
+        rate = std::int64_t{be16(b, at)} * 10, at += 2;
     if (rate != info.rate || crc8(b.first(at)) != byteAt(b, at))
         return std::nullopt;
     return frame;
