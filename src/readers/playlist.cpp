@@ -28,22 +28,9 @@ void readExtinf(QStringView info, PlaylistEntry &entry)
         }
     }
     const QStringView head = comma < 0 ? info : info.left(comma);
-    const QStringView seconds = head.trimmed().split(u' ').front();
-    bool ok = false;
-    const double value = seconds.toDouble(&ok);
-    // Up to about 31,700 years: anything above is no length.
-    if (ok && std::isfinite(value) && value > 0 && value < 1e12)
-        entry.milliseconds = std::llround(value * 1000.0);
-    if (comma < 0)
-        return;
-    const QString title = info.mid(comma + 1).trimmed().toString();
-    const qsizetype dash = title.indexOf(QLatin1String(" - "));
-    if (dash > 0 && dash + 3 < title.size()) {
-        entry.artist = title.left(dash).trimmed();
-        entry.title = title.mid(dash + 3).trimmed();
-    } else {
-        entry.title = title;
-    }
+    entry.milliseconds = listedSeconds(head.trimmed().split(u' ').front());
+    if (comma >= 0)
+        setListedTitle(info.mid(comma + 1), entry);
 }
 
 // "http://...", "C:\\..." or "C:/...": nothing on this machine.
@@ -65,11 +52,39 @@ bool isUrlOrDrive(const QString &listed)
     return true;
 }
 
-QString resolved(const QString &listed, const QString &folder)
+}  // namespace
+
+std::int64_t listedSeconds(QStringView seconds)
+{
+    bool ok = false;
+    const double value = seconds.trimmed().toDouble(&ok);
+    // Up to about 31,700 years: anything above is no length.
+    if (ok && std::isfinite(value) && value > 0 && value < 1e12)
+        return std::llround(value * 1000.0);
+    return 0;
+}
+
+void setListedTitle(QStringView text, PlaylistEntry &entry)
+{
+    const QString title = text.trimmed().toString();
+    const qsizetype dash = title.indexOf(QLatin1String(" - "));
+    if (dash > 0 && dash + 3 < title.size()) {
+        entry.artist = title.left(dash).trimmed();
+        entry.title = title.mid(dash + 3).trimmed();
+    } else {
+        entry.title = title;
+        entry.artist.clear();
+    }
+}
+
+QString resolvePlaylistPath(const QString &listed, const QString &folder)
 {
     QString path;
     if (listed.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
-        const QUrl url(listed);
+        QUrl url(listed);
+        // file://localhost/path is the same as file:///path.
+        if (url.host().compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
+            url.setHost(QString());
         if (!url.isLocalFile())
             return listed;
         path = url.toLocalFile();
@@ -83,8 +98,6 @@ QString resolved(const QString &listed, const QString &folder)
         return QDir::cleanPath(path);
     return QDir::cleanPath(QDir(folder).filePath(path));
 }
-
-}  // namespace
 
 std::vector<PlaylistEntry> readPlaylist(QByteArrayView bytes, const QString &folder)
 {
@@ -100,7 +113,7 @@ std::vector<PlaylistEntry> readPlaylist(QByteArrayView bytes, const QString &fol
                 readExtinf(line.mid(8), next);
             continue;
         }
-        next.path = resolved(line.toString(), folder);
+        next.path = resolvePlaylistPath(line.toString(), folder);
         entries.push_back(std::move(next));
         next = {};
     }
