@@ -154,24 +154,31 @@ std::vector<CueSong> cueSongs(const CueSheet &sheet, const CueFileLength &fileLe
         }
         return *known;
     };
-    const auto placed = [&](const CueTrack &t) {
-        return t.start && t.file >= 0 && t.file < int(sheet.files.size());
-    };
-    // From the start of `t` to the end of its file and of the files up to
-    // (not including) `last`.
-    const auto toEndOfFiles = [&](const CueTrack &t, int last) -> std::optional<std::int64_t> {
-        std::int64_t total = -*t.start * kUnitsPerFrame;
-        for (int f = t.file; f < last; ++f) {
-            const auto length = units(f);
-            if (!length)
-                return std::nullopt;
-            total += *length;
+    // The tracks placed in order: each with an INDEX 01 in a file, later than
+    // the track placed before it. One that starts at or before it does not
+    // say where anything ends.
+    const auto &tracks = sheet.tracks;
+    std::vector<bool> inOrder(tracks.size());
+    int lastFile = -1;
+    std::int64_t lastStart = 0;
+    for (std::size_t k = 0; k < tracks.size(); ++k) {
+        const CueTrack &t = tracks[k];
+        if (!t.start || t.file < 0 || t.file >= int(sheet.files.size()))
+            continue;
+        if (t.file > lastFile || *t.start > lastStart) {
+            inOrder[k] = true;
+            lastFile = t.file;
+            lastStart = *t.start;
         }
-        return total;
+    }
+    // Where a track placed in `file` at `frames` starts, in units from the
+    // start of that file: never beyond the file's end, where that is known.
+    const auto at = [&](int file, std::int64_t frames) {
+        const auto length = units(file);
+        return length ? std::min(frames * kUnitsPerFrame, *length) : frames * kUnitsPerFrame;
     };
 
     std::vector<CueSong> songs;
-    const auto &tracks = sheet.tracks;
     for (std::size_t k = 0; k < tracks.size(); ++k) {
         const CueTrack &track = tracks[k];
         if (!track.audio)
@@ -183,18 +190,25 @@ std::vector<CueSong> cueSongs(const CueSheet &sheet, const CueFileLength &fileLe
                            : !track.title.isEmpty()   ? sheet.performer
                                                       : QString();
         std::optional<std::int64_t> length;
-        if (placed(track)) {
+        const auto fileEnd = inOrder[k] ? units(track.file) : std::nullopt;
+        const std::int64_t start = inOrder[k] ? *track.start * kUnitsPerFrame : 0;
+        if (inOrder[k] && (!fileEnd || start < *fileEnd)) {
             std::size_t j = k + 1;
-            while (j < tracks.size() && !placed(tracks[j]))
+            while (j < tracks.size() && !inOrder[j])
                 ++j;
-            if (j == tracks.size()) {
-                length = toEndOfFiles(track, track.file + 1);
-            } else if (tracks[j].file == track.file) {
-                length = (*tracks[j].start - *track.start) * kUnitsPerFrame;
-            } else if (tracks[j].file > track.file) {
-                length = toEndOfFiles(track, tracks[j].file);
-                if (length)
-                    *length += *tracks[j].start * kUnitsPerFrame;
+            if (j < tracks.size() && tracks[j].file == track.file) {
+                length = at(track.file, *tracks[j].start) - start;
+            } else if (fileEnd) {
+                // To the end of its file, through the files between, and on
+                // into the next track's file up to its start.
+                length = *fileEnd - start;
+                const int last = j < tracks.size() ? tracks[j].file : track.file + 1;
+                for (int f = track.file + 1; length && f < last; ++f) {
+                    const auto between = units(f);
+                    length = between ? std::optional(*length + *between) : std::nullopt;
+                }
+                if (length && j < tracks.size())
+                    *length += at(tracks[j].file, *tracks[j].start);
             }
             if (length && j < tracks.size())
                 *length += tracks[j].pregap * kUnitsPerFrame;

@@ -48,8 +48,7 @@ struct CueSheet {
 CueSheet readCueSheet(QStringView text);
 
 // The length of the sheet's file `index` in milliseconds, or none when it
-// cannot be read. Asked for only when a length depends on it, at most once
-// per file.
+// cannot be read. Asked for once for each file a track lies in.
 using CueFileLength = std::function<std::optional<std::int64_t>(int index)>;
 
 // One song for each audio track, in order, as a player plays the sheet: a
@@ -57,9 +56,13 @@ using CueFileLength = std::function<std::optional<std::int64_t>(int index)>;
 // a track (its INDEX 00) counts with the track before, and so does its PREGAP;
 // its own POSTGAP counts with it. Where the next track starts in a later file,
 // the track runs to the end of its own file and on through the files between.
-// The last track runs to the end of the files. Audio before the first track's
-// INDEX 01 is not played. A track whose length cannot be known (no INDEX 01,
-// a file that cannot be read, times going backwards) has a length of 0.
+// The last track runs to the end of its file. Audio before the first track's
+// INDEX 01 is not played. A track whose length cannot be known has a length
+// of 0: one without INDEX 01, in a file that cannot be read where its end
+// depends on it, starting at or beyond the end of its file, or at or before
+// the track before it (times going backwards; that track then runs on to the
+// next track in order). No track runs beyond the end of its file, so the
+// songs never add up to more than the files hold (gaps aside).
 // Titles from each track's TITLE, artists from its PERFORMER or the sheet's
 // (the sheet's only when the track has a title of its own).
 struct CueSong {

@@ -296,10 +296,10 @@ private slots:
         QTest::newRow("file between")      << QByteArray("FILE 1.wav WAVE\nTRACK 01 AUDIO\nINDEX 01 00:00:00\nFILE 2.wav WAVE\nFILE 3.wav WAVE\nTRACK 02 AUDIO\nINDEX 01 00:00:00\n") << "1000,2000,3000" << "3000 /; 3000 /";
         QTest::newRow("file unreadable")   << head + "TRACK 01 AUDIO\nTITLE \"A\"\nINDEX 01 00:00:00\nTRACK 02 AUDIO\nTITLE \"B\"\nINDEX 01 01:00:00\n" << "-" << "60000 A/Band; 0 B/Band";
         QTest::newRow("middle unreadable") << QByteArray("FILE 1.wav WAVE\nTRACK 01 AUDIO\nINDEX 01 00:00:00\nFILE 2.wav WAVE\nTRACK 02 AUDIO\nINDEX 01 00:00:00\n") << "-,5000" << "0 /; 5000 /";
-        QTest::newRow("going backwards")   << head + "TRACK 01 AUDIO\nINDEX 01 00:00:00\nTRACK 02 AUDIO\nINDEX 01 02:00:00\nTRACK 03 AUDIO\nINDEX 01 01:00:00\n" << "240000" << "120000 /; 0 /; 180000 /";
+        QTest::newRow("going backwards")   << head + "TRACK 01 AUDIO\nINDEX 01 00:00:00\nTRACK 02 AUDIO\nINDEX 01 02:00:00\nTRACK 03 AUDIO\nINDEX 01 01:00:00\n" << "240000" << "120000 /; 120000 /; 0 /";
         QTest::newRow("file named twice")   << QByteArray("FILE 1.wav WAVE\nFILE 2.wav WAVE\nTRACK 01 AUDIO\nINDEX 01 00:00:00\nFILE 1.wav WAVE\nTRACK 02 AUDIO\nINDEX 01 00:00:00\n") << "1000,2000,1000" << "2000 /; 1000 /";
-        QTest::newRow("beyond the end")    << head + "TRACK 01 AUDIO\nINDEX 01 00:00:00\nTRACK 02 AUDIO\nINDEX 01 05:00:00\n" << "240000" << "300000 /; 0 /";
-        QTest::newRow("same start")        << head + "TRACK 01 AUDIO\nINDEX 01 01:00:00\nTRACK 02 AUDIO\nINDEX 01 01:00:00\n" << "120000" << "0 /; 60000 /";
+        QTest::newRow("beyond the end")    << head + "TRACK 01 AUDIO\nINDEX 01 00:00:00\nTRACK 02 AUDIO\nINDEX 01 05:00:00\n" << "240000" << "240000 /; 0 /";
+        QTest::newRow("same start")        << head + "TRACK 01 AUDIO\nINDEX 01 01:00:00\nTRACK 02 AUDIO\nINDEX 01 01:00:00\n" << "120000" << "60000 /; 0 /";
         QTest::newRow("no index 01")       << head + "TRACK 01 AUDIO\nINDEX 00 00:00:00\nTRACK 02 AUDIO\nINDEX 01 00:30:00\n" << "60000" << "0 /; 30000 /";
         QTest::newRow("second index 01")   << head + "TRACK 01 AUDIO\nINDEX 01 00:00:00\nINDEX 01 00:10:00\nINDEX 02 00:20:00\n" << "60000" << "60000 /";
         QTest::newRow("index before file") << QByteArray("TRACK 01 AUDIO\nINDEX 01 00:00:00\nFILE a.wav WAVE\nTRACK 02 AUDIO\nINDEX 01 00:10:00\n") << "60000" << "0 /; 50000 /";
@@ -331,9 +331,8 @@ private slots:
             QVERIFY(times <= 1);
     }
 
-    // One file's length is asked for only where a track needs it: a sheet of
-    // one file, only for its last track.
-    void cueAsksForLengthsOnlyWhenNeeded()
+    // Each file's length is asked for once, in the order of the files.
+    void cueAsksForEachLengthOnce()
     {
         const CueSheet sheet = readCueSheet(u"FILE a.wav WAVE\nTRACK 01 AUDIO\nINDEX 01 00:00:00\n"
                                             u"TRACK 02 AUDIO\nINDEX 01 00:01:00\n"
