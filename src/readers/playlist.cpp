@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "readers/playlist.h"
 
+#include "core/foundsong.h"
 #include "readers/textcodec.h"
 
 #include <QDir>
@@ -69,10 +70,10 @@ void setListedTitle(QStringView text, PlaylistEntry &entry)
     const QString title = text.trimmed().toString();
     const qsizetype dash = title.indexOf(QLatin1String(" - "));
     if (dash > 0 && dash + 3 < title.size()) {
-        entry.artist = title.left(dash).trimmed();
-        entry.title = title.mid(dash + 3).trimmed();
+        entry.artist = clippedTitle(title.left(dash).trimmed());
+        entry.title = clippedTitle(title.mid(dash + 3).trimmed());
     } else {
-        entry.title = title;
+        entry.title = clippedTitle(title);
         entry.artist.clear();
     }
 }

@@ -261,6 +261,8 @@ private slots:
 
     void dropFilesOnScreen_data();
     void dropFilesOnScreen();
+    void exportDroppedOnRowThree_data();
+    void exportDroppedOnRowThree();
     void dropWhileReading();
     void noteReplacesTheOneBefore_data();
     void noteReplacesTheOneBefore();
@@ -341,6 +343,74 @@ void Test_music::dropFilesOnScreen()
         dropped = calculate(s, screen);
     }
     QCOMPARE(dropped, calculateTyped(pageTwo, typed, rows(boxes)));
+}
+
+// The titles of the rows from row 3 on that hold a time, as "title|title".
+QString titlesFromRowThree(const EntryScreen *screen)
+{
+    QStringList titles;
+    const tavelo::Slots texts = screen->texts();
+    const int first = guitest::firstVisibleSlot(screen);
+    for (int slot = first + 2; slot < first + tavelo::kRowsPerPage; ++slot)
+        if (!texts.at(slot).minutes.isEmpty())
+            titles << texts.at(slot).title;
+    return titles.join(QLatin1Char('|'));
+}
+
+void Test_music::exportDroppedOnRowThree_data()
+{
+    QTest::addColumn<QString>("name");      // written into a folder beside tone.flac, tone.ogg,
+    QTest::addColumn<QByteArray>("bytes");  // tone.wav and album.flac (2.5 s); @DIR@ is that folder
+    QTest::addColumn<QStringList>("dropped");
+    QTest::addColumn<QString>("boxes");
+    QTest::addColumn<QString>("titles");
+    const QByteArray sheet = "PERFORMER \"Band\"\nFILE \"album.wav\" WAVE\n  TRACK 01 AUDIO\n    TITLE \"One\"\n"
+                             "    INDEX 01 00:00:00\n  TRACK 02 AUDIO\n    TITLE \"Two\"\n    INDEX 00 00:00:50\n"
+                             "    INDEX 01 00:01:00\n";
+    // clang-format off
+    QTest::newRow("streaming csv export") << "list.csv" << QByteArray("\"Track Name\",\"Artist Name(s)\",\"Duration (ms)\"\n\"雨\",\"歌手\",\"207466\"\n\"Song\",\"A;B\",\"60000\"\n") << QStringList{"list.csv"} << "2*| 3|27 1|0 11*|" << "雨 / 歌手|Song / A, B";
+    QTest::newRow("xspf")                 << "list.xspf" << QByteArray("<?xml version=\"1.0\"?><playlist version=\"1\" xmlns=\"http://xspf.org/ns/0/\"><trackList><track><location>tone.ogg</location></track><track><title>Evening</title><creator>Tavelo</creator><duration>245000</duration></track></trackList></playlist>") << QStringList{"list.xspf"} << "2*| 0|1 4|5 11*|" << "雨の日 / うたびと|Evening / Tavelo";
+    QTest::newRow("pls")                  << "list.pls" << QByteArray("[playlist]\r\nFile1=tone.flac\r\nTitle1=Tavelo - Flac tone\r\nLength1=-1\r\nFile2=http://radio/x\r\nTitle2=Radio\r\nLength2=125\r\nNumberOfEntries=2\r\n") << QStringList{"list.pls"} << "2*| 0|3 2|5 11*|" << "Flac tone / Tavelo|Radio";
+    QTest::newRow("music app xml")        << "Mix.xml" << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?><plist version=\"1.0\"><dict><key>Tracks</key><dict><key>1</key><dict><key>Track ID</key><integer>1</integer><key>Name</key><string>朝の歌</string><key>Artist</key><string>うたびと</string><key>Total Time</key><integer>207466</integer></dict><key>2</key><dict><key>Track ID</key><integer>2</integer><key>Name</key><string>Wave</string><key>Location</key><string>file://localhost@DIR@/tone.wav</string></dict></dict><key>Playlists</key><array><dict><key>Name</key><string>Mix</string><key>Playlist Items</key><array><dict><key>Track ID</key><integer>2</integer></dict><dict><key>Track ID</key><integer>1</integer></dict></array></dict></array></dict></plist>") << QStringList{"Mix.xml"} << "2*| 0|3 3|27 11*|" << "Wave|朝の歌 / うたびと";
+    QTest::newRow("cue sheet and its flac") << "album.cue" << sheet << QStringList{"album.cue", "album.flac"} << "2*| 0|1 0|2 11*|" << "One / Band|Two / Band";
+    QTest::newRow("flac beside its sheet")  << "album.cue" << sheet << QStringList{"album.flac"} << "2*| 0|1 0|2 11*|" << "One / Band|Two / Band";
+    // clang-format on
+}
+
+// An exported playlist or a CUE sheet dropped on row 3 fills rows 3 onwards
+// with its songs' times and titles (where the list gives no length, the
+// listed file's own); the times count as typed ones.
+void Test_music::exportDroppedOnRowThree()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, dropped);
+    QFETCH(QString, boxes);
+    QFETCH(QString, titles);
+    QTemporaryDir dir;
+    for (const char *fixture : {"tone.flac", "tone.ogg", "tone.wav"})
+        QVERIFY(QFile::copy(::fixture(QString::fromUtf8(fixture)), dir.filePath(QString::fromUtf8(fixture))));
+    QVERIFY(QFile::copy(fixture(QStringLiteral("tone.flac")), dir.filePath(QStringLiteral("album.flac"))));
+    QFile file(dir.filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes.replace("@DIR@", QFile::encodeName(dir.path())));
+    file.close();
+    QStringList paths;
+    for (const QString &each : dropped)
+        paths << dir.filePath(each);
+    QString result;
+    {
+        Session s;
+        EntryScreen *screen = openScreen(s, false, {});
+        QVERIFY(screen);
+        QVERIFY(dropFiles(screen, rowPoint(screen, 3), paths));
+        QVERIFY(waitForReading());
+        QCOMPARE(boxTexts(screen), rows(boxes));
+        QCOMPARE(titlesFromRowThree(screen), titles);
+        QCOMPARE(noteOn(screen), QString());
+        result = calculate(s, screen);
+    }
+    QCOMPARE(result, calculateTyped(false, {}, rows(boxes)));
 }
 
 // A drop while the ones before are still being read is read beside them and

@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: MIT
+#include "readers/cuefiles.h"
+
+#include "readers/audiofile.h"
+#include "readers/textcodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+namespace tavelo {
+namespace {
+
+constexpr qint64 kLargestSheet = 1024 * 1024;
+constexpr std::size_t kMostSheets = 64;
+constexpr qint64 kSectorBytes = 2352;
+
+std::optional<qint64> regularFileSize(const QString &path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return qint64(info.st_size);
+}
+
+// The bytes of a regular file of at most `largest` bytes, opened without
+// waiting (a FIFO put in its place cannot block), or none.
+std::optional<QByteArray> smallFile(const QString &path, qint64 largest)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat before {};
+    if (::stat(name.constData(), &before) != 0 || !S_ISREG(before.st_mode) ||
+        before.st_size > largest)
+        return std::nullopt;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    QFile file;
+    struct stat after {};
+    if (::fstat(fd, &after) != 0 || !S_ISREG(after.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QByteArray bytes = file.read(largest + 1);
+    if (bytes.size() > largest || file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+bool isSheetName(const QString &name)
+{
+    return name.endsWith(QLatin1String(".cue"), Qt::CaseInsensitive) && name.size() > 4;
+}
+
+// The names of the sheets in a folder, in name order, at most kMostSheets.
+QStringList sheetNamesIn(const QString &folder)
+{
+    QStringList names;
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return names;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QString name = QFile::decodeName(entry->d_name);
+        if (isSheetName(name) && QFile::encodeName(name) == entry->d_name)
+            names << name;
+    }
+    ::closedir(dir);
+    names.sort();
+    return names.mid(0, qsizetype(kMostSheets));
+}
+
+}  // namespace
+
+QString samePath(const QString &path)
+{
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+QString cueFilePath(const QString &folder, const QString &listed)
+{
+    QString name = listed;
+    name.replace(u'\\', u'/');
+    const QDir dir(folder);
+    const QString asListed = QDir::cleanPath(dir.filePath(name));
+    if (name.isEmpty() || regularFileSize(asListed))
+        return asListed;
+    const QString fileName = QFileInfo(name).fileName();
+    if (fileName.isEmpty())
+        return asListed;
+    const QString beside = dir.filePath(fileName);
+    if (regularFileSize(beside))
+        return beside;
+    static const char *const suffixes[] = {"flac", "wav", "ape",  "wv",  "tta", "m4a", "ogg",
+                                           "opus", "mp3", "aiff", "aif", "wma", "mpc"};
+    const QString base = QFileInfo(fileName).completeBaseName();
+    for (const char *suffix : suffixes) {
+        for (const QString &spelled :
+             {QString::fromLatin1(suffix), QString::fromLatin1(suffix).toUpper()}) {
+            const QString other = dir.filePath(base + u'.' + spelled);
+            if (regularFileSize(other))
+                return other;
+        }
+    }
+    return asListed;
+}
+
+std::optional<std::int64_t> cueFileLength(const QString &path, bool binary)
+{
+    if (!binary) {
+        const auto song = readAudioFile(path);
+        return song ? std::optional(song->milliseconds) : std::nullopt;
+    }
+    const auto size = regularFileSize(path);
+    if (!size || *size < kSectorBytes)
+        return std::nullopt;
+    // Frames of 1/75 s in milliseconds, to the nearest.
+    return (*size / kSectorBytes * 40 + 1) / 3;
+}
+
+const SheetsBeside::Sheet *SheetsBeside::sheetFor(const QString &audioPath,
+                                                  const std::vector<QString> &used)
+{
+    const QString audio = samePath(audioPath);
+    const QFileInfo info(audio);
+    const QString folder = info.absolutePath();
+    auto found = folders_.find(folder);
+    if (found == folders_.end()) {
+        std::vector<Sheet> sheets;
+        for (const QString &name : sheetNamesIn(folder)) {
+            const QString path = QDir(folder).filePath(name);
+            const auto bytes = smallFile(path, kLargestSheet);
+            const auto text = bytes ? decodeText(*bytes) : std::nullopt;
+            if (!text)
+                continue;
+            CueSheet sheet = readCueSheet(*text);
+            const bool audioTrack = std::any_of(sheet.tracks.begin(), sheet.tracks.end(),
+                                                [](const CueTrack &t) { return t.audio; });
+            if (sheet.files.size() == 1 && audioTrack)
+                sheets.push_back({path, std::move(sheet)});
+        }
+        found = folders_.emplace(folder, std::move(sheets)).first;
+    }
+    const auto isUsed = [&](const Sheet &s) {
+        return std::find(used.begin(), used.end(), s.path) != used.end();
+    };
+    for (const Sheet &s : found->second) {
+        if (!isUsed(s) && samePath(cueFilePath(folder, s.sheet.files.front().name)) == audio)
+            return &s;
+    }
+    for (const Sheet &s : found->second) {
+        const QFileInfo sheet(s.path);
+        if (!isUsed(s) && (sheet.completeBaseName() == info.completeBaseName() ||
+                           sheet.fileName() == info.fileName() + QLatin1String(".cue")))
+            return &s;
+    }
+    return nullptr;
+}
+
+}  // namespace tavelo
