@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Songs dropped onto NyuryokuForm: fifteen audio files read and written into
-// its rows, how long the GUI thread is kept busy meanwhile, and a megabyte of
-// clipboard text pasted with Ctrl+Shift+V. The drops are drop events sent to
+// its rows, how long the GUI thread is kept busy meanwhile, a CSV export and
+// CUE sheets of many songs, and a megabyte of clipboard text pasted with
+// Ctrl+Shift+V. The drops are drop events sent to
 // the minute box of the first row, as a drag from a file manager ends; the
 // files are read on the program's reading thread, so every drop is timed
 // until that thread is done and the rows are painted.
@@ -233,6 +234,8 @@ private slots:
     void dropFifteen();
     void guiThreadDuringDrop_data();
     void guiThreadDuringDrop();
+    void dropExport_data();
+    void dropExport();
     void pasteMegabyte_data();
     void pasteMegabyte();
     void longTitleAfterwards_data();
@@ -368,6 +371,87 @@ void Bench_drop::guiThreadDuringDrop()
           QTest::currentDataTag(), gaps.front(), median(gaps),
           *std::max_element(gaps.begin(), gaps.end()), median(placed),
           *std::max_element(placed.begin(), placed.end()));
+}
+
+void Bench_drop::dropExport_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a CSV export of 1,000 rows") << "csv";
+    QTest::newRow("a CUE sheet of 99 tracks with its FLAC") << "flac";
+    QTest::newRow("a CUE sheet of 99 tracks of a BIN image") << "bin";
+}
+
+// An exported playlist or a CUE sheet dropped on the first row, from the drop
+// to its first fifteen songs written: the median over ten drops (a warm
+// cache), and the longest time the GUI thread was busy meanwhile.
+void Bench_drop::dropExport()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    QString path;
+    QStringList rows;
+    const auto write = [&](const QString &name, const QByteArray &bytes) {
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(name));
+        path = file.fileName();
+    };
+    if (kind == QLatin1String("csv")) {
+        QByteArray csv = "\"Track URI\",\"Track Name\",\"Album Name\",\"Artist Name(s)\",\"Track "
+                         "Duration (ms)\",\"Explicit\",\"Popularity\"\n";
+        for (int n = 1; n <= 1000; ++n)
+            csv +=
+                QStringLiteral("\"spotify:track:%1\",\"Song number %1\",\"Album\",\"Artist;Guest\","
+                               "\"%2\",\"false\",\"50\"\n")
+                    .arg(n)
+                    .arg(180000 + n * 1000)
+                    .toUtf8();
+        write(QStringLiteral("playlist.csv"), csv);
+        for (int n = 1; n <= kFifteen; ++n)
+            rows << QStringLiteral("3:%1").arg(n);
+    } else {
+        // 99 tracks, the first fifteen of 2 frames each in a FLAC of 2.5 s,
+        // or of three minutes each in a BIN image of raw CD sectors (a file
+        // with a hole: it takes no room on the disk).
+        const bool flac = kind == QLatin1String("flac");
+        QByteArray cue = flac ? "FILE \"album.flac\" WAVE\n" : "FILE \"album.bin\" BINARY\n";
+        for (int n = 0; n < 99; ++n) {
+            const int frames = flac ? n * 2 : n * 3 * 60 * 75;
+            cue +=
+                QStringLiteral("  TRACK %1 AUDIO\n    TITLE \"Track %1\"\n    INDEX 01 %2:%3:%4\n")
+                    .arg(n + 1, 2, 10, QLatin1Char('0'))
+                    .arg(frames / 75 / 60, 2, 10, QLatin1Char('0'))
+                    .arg(frames / 75 % 60, 2, 10, QLatin1Char('0'))
+                    .arg(frames % 75, 2, 10, QLatin1Char('0'))
+                    .toUtf8();
+        }
+        if (flac) {
+            QVERIFY(QFile::copy(fixture("tone.flac"), dir.filePath(QStringLiteral("album.flac"))));
+        } else {
+            QFile image(dir.filePath(QStringLiteral("album.bin")));
+            QVERIFY(image.open(QIODevice::WriteOnly) && image.resize(qint64(99) * 180 * 75 * 2352));
+        }
+        write(QStringLiteral("album.cue"), cue);
+        for (int n = 1; n <= kFifteen; ++n)
+            rows << (flac ? QStringLiteral("0:0") : QStringLiteral("3:0"));
+    }
+    Session s;
+    EntryScreen *screen = guitest::program().showScreen(ScreenId::Entry);
+    QVERIFY(QTest::qWaitForWindowExposed(screen));
+    std::vector<double> gaps, placed;
+    for (int i = 0; i < 10; ++i) {
+        clearRows(screen);
+        removeNote();
+        const DropTimes t = timeDrop(screen, {path});
+        QCOMPARE(pageRows(screen), rows);
+        gaps.push_back(t.longestGap);
+        placed.push_back(t.placed);
+    }
+    qInfo("%s: rows written after median %.1f ms (first %.1f, max %.1f); longest GUI-thread gap "
+          "median %.1f ms, max %.1f",
+          QTest::currentDataTag(), median(placed), placed.front(),
+          *std::max_element(placed.begin(), placed.end()), median(gaps),
+          *std::max_element(gaps.begin(), gaps.end()));
 }
 
 void Bench_drop::pasteMegabyte_data()

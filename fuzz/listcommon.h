@@ -16,9 +16,9 @@ namespace fuzzing {
 
 inline std::string hexOf(QByteArrayView bytes) { return bytes.toByteArray().toHex().toStdString(); }
 
-inline QString textOf(QByteArrayView bytes)
+inline QString textOf(QByteArrayView bytes, tavelo::TextRules rules)
 {
-    return tavelo::decodeText(bytes).value_or(QString::fromLatin1(bytes));
+    return tavelo::decodeText(bytes, rules).value_or(QString::fromLatin1(bytes));
 }
 
 // A length of 0 or more, names of one line, and a path that is empty, a URL

@@ -11,7 +11,7 @@ using fuzzing::hexOf;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QString text = fuzzing::textOf(bytes);
+    const QString text = fuzzing::textOf(bytes, tavelo::kPlaylistText);
     const QString folder = QStringLiteral("/base/list");
     const auto entries = tavelo::readPls(text, folder);
     fuzzing::checkEntries(entries, bytes);

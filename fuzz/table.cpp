@@ -12,7 +12,7 @@ using fuzzing::hexOf;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QString text = fuzzing::textOf(bytes);
+    const QString text = fuzzing::textOf(bytes, tavelo::kListText);
     const QString folder = QStringLiteral("/base/list");
     const tavelo::TableRead read = tavelo::readTable(text, folder);
     fuzzing::checkEntries(read.entries, bytes);

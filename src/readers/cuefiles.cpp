@@ -2,6 +2,7 @@
 #include "readers/cuefiles.h"
 
 #include "readers/audiofile.h"
+#include "readers/regularfile.h"
 #include "readers/textcodec.h"
 
 #include <QDir>
@@ -9,9 +10,7 @@
 #include <QFileInfo>
 
 #include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 
@@ -28,31 +27,6 @@ std::optional<qint64> regularFileSize(const QString &path)
     if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
         return std::nullopt;
     return qint64(info.st_size);
-}
-
-// The bytes of a regular file of at most `largest` bytes, opened without
-// waiting (a FIFO put in its place cannot block), or none.
-std::optional<QByteArray> smallFile(const QString &path, qint64 largest)
-{
-    const QByteArray name = QFile::encodeName(path);
-    struct stat before {};
-    if (::stat(name.constData(), &before) != 0 || !S_ISREG(before.st_mode) ||
-        before.st_size > largest)
-        return std::nullopt;
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    QFile file;
-    struct stat after {};
-    if (::fstat(fd, &after) != 0 || !S_ISREG(after.st_mode) ||
-        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    QByteArray bytes = file.read(largest + 1);
-    if (bytes.size() > largest || file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
 }
 
 bool isSheetName(const QString &name)
@@ -112,10 +86,10 @@ QString cueFilePath(const QString &folder, const QString &listed)
     return asListed;
 }
 
-std::optional<std::int64_t> cueFileLength(const QString &path, bool binary)
+std::optional<std::int64_t> cueFileLength(const QString &path, const StopFlag &stop, bool binary)
 {
     if (!binary) {
-        const auto song = readAudioFile(path);
+        const auto song = readAudioFile(path, stop);
         return song ? std::optional(song->milliseconds) : std::nullopt;
     }
     const auto size = regularFileSize(path);
@@ -136,8 +110,8 @@ const SheetsBeside::Sheet *SheetsBeside::sheetFor(const QString &audioPath,
         std::vector<Sheet> sheets;
         for (const QString &name : sheetNamesIn(folder)) {
             const QString path = QDir(folder).filePath(name);
-            const auto bytes = smallFile(path, kLargestSheet);
-            const auto text = bytes ? decodeText(*bytes) : std::nullopt;
+            const auto bytes = readRegularFile(path, kLargestSheet);
+            const auto text = bytes ? decodeText(*bytes, kListText) : std::nullopt;
             if (!text)
                 continue;
             CueSheet sheet = readCueSheet(*text);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "readers/cue.h"
+#include "readers/stopflag.h"
 
 #include <QString>
 
@@ -23,8 +24,9 @@ QString cueFilePath(const QString &folder, const QString &listed);
 
 // The length of a sheet's file in milliseconds: read as audio, or for a
 // BINARY file (raw CD sectors of 2,352 bytes, 75 a second) from its size.
-// None when it cannot be read, or names no regular file.
-std::optional<std::int64_t> cueFileLength(const QString &path, bool binary);
+// None when it cannot be read, or names no regular file, or the reading was
+// stopped.
+std::optional<std::int64_t> cueFileLength(const QString &path, const StopFlag &stop, bool binary);
 
 // Finds the sheets beside audio files. Each folder is listed once, and its
 // sheets (files ending in .cue, of at most a megabyte, the first 64 in name

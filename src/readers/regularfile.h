@@ -54,11 +54,11 @@ inline int openRegularFile(const QString &path, qint64 largest = kAnySize)
     return fd;
 }
 
-// The bytes of a readable file of at most kLargestText bytes, or none (also
+// The bytes of a readable file of at most `largest` bytes, or none (also
 // when it grew beyond that while it was read).
-inline std::optional<QByteArray> readRegularFile(const QString &path)
+inline std::optional<QByteArray> readRegularFile(const QString &path, qint64 largest = kLargestText)
 {
-    const int fd = openRegularFile(path, kLargestText);
+    const int fd = openRegularFile(path, largest);
     if (fd < 0)
         return std::nullopt;
     QFile file;
@@ -66,8 +66,8 @@ inline std::optional<QByteArray> readRegularFile(const QString &path)
         ::close(fd);
         return std::nullopt;
     }
-    QByteArray bytes = file.read(kLargestText + 1);
-    if (bytes.size() > kLargestText || file.error() != QFileDevice::NoError)
+    QByteArray bytes = file.read(largest + 1);
+    if (bytes.size() > largest || file.error() != QFileDevice::NoError)
         return std::nullopt;
     return bytes;
 }

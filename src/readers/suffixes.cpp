@@ -35,6 +35,12 @@ constexpr SuffixRow kSuffixes[] = {
     {u"m3u", FileReader::Playlist},
     {u"m3u8", FileReader::Playlist},
     {u"txt", FileReader::Text},
+    {u"pls", FileReader::Pls},
+    {u"xspf", FileReader::Xspf},
+    {u"xml", FileReader::Xml},
+    {u"csv", FileReader::Table},
+    {u"tsv", FileReader::Table},
+    {u"cue", FileReader::Cue},
 };
 // clang-format on
 

@@ -28,6 +28,9 @@ inline constexpr TextRules kTextFile{};
 // A playlist: UTF-8 or Shift_JIS only; whatever else its bytes are becomes
 // U+FFFD and names no file.
 inline constexpr TextRules kPlaylistText{false, false, true};
+// An exported table or a CUE sheet: UTF-8, UTF-16 with a byte order mark or
+// Shift_JIS, else no text; what the text holds is for the reader to judge.
+inline constexpr TextRules kListText{true, false, false};
 // A tag that names no encoding (a WAV's RIFF INFO): UTF-8 or Shift_JIS,
 // control characters kept; what is neither is for the caller to read as
 // Latin-1.

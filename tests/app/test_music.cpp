@@ -364,9 +364,10 @@ void Test_music::exportDroppedOnRowThree_data()
     QTest::addColumn<QStringList>("dropped");
     QTest::addColumn<QString>("boxes");
     QTest::addColumn<QString>("titles");
-    const QByteArray sheet = "PERFORMER \"Band\"\nFILE \"album.wav\" WAVE\n  TRACK 01 AUDIO\n    TITLE \"One\"\n"
-                             "    INDEX 01 00:00:00\n  TRACK 02 AUDIO\n    TITLE \"Two\"\n    INDEX 00 00:00:50\n"
-                             "    INDEX 01 00:01:00\n";
+    const QByteArray sheet =
+        "PERFORMER \"Band\"\nFILE \"album.wav\" WAVE\n  TRACK 01 AUDIO\n    TITLE \"One\"\n"
+        "    INDEX 01 00:00:00\n  TRACK 02 AUDIO\n    TITLE \"Two\"\n    INDEX 00 00:00:50\n"
+        "    INDEX 01 00:01:00\n";
     // clang-format off
     QTest::newRow("streaming csv export") << "list.csv" << QByteArray("\"Track Name\",\"Artist Name(s)\",\"Duration (ms)\"\n\"雨\",\"歌手\",\"207466\"\n\"Song\",\"A;B\",\"60000\"\n") << QStringList{"list.csv"} << "2*| 3|27 1|0 11*|" << "雨 / 歌手|Song / A, B";
     QTest::newRow("xspf")                 << "list.xspf" << QByteArray("<?xml version=\"1.0\"?><playlist version=\"1\" xmlns=\"http://xspf.org/ns/0/\"><trackList><track><location>tone.ogg</location></track><track><title>Evening</title><creator>Tavelo</creator><duration>245000</duration></track></trackList></playlist>") << QStringList{"list.xspf"} << "2*| 0|1 4|5 11*|" << "雨の日 / うたびと|Evening / Tavelo";
@@ -389,8 +390,10 @@ void Test_music::exportDroppedOnRowThree()
     QFETCH(QString, titles);
     QTemporaryDir dir;
     for (const char *fixture : {"tone.flac", "tone.ogg", "tone.wav"})
-        QVERIFY(QFile::copy(::fixture(QString::fromUtf8(fixture)), dir.filePath(QString::fromUtf8(fixture))));
-    QVERIFY(QFile::copy(fixture(QStringLiteral("tone.flac")), dir.filePath(QStringLiteral("album.flac"))));
+        QVERIFY(QFile::copy(::fixture(QString::fromUtf8(fixture)),
+                            dir.filePath(QString::fromUtf8(fixture))));
+    QVERIFY(QFile::copy(fixture(QStringLiteral("tone.flac")),
+                        dir.filePath(QStringLiteral("album.flac"))));
     QFile file(dir.filePath(name));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes.replace("@DIR@", QFile::encodeName(dir.path())));

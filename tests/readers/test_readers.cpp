@@ -50,6 +50,11 @@ QString readerName(std::optional<FileReader> reader)
     case FileReader::Audio: return QStringLiteral("audio");
     case FileReader::Playlist: return QStringLiteral("playlist");
     case FileReader::Text: return QStringLiteral("text");
+    case FileReader::Pls: return QStringLiteral("pls");
+    case FileReader::Xspf: return QStringLiteral("xspf");
+    case FileReader::Xml: return QStringLiteral("xml");
+    case FileReader::Table: return QStringLiteral("table");
+    case FileReader::Cue: return QStringLiteral("cue");
     }
     return {};
 }
@@ -356,6 +361,12 @@ private slots:
         QTest::newRow("m3u8 upper case")    << "LIST.M3U8" << "playlist";
         QTest::newRow("txt")                << "songs.txt" << "text";
         QTest::newRow("txt upper case")     << "SONGS.TXT" << "text";
+        QTest::newRow("pls")                << "radio.PLS" << "pls";
+        QTest::newRow("xspf")               << "list.xspf" << "xspf";
+        QTest::newRow("xml")                << "Library.xml" << "xml";
+        QTest::newRow("csv")                << "export.CSV" << "table";
+        QTest::newRow("tsv")                << "export.tsv" << "table";
+        QTest::newRow("cue")                << "album.cue" << "cue";
         QTest::newRow("last dot counts")    << "a.mp3.part" << "none";
         QTest::newRow("no suffix")          << "README" << "none";
         QTest::newRow("empty suffix")       << "a." << "none";
@@ -690,6 +701,128 @@ private slots:
         const DroppedSongs found = readDropped({fixture(file)}, 15);
         QCOMPARE(describe(found.songs), songs);
         QCOMPARE(found.unreadable, unreadable);
+    }
+
+    // Exported playlists and CUE sheets dropped with what lies beside them:
+    // "name=fixture" copies a fixture, "name=@fifo" makes a FIFO,
+    // "name=@link:target" a link, "name=@hole:bytes" a file of that size that
+    // takes no room (a hole).
+    void droppedLists_data()
+    {
+        QTest::addColumn<QString>("name");  // the list written, "" for none
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("beside");
+        QTest::addColumn<QStringList>("dropped");
+        QTest::addColumn<QString>("songs");
+        QTest::addColumn<QStringList>("unreadable");
+        const QByteArray sheet =
+            "PERFORMER Band\nFILE \"album.wav\" WAVE\nTRACK 01 AUDIO\nTITLE One\nINDEX 01 "
+            "00:00:00\nTRACK 02 AUDIO\nTITLE Two\nINDEX 01 00:01:00\n";
+        const auto at = [&](const char *file) {
+            return QByteArray(sheet).replace("\"album.wav\" WAVE", file);
+        };
+        const QStringList flac{"album.flac=tone.flac"};
+        const QString rip = QStringLiteral("1000 One/Band; 1500 Two/Band");
+        // clang-format off
+        QTest::newRow("csv rows")            << "l.csv" << QByteArray("Track Name,Artist Name(s),Duration (ms)\nA,X,1000\nB,Y,\n,,\n") << QStringList{} << QStringList{"l.csv"} << "1000 A/X" << QStringList{"B"};
+        QTest::newRow("csv no length")       << "l.csv" << QByteArray("Track name,Artist name,Album\nA,X,Y\n") << QStringList{} << QStringList{"l.csv"} << "" << QStringList{"l.csv（長さの列がありません）"};
+        QTest::newRow("csv, no header")      << "l.csv" << QByteArray("Song 3:27\nOther 1:00\n") << QStringList{} << QStringList{"l.csv"} << "207000 Song/; 60000 Other/" << QStringList{};
+        QTest::newRow("csv of files")        << "l.tsv" << QByteArray("Name\tTime\tLocation\nT\t\ttone.flac\nU\t\tgone.flac\n") << QStringList{"tone.flac=tone.flac"} << QStringList{"l.tsv"} << "2500 T/" << QStringList{"gone.flac"};
+        QTest::newRow("long title in note")  << "l.csv" << QByteArray("Title,Time\n") + QByteArray(300, 'x') + ",\n" << QStringList{} << QStringList{"l.csv"} << "" << QStringList{QString(39, u'x') + u'…'};
+        QTest::newRow("text export")         << "Music.txt" << QByteArray("\xFF\xFEN\0a\0m\0e\0\t\0T\0i\0m\0e\0\r\0A\0\t\0\x39\0\r\0", 30) << QStringList{} << QStringList{"Music.txt"} << "9000 A/" << QStringList{};
+        QTest::newRow("txt of tab times")    << "t.txt" << QByteArray("Song\t3:27\n") << QStringList{} << QStringList{"t.txt"} << "207000 Song/" << QStringList{};
+        QTest::newRow("pls, own length")     << "r.pls" << QByteArray("[playlist]\nFile1=tone.flac\nFile2=gone.mp3\nTitle2=Gone\nFile3=http://radio\nLength3=60\n") << QStringList{"tone.flac=tone.flac"} << QStringList{"r.pls"} << "2500 Flac tone/Tavelo; 60000 /" << QStringList{"gone.mp3"};
+        QTest::newRow("pls without suffix")  << "radio" << QByteArray("[playlist]\nTitle1=A - B\nLength1=5\n") << QStringList{} << QStringList{"radio"} << "5000 B/A" << QStringList{};
+        QTest::newRow("xml that is xspf")    << "l.xml" << QByteArray("<playlist><trackList><track><location>tone.ogg</location></track></trackList></playlist>") << QStringList{"tone.ogg=tone.ogg"} << QStringList{"l.xml"} << "1400 雨の日/うたびと" << QStringList{};
+        QTest::newRow("xspf cut short")      << "l.xspf" << QByteArray("<playlist><trackList><track><title>A</title><duration>1000</duration></track><track><ti") << QStringList{} << QStringList{"l.xspf"} << "1000 A/" << QStringList{"l.xspf"};
+        QTest::newRow("xml laughs")          << "l.xml" << QByteArray("<!DOCTYPE p [<!ENTITY a \"aaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;\">]><plist>&b;</plist>") << QStringList{} << QStringList{"l.xml"} << "" << QStringList{"l.xml"};
+        QTest::newRow("cue, other suffix")   << "album.cue" << sheet << flac << QStringList{"album.cue"} << rip << QStringList{};
+        QTest::newRow("cue and its flac")    << "album.cue" << sheet << flac << QStringList{"album.cue", "album.flac"} << rip << QStringList{};
+        QTest::newRow("flac and its cue")    << "album.cue" << sheet << flac << QStringList{"album.flac", "album.cue"} << rip << QStringList{};
+        QTest::newRow("flac beside cue")     << "album.cue" << sheet << flac << QStringList{"album.flac"} << rip << QStringList{};
+        QTest::newRow("flac.cue beside")     << "album.flac.cue" << sheet << flac << QStringList{"album.flac"} << rip << QStringList{};
+        QTest::newRow("sheet naming it")     << "other.cue" << at("\"album.flac\" WAVE") << flac << QStringList{"album.flac"} << rip << QStringList{};
+        QTest::newRow("sheet naming other")  << "other.cue" << at("b.flac WAVE") << flac << QStringList{"album.flac"} << "2500 Flac tone/Tavelo" << QStringList{};
+        QTest::newRow("folder of a rip")     << "album.cue" << sheet << flac << QStringList{""} << rip << QStringList{};
+        QTest::newRow("two files: no rip")   << "album.cue" << sheet + "FILE b.wav WAVE\nTRACK 03 AUDIO\nINDEX 01 00:00:00\n" << flac << QStringList{"album.flac"} << "2500 Flac tone/Tavelo" << QStringList{};
+        QTest::newRow("windows path")        << "album.cue" << at("\"C:\\Rips\\album.flac\" WAVE") << flac << QStringList{"album.cue"} << rip << QStringList{};
+        QTest::newRow("cue at a fifo")       << "album.cue" << at("pipe.wav WAVE") << QStringList{"pipe.wav=@fifo"} << QStringList{"album.cue"} << "1000 One/Band" << QStringList{"Two"};
+        QTest::newRow("cue at /dev/zero")    << "album.cue" << at("/dev/zero WAVE") << QStringList{} << QStringList{"album.cue"} << "1000 One/Band" << QStringList{"Two"};
+        QTest::newRow("cue at a link to /dev/zero") << "album.cue" << at("z.wav WAVE") << QStringList{"z.wav=@link:/dev/zero"} << QStringList{"album.cue"} << "1000 One/Band" << QStringList{"Two"};
+        QTest::newRow("cue at itself")       << "album.cue" << at("album.cue WAVE") << QStringList{} << QStringList{"album.cue"} << "1000 One/Band" << QStringList{"Two"};
+        QTest::newRow("cue at a missing")    << "album.cue" << at("gone.wav WAVE") << QStringList{} << QStringList{"album.cue"} << "1000 One/Band" << QStringList{"Two"};
+        QTest::newRow("bin at /dev/zero")    << "album.cue" << at("/dev/zero BINARY") << QStringList{} << QStringList{"album.cue"} << "1000 One/Band" << QStringList{"Two"};
+        QTest::newRow("bin image")           << "album.cue" << at("disc.bin BINARY") << QStringList{"disc.bin=@hole:2822400"} << QStringList{"album.cue"} << "1000 One/Band; 15000 Two/Band" << QStringList{};
+        QTest::newRow("untitled track")      << "album.cue" << QByteArray("FILE gone.wav WAVE\nTRACK 07 AUDIO\nINDEX 01 00:00:00\n") << QStringList{} << QStringList{"album.cue"} << "" << QStringList{"album.cue トラック07"};
+        QTest::newRow("data tracks only")    << "album.cue" << QByteArray("FILE d.bin BINARY\nTRACK 01 MODE1/2352\nINDEX 01 00:00:00\n") << QStringList{} << QStringList{"album.cue"} << "" << QStringList{"album.cue"};
+        QTest::newRow("no text")             << "album.cue" << QByteArray("\xFF\xFE\x00") << QStringList{} << QStringList{"album.cue"} << "" << QStringList{"album.cue"};
+        QTest::newRow("csv of 100 MB")       << "" << QByteArray() << QStringList{"big.csv=@hole:104857600"} << QStringList{"big.csv"} << "" << QStringList{"big.csv"};
+        QTest::newRow("cue of 100 MB")       << "" << QByteArray() << QStringList{"big.cue=@hole:104857600"} << QStringList{"big.cue"} << "" << QStringList{"big.cue"};
+        QTest::newRow("a fifo named .csv")   << "" << QByteArray() << QStringList{"p.csv=@fifo"} << QStringList{"p.csv"} << "" << QStringList{"p.csv"};
+        // clang-format on
+    }
+    void droppedLists()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, beside);
+        QFETCH(QStringList, dropped);
+        QFETCH(QString, songs);
+        QFETCH(QStringList, unreadable);
+        QTemporaryDir dir;
+        if (!name.isEmpty()) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(bytes), bytes.size());
+        }
+        for (const QString &item : beside) {
+            const QString path = dir.filePath(item.section(u'=', 0, 0));
+            const QString what = item.section(u'=', 1);
+            if (what == QLatin1String("@fifo")) {
+                QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            } else if (what.startsWith(QLatin1String("@link:"))) {
+                QVERIFY(QFile::link(what.mid(6), path));
+            } else if (what.startsWith(QLatin1String("@hole:"))) {
+                QFile hole(path);
+                QVERIFY(hole.open(QIODevice::WriteOnly) && hole.resize(what.mid(6).toLongLong()));
+            } else {
+                copyFixture(what, path);
+            }
+        }
+        QStringList paths;
+        for (const QString &each : dropped)
+            paths << (each.isEmpty() ? dir.path() : dir.filePath(each));
+        QElapsedTimer timer;
+        timer.start();
+        const DroppedSongs found = readDropped(paths, 15);
+        QCOMPARE(describe(found.songs), songs);
+        QCOMPARE(found.unreadable, unreadable);
+        QCOMPARE(found.leftOver, QStringList{});
+        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    }
+
+    // A sheet of 200 tracks over one file: fifteen songs, the rest left
+    // over by their titles.
+    void sheetOfTwoHundredTracks()
+    {
+        QTemporaryDir dir;
+        QByteArray sheet = "FILE \"disc.bin\" BINARY\n";
+        for (int n = 0; n < 200; ++n)
+            sheet += QStringLiteral("TRACK %1 AUDIO\nTITLE T%1\nINDEX 01 %2:00:00\n")
+                         .arg(n + 1)
+                         .arg(n)
+                         .toUtf8();
+        QFile file(dir.filePath("disc.cue"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(sheet) == sheet.size());
+        file.close();
+        QFile image(dir.filePath("disc.bin"));
+        QVERIFY(image.open(QIODevice::WriteOnly) && image.resize(qint64(200) * 60 * 75 * 2352));
+        const DroppedSongs found = readDropped({file.fileName()}, 15);
+        QCOMPARE(found.songs.size(), std::size_t(15));
+        QCOMPARE(found.songs.back().milliseconds, 60000);
+        QCOMPARE(found.leftOver.size(), 185);
+        QCOMPARE(found.leftOver.back(), QStringLiteral("T200"));
+        QCOMPARE(found.unreadable, QStringList{});
     }
 
     void naturalOrder()
