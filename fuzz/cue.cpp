@@ -17,7 +17,8 @@ std::string hexOf(QByteArrayView bytes) { return bytes.toByteArray().toHex().toS
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QString text = tavelo::decodeText(bytes, tavelo::kListText).value_or(QString::fromLatin1(bytes));
+    const QString text =
+        tavelo::decodeText(bytes, tavelo::kListText).value_or(QString::fromLatin1(bytes));
     const tavelo::CueSheet sheet = tavelo::readCueSheet(text);
     // Each file is 10 minutes long, but a file named with an "x" cannot be read.
     constexpr std::int64_t kFile = 600000;
