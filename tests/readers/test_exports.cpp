@@ -120,6 +120,8 @@ private slots:
         QTest::newRow("m:ss and h:mm:ss")  << QByteArray("Title,Length\nA,3:27\nB,1:02:03\nC,３分５秒\n") << "207000 A/; 3723000 B/; 185000 C/" << 2;
         QTest::newRow("median in ms")      << QByteArray("Title,Duration\nA,207466\nB,1000\n") << "207466 A/; 1000 B/" << 2;
         QTest::newRow("median in s")       << QByteArray("Title,Duration\nA,207\nB,30\nC,9999\n") << "207000 A/; 30000 B/; 9999000 C/" << 2;
+        QTest::newRow("median 10,000: ms") << QByteArray("Title,Duration\nA,10000\nB,5\nC,20000\n") << "10000 A/; 5 B/; 20000 C/" << 2;
+        QTest::newRow("median 9,999: s")   << QByteArray("Title,Duration\nA,9999\nB,5\nC,20000\n") << "9999000 A/; 5000 B/; 20000000 C/" << 2;
         QTest::newRow("unit seconds")      << QByteArray("Name,Time (s)\nA,2.5\nB,20000\n") << "2500 A/; 20000000 B/" << 2;
         QTest::newRow("unit 秒")           << QByteArray("曲名,長さ（秒）\nA,207\n") << "207000 A/" << 2;
         QTest::newRow("duration_ms")       << QByteArray("name,artists,duration_ms\nA,B,15\n") << "15 A/B" << 2;
