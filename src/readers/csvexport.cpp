@@ -370,14 +370,15 @@ TableRead readTable(QStringView text, const QString &folder)
         const auto found = knownNames().constFind(comparable(raw));
         if (found == knownNames().cend())
             continue;
-        switch (found->kind) {
+        const Known &known = found.value();
+        switch (known.kind) {
         case Kind::Length:
-            if (length.offer(qsizetype(i), found->preference))
-                unit = found->unit;
+            if (length.offer(qsizetype(i), known.preference))
+                unit = known.unit;
             break;
-        case Kind::Title: title.offer(qsizetype(i), found->preference); break;
-        case Kind::Artist: artist.offer(qsizetype(i), found->preference); break;
-        case Kind::Location: location.offer(qsizetype(i), found->preference); break;
+        case Kind::Title: title.offer(qsizetype(i), known.preference); break;
+        case Kind::Artist: artist.offer(qsizetype(i), known.preference); break;
+        case Kind::Location: location.offer(qsizetype(i), known.preference); break;
         }
     }
     read.lengths = length.index >= 0;

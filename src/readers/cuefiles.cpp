@@ -17,7 +17,7 @@
 namespace tavelo {
 namespace {
 
-constexpr qint64 kLargestSheet = 1024 * 1024;
+constexpr qint64 kLargestSheet = qint64{1024} * 1024;
 constexpr std::size_t kMostSheets = 64;
 constexpr qint64 kSectorBytes = 2352;
 
@@ -63,13 +63,13 @@ QString cueFilePath(const QString &folder, const QString &listed)
     QString name = listed;
     name.replace(u'\\', u'/');
     const QDir dir(folder);
-    const QString asListed = QDir::cleanPath(dir.filePath(name));
+    QString asListed = QDir::cleanPath(dir.filePath(name));
     if (name.isEmpty() || regularFileSize(asListed))
         return asListed;
     const QString fileName = QFileInfo(name).fileName();
     if (fileName.isEmpty())
         return asListed;
-    const QString beside = dir.filePath(fileName);
+    QString beside = dir.filePath(fileName);
     if (regularFileSize(beside))
         return beside;
     static const char *const suffixes[] = {"flac", "wav", "ape",  "wv",  "tta", "m4a", "ogg",
@@ -78,7 +78,7 @@ QString cueFilePath(const QString &folder, const QString &listed)
     for (const char *suffix : suffixes) {
         for (const QString &spelled :
              {QString::fromLatin1(suffix), QString::fromLatin1(suffix).toUpper()}) {
-            const QString other = dir.filePath(base + u'.' + spelled);
+            QString other = dir.filePath(base + u'.' + spelled);
             if (regularFileSize(other))
                 return other;
         }
