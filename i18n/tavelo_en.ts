@@ -296,6 +296,18 @@
         <source>CDを読み込めませんでした。</source>
         <translation>The CD could not be read.</translation>
     </message>
+    <message>
+        <source>%1 %2曲目</source>
+        <translation>%1, song %2</translation>
+    </message>
+    <message>
+        <source>%1（長さの列がありません）</source>
+        <translation>%1 (no length column)</translation>
+    </message>
+    <message>
+        <source>%1 トラック%2</source>
+        <translation>%1, track %2</translation>
+    </message>
 </context>
 <context>
     <name>Program</name>

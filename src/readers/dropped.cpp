@@ -14,6 +14,7 @@
 #include "readers/tracklist.h"
 #include "readers/xspf.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -47,7 +48,7 @@ QString entryName(const PlaylistEntry &entry, const QString &list, std::size_t i
         return noteName(entry.title);
     if (!entry.artist.isEmpty())
         return noteName(entry.artist);
-    return QStringLiteral("%1 %2曲目").arg(noteName(list)).arg(index + 1);
+    return QCoreApplication::translate("Notes", "%1 %2曲目").arg(noteName(list)).arg(index + 1);
 }
 
 // Whether a text is a table with a length column and a title or artist
@@ -195,8 +196,8 @@ private:
         const bool files = std::any_of(table.entries.begin(), table.entries.end(),
                                        [](const PlaylistEntry &e) { return !e.path.isEmpty(); });
         if (!table.lengths && !files) {
-            found_.unreadable << noteName(displayName(path)) +
-                                     QStringLiteral("（長さの列がありません）");
+            found_.unreadable << QCoreApplication::translate("Notes", "%1（長さの列がありません）")
+                                     .arg(noteName(displayName(path)));
             return;
         }
         readEntries(path, table.entries);
@@ -268,7 +269,7 @@ private:
         for (const CueSong &track : songs) {
             const QString name = !track.song.title.isEmpty()
                                      ? noteName(track.song.title)
-                                     : QStringLiteral("%1 トラック%2")
+                                     : QCoreApplication::translate("Notes", "%1 トラック%2")
                                            .arg(noteName(displayName(path)), track.number);
             if (enough())
                 found_.leftOver << name;
