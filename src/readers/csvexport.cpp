@@ -398,8 +398,8 @@ TableRead readTable(QStringView text, const QString &folder)
     std::vector<double> numbers;  // the plain numbers of the length column
     while (records.next(fields, used)) {
         PlaylistEntry entry;
-        entry.title = clippedTitle(cell(title).simplified());
-        entry.artist = clippedTitle(artistsOf(cell(artist)).simplified());
+        entry.title = cell(title).simplified();
+        entry.artist = artistsOf(cell(artist)).simplified();
         const QString where = cell(location);
         const QStringView time = length.index >= 0 && std::size_t(length.index) < fields.size()
                                      ? fieldView(fields[std::size_t(length.index)])

@@ -134,9 +134,9 @@ CueSheet readCueSheet(QStringView text)
             if (const auto gap = cueTime(first))
                 (is(command, "PREGAP") ? track->pregap : track->postgap) = *gap;
         } else if (is(command, "TITLE") && track) {
-            track->title = clippedTitle(first.toString());
+            track->title = first.toString();
         } else if (is(command, "PERFORMER")) {
-            (track ? track->performer : sheet.performer) = clippedTitle(first.toString());
+            (track ? track->performer : sheet.performer) = first.toString();
         }
     }
     return sheet;

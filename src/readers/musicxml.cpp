@@ -127,8 +127,8 @@ private:
 PlaylistEntry entryOf(const Value &track, const QString &folder)
 {
     PlaylistEntry entry;
-    entry.title = clippedTitle(track.textAt(QLatin1String("Name")).simplified());
-    entry.artist = clippedTitle(track.textAt(QLatin1String("Artist")).simplified());
+    entry.title = track.textAt(QLatin1String("Name")).simplified();
+    entry.artist = track.textAt(QLatin1String("Artist")).simplified();
     bool ok = false;
     const qint64 ms = track.textAt(QLatin1String("Total Time")).trimmed().toLongLong(&ok);
     entry.milliseconds = ok && ms > 0 && ms < qint64(1e15) ? ms : 0;

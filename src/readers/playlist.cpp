@@ -70,10 +70,10 @@ void setListedTitle(QStringView text, PlaylistEntry &entry)
     const QString title = text.trimmed().toString();
     const qsizetype dash = title.indexOf(QLatin1String(" - "));
     if (dash > 0 && dash + 3 < title.size()) {
-        entry.artist = clippedTitle(title.left(dash).trimmed());
-        entry.title = clippedTitle(title.mid(dash + 3).trimmed());
+        entry.artist = title.left(dash).trimmed();
+        entry.title = title.mid(dash + 3).trimmed();
     } else {
-        entry.title = clippedTitle(title);
+        entry.title = title;
         entry.artist.clear();
     }
 }

@@ -44,8 +44,7 @@ QString resolvePlaylistPath(const QString &listed, const QString &folder);
 // - seconds as milliseconds, 0 for no number, one not above 0 or beyond
 //   reason (-1 stands for "unknown" in several formats);
 std::int64_t listedSeconds(QStringView seconds);
-// - a title "Artist - Title" split in two, any other kept whole; names
-//   longer than a title may be are cut (clippedTitle).
+// - a title "Artist - Title" split in two, any other kept whole.
 void setListedTitle(QStringView text, PlaylistEntry &entry);
 
 }  // namespace tavelo

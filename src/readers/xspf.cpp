@@ -106,9 +106,9 @@ PlaylistRead readXspf(QByteArrayView bytes, const QString &folder)
                 if (name == QLatin1String("location") && location.isEmpty())
                     location = text.trimmed();
                 else if (name == QLatin1String("title"))
-                    entry.title = clippedTitle(text.simplified());
+                    entry.title = text.simplified();
                 else if (name == QLatin1String("creator"))
-                    entry.artist = clippedTitle(text.simplified());
+                    entry.artist = text.simplified();
                 else if (name == QLatin1String("duration"))
                     entry.milliseconds = milliseconds(text);
             } else if (track < 0 && trackList >= 0 && depth == trackList + 1 &&
