@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QMimeData>
 #include <QPointer>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QUrl>
@@ -368,7 +369,13 @@ void Test_music::exportDroppedOnRowThree_data()
         "PERFORMER \"Band\"\nFILE \"album.wav\" WAVE\n  TRACK 01 AUDIO\n    TITLE \"One\"\n"
         "    INDEX 01 00:00:00\n  TRACK 02 AUDIO\n    TITLE \"Two\"\n    INDEX 00 00:00:50\n"
         "    INDEX 01 00:01:00\n";
+    // The music app's text export: UTF-16 with a byte order mark, tabs, a
+    // Japanese header, the time in seconds.
+    QByteArray textExport =
+        QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom)
+            .encode(QStringLiteral("名前\tアーティスト\t時間\r\n夜\t田中\t245\r\n"));
     // clang-format off
+    QTest::newRow("music app text export") << "Music.txt" << textExport << QStringList{"Music.txt"} << "2*| 4|5 12*|" << "夜 / 田中";
     QTest::newRow("streaming csv export") << "list.csv" << QByteArray("\"Track Name\",\"Artist Name(s)\",\"Duration (ms)\"\n\"雨\",\"歌手\",\"207466\"\n\"Song\",\"A;B\",\"60000\"\n") << QStringList{"list.csv"} << "2*| 3|27 1|0 11*|" << "雨 / 歌手|Song / A, B";
     QTest::newRow("xspf")                 << "list.xspf" << QByteArray("<?xml version=\"1.0\"?><playlist version=\"1\" xmlns=\"http://xspf.org/ns/0/\"><trackList><track><location>tone.ogg</location></track><track><title>Evening</title><creator>Tavelo</creator><duration>245000</duration></track></trackList></playlist>") << QStringList{"list.xspf"} << "2*| 0|1 4|5 11*|" << "雨の日 / うたびと|Evening / Tavelo";
     QTest::newRow("pls")                  << "list.pls" << QByteArray("[playlist]\r\nFile1=tone.flac\r\nTitle1=Tavelo - Flac tone\r\nLength1=-1\r\nFile2=http://radio/x\r\nTitle2=Radio\r\nLength2=125\r\nNumberOfEntries=2\r\n") << QStringList{"list.pls"} << "2*| 0|3 2|5 11*|" << "Flac tone / Tavelo|Radio";
