@@ -308,6 +308,24 @@
         <source>%1 トラック%2</source>
         <translation>%1, track %2</translation>
     </message>
+    <message>
+        <source>%1 %2行目</source>
+        <translation>%1, row %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n行を読めませんでした：%1</source>
+        <translation>
+            <numerusform>Could not read %n row: %1</numerusform>
+            <numerusform>Could not read %n rows: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%nトラックを読めませんでした：%1</source>
+        <translation>
+            <numerusform>Could not read %n track: %1</numerusform>
+            <numerusform>Could not read %n tracks: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Program</name>

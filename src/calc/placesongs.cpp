@@ -5,10 +5,15 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace tavelo {
 namespace {
 
 constexpr qsizetype kNamesShown = 3;
+// A name in a note is cut to this many characters: the note names three, and
+// a title of 200 characters would make it a page.
+constexpr qsizetype kLongestNoteName = 40;
 
 bool isEmptyRow(const SongTime &time) { return time.minutes.isEmpty() && time.seconds.isEmpty(); }
 
@@ -20,10 +25,21 @@ QString nameOf(const FoundSong &song)
     return title.isEmpty() ? lengthText(song.milliseconds) : title;
 }
 
-// The names in a note: at most three, then "ほか N件" for the rest.
+QString shortName(const QString &name)
+{
+    if (name.size() <= kLongestNoteName)
+        return name;
+    return name.left(kLongestNoteName - 1) + QChar(0x2026);  // …
+}
+
+// The names in a note: at most three, each cut short, then "ほか N件" for
+// the rest.
 QString noteNames(const QStringList &names)
 {
-    QString text = names.mid(0, kNamesShown).join(QCoreApplication::translate("Notes", "、"));
+    QStringList shown;
+    for (qsizetype i = 0; i < std::min(names.size(), kNamesShown); ++i)
+        shown << shortName(names.at(i));
+    QString text = shown.join(QCoreApplication::translate("Notes", "、"));
     if (names.size() <= kNamesShown)
         return text;
     return QCoreApplication::translate("Notes", "%1 ほか %n件", nullptr,
@@ -31,11 +47,57 @@ QString noteNames(const QStringList &names)
         .arg(text);
 }
 
+// How a note names a row, track or entry of a list: by its own name, or by
+// the list's name and its place there.
+QString itemName(const ListedItem &item)
+{
+    if (!item.name.isEmpty())
+        return item.name;
+    switch (item.kind) {
+    case ListedItem::Kind::Entry:
+        return QCoreApplication::translate("Notes", "%1 %2曲目").arg(item.list, item.number);
+    case ListedItem::Kind::Row:
+        return QCoreApplication::translate("Notes", "%1 %2行目").arg(item.list, item.number);
+    case ListedItem::Kind::Track:
+        return QCoreApplication::translate("Notes", "%1 トラック%2").arg(item.list, item.number);
+    }
+    return item.name;
+}
+
+QStringList itemNames(const std::vector<ListedItem> &items, std::optional<ListedItem::Kind> kind)
+{
+    QStringList names;
+    for (const ListedItem &item : items)
+        if (!kind || item.kind == *kind)
+            names << itemName(item);
+    return names;
+}
+
+QString withoutLengthsName(const QString &table)
+{
+    return QCoreApplication::translate("Notes", "%1（長さの列がありません）").arg(table);
+}
+
 // The notes, each one line and a whole sentence with its count, so that a
 // translation can count in its own way ("1 song", "2 songs").
 QString unreadableNote(const QStringList &names)
 {
     return QCoreApplication::translate("Notes", "%n件を読めませんでした：%1", nullptr,
+                                       int(names.size()))
+        .arg(noteNames(names));
+}
+
+// Rows of a table and tracks of a CUE sheet are counted as such.
+QString unreadableRowsNote(const QStringList &names)
+{
+    return QCoreApplication::translate("Notes", "%n行を読めませんでした：%1", nullptr,
+                                       int(names.size()))
+        .arg(noteNames(names));
+}
+
+QString unreadableTracksNote(const QStringList &names)
+{
+    return QCoreApplication::translate("Notes", "%nトラックを読めませんでした：%1", nullptr,
                                        int(names.size()))
         .arg(noteNames(names));
 }
@@ -128,15 +190,28 @@ Outcome placeSongs(ScreenId screen, const Slots &texts, std::optional<int> row,
         else
             notPlaced << nameOf(song);
     }
-    const bool onlySongs = found.leftOver.isEmpty();
+    const bool onlySongs = found.leftOver.isEmpty() && found.leftOverItems.empty();
     notPlaced += found.leftOver;
+    notPlaced += itemNames(found.leftOverItems, std::nullopt);
+
+    QStringList unreadable = found.unreadable;
+    for (const QString &table : found.withoutLengths)
+        unreadable << withoutLengthsName(table);
+    unreadable += itemNames(found.unreadableItems, ListedItem::Kind::Entry);
+    const QStringList rows = itemNames(found.unreadableItems, ListedItem::Kind::Row);
+    const QStringList tracks = itemNames(found.unreadableItems, ListedItem::Kind::Track);
 
     QStringList lines;
-    if (!found.unreadable.isEmpty())
-        lines << unreadableNote(found.unreadable);
+    if (!unreadable.isEmpty())
+        lines << unreadableNote(unreadable);
+    if (!rows.isEmpty())
+        lines << unreadableRowsNote(rows);
+    if (!tracks.isEmpty())
+        lines << unreadableTracksNote(tracks);
     if (!notPlaced.isEmpty())
         lines << notPlacedNote(notPlaced, onlySongs, noRoom);
-    if (found.songs.empty() && found.unreadable.isEmpty() && found.leftOver.isEmpty())
+    if (found.songs.empty() && unreadable.isEmpty() && rows.isEmpty() && tracks.isEmpty() &&
+        notPlaced.isEmpty())
         lines << nothingFoundNote();
     if (!lines.isEmpty())
         out.emplace_back(ShowNote{screen, lines.join(QLatin1Char('\n'))});

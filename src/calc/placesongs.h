@@ -18,11 +18,15 @@ namespace tavelo {
 // rounded to whole seconds (halves up; a length of 0 writes "0" and "0", as a
 // tracklist may list it) and its title cleaned (cleanTitle). Then, when
 // anything could not be read (`unreadable`: files are left out there by the
-// readers), did not fit below the start row, or was left unread because
-// enough had been found (`leftOver`), one ShowNote says how many and which:
-// a song by its title (with its artist), or by its length as its row would
-// show it. A drop that found nothing at all gets a note saying so. Nothing
-// else is emitted; the boxes are checked only when a button is pressed.
+// readers; tables without a length column; rows, tracks and entries of
+// lists), did not fit below the start row, or was left unread because
+// enough had been found (`leftOver`), one ShowNote says how many and which,
+// a line for each: files and entries, rows of a table, tracks of a CUE sheet,
+// what did not fit. A song is named by its title (with its artist), or by its
+// length as its row would show it; a row, track or entry without a name by
+// its list and its place there; every name is cut to 40 characters. A drop
+// that found nothing at all gets a note saying so. Nothing else is emitted;
+// the boxes are checked only when a button is pressed.
 Outcome placeSongs(ScreenId screen, const Slots &texts, std::optional<int> row,
                    const DroppedSongs &found);
 

@@ -46,12 +46,36 @@ inline QString songTitle(const FoundSong &song)
     return song.title + QStringLiteral(" / ") + song.artist;
 }
 
+// Something listed in a playlist, an exported table or a CUE sheet that gave
+// no song, or was left unread: a note names it by its own name (its title, or
+// its file), and one without a name by the list and its place there. The
+// wording is the notes' own (calc/placesongs.cpp).
+struct ListedItem {
+    enum class Kind {
+        Entry,  // an entry of a playlist
+        Row,    // a row of an exported table
+        Track,  // a track of a CUE sheet
+    };
+    Kind kind = Kind::Entry;
+    QString name;    // its title, artist or file name; empty when it has none
+    QString list;    // the file name of the playlist, table or sheet
+    QString number;  // its place in the list from 1, or a track's number as written
+    bool operator==(const ListedItem &) const = default;
+};
+
 // What a user dropped onto an entry screen, read into song lengths, or what a
 // pasted text gave.
 struct DroppedSongs {
     std::vector<FoundSong> songs;  // in the order found
     QStringList unreadable;        // names (for a note) of what gave no song
     QStringList leftOver;          // names of what was not read: enough songs were found
+    // Rows, tracks and entries without a file of their own that gave no song,
+    // and those left unread once enough songs were found; the names of tables
+    // whose header names no length column. (Initialised here, so that a drop
+    // of files may be written with the first three alone.)
+    std::vector<ListedItem> unreadableItems = {};
+    std::vector<ListedItem> leftOverItems = {};
+    QStringList withoutLengths = {};
 };
 
 }  // namespace tavelo

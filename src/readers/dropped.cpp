@@ -14,7 +14,6 @@
 #include "readers/tracklist.h"
 #include "readers/xspf.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -29,26 +28,13 @@ QString displayName(const QString &path)
     return name.isEmpty() ? path : name;
 }
 
-// A name for the note, cut short: the note names three at most, and a title
-// of 200 characters would make it a page.
-QString noteName(const QString &name)
-{
-    if (name.size() <= kLongestNoteName)
-        return name;
-    return name.left(kLongestNoteName - 1) + QChar(0x2026);  // …
-}
-
-// How the note names an entry of a playlist or a row of a table that gave
-// no song: its file, else its title or artist, else its place in the list.
-QString entryName(const PlaylistEntry &entry, const QString &list, std::size_t index)
+// How a note names an entry of a playlist or a row of a table: by its file,
+// else by its title or artist; empty when it has none of them.
+QString entryName(const PlaylistEntry &entry)
 {
     if (!entry.path.isEmpty())
-        return noteName(displayName(entry.path));
-    if (!entry.title.isEmpty())
-        return noteName(entry.title);
-    if (!entry.artist.isEmpty())
-        return noteName(entry.artist);
-    return QCoreApplication::translate("Notes", "%1 %2曲目").arg(noteName(list)).arg(index + 1);
+        return displayName(entry.path);
+    return entry.title.isEmpty() ? entry.artist : entry.title;
 }
 
 // Whether a text is a table with a length column and a title or artist
@@ -158,7 +144,7 @@ private:
     {
         const auto bytes = readRegularFile(path);
         if (!bytes) {
-            found_.unreadable << noteName(displayName(path));
+            found_.unreadable << displayName(path);
             return;
         }
         const QString folder = QFileInfo(path).absolutePath();
@@ -172,7 +158,7 @@ private:
         }
         readEntries(path, read.entries);
         if (read.broken && !read.entries.empty())
-            found_.unreadable << noteName(displayName(path));
+            found_.unreadable << displayName(path);
     }
 
     void readTableFile(const QString &path)
@@ -180,7 +166,7 @@ private:
         const auto bytes = readRegularFile(path);
         const auto text = bytes ? decodeText(*bytes, kListText) : std::nullopt;
         if (!text) {
-            found_.unreadable << noteName(displayName(path));
+            found_.unreadable << displayName(path);
             return;
         }
         readRows(path, *text, tavelo::readTable(*text, QFileInfo(path).absolutePath()));
@@ -196,27 +182,33 @@ private:
         const bool files = std::any_of(table.entries.begin(), table.entries.end(),
                                        [](const PlaylistEntry &e) { return !e.path.isEmpty(); });
         if (!table.lengths && !files) {
-            found_.unreadable << QCoreApplication::translate("Notes", "%1（長さの列がありません）")
-                                     .arg(noteName(displayName(path)));
+            found_.withoutLengths << displayName(path);
             return;
         }
-        readEntries(path, table.entries);
+        readEntries(path, table.entries, ListedItem::Kind::Row);
     }
 
     // The entries of a playlist or the rows of a table, in order: each with
-    // the length listed, or else the listed file's own.
-    void readEntries(const QString &list, const std::vector<PlaylistEntry> &entries)
+    // the length listed, or else the listed file's own. One that names a file
+    // which gives no song is named as that file; one without a file, by its
+    // name or its place in the list.
+    void readEntries(const QString &list, const std::vector<PlaylistEntry> &entries,
+                     ListedItem::Kind kind = ListedItem::Kind::Entry)
     {
         if (entries.empty()) {
-            found_.unreadable << noteName(displayName(list));
+            found_.unreadable << displayName(list);
             return;
         }
         for (std::size_t i = 0; i < entries.size(); ++i) {
             const PlaylistEntry &entry = entries[i];
             if (stopped())
                 return;
+            const auto item = [&] {
+                return ListedItem{kind, entryName(entry), displayName(list),
+                                  QString::number(i + 1)};
+            };
             if (enough()) {
-                found_.leftOver << entryName(entry, displayName(list), i);
+                found_.leftOverItems.push_back(item());
             } else if (entry.milliseconds > 0) {
                 found_.songs.push_back({entry.milliseconds, entry.title, entry.artist});
             } else if (auto song =
@@ -226,8 +218,12 @@ private:
                     song->artist = entry.artist;
                 }
                 found_.songs.push_back(std::move(*song));
-            } else if (!stopped()) {
-                found_.unreadable << entryName(entry, displayName(list), i);
+            } else if (stopped()) {
+                return;
+            } else if (!entry.path.isEmpty()) {
+                found_.unreadable << displayName(entry.path);
+            } else {
+                found_.unreadableItems.push_back(item());
             }
         }
     }
@@ -239,7 +235,7 @@ private:
         const auto bytes = readRegularFile(path);
         const auto text = bytes ? decodeText(*bytes, kListText) : std::nullopt;
         if (!text) {
-            found_.unreadable << noteName(displayName(path));
+            found_.unreadable << displayName(path);
             return;
         }
         readSheet(path, readCueSheet(*text), {});
@@ -263,20 +259,18 @@ private:
         if (stopped())
             return;
         if (songs.empty()) {
-            found_.unreadable << noteName(displayName(path));
+            found_.unreadable << displayName(path);
             return;
         }
         for (const CueSong &track : songs) {
-            const QString name = !track.song.title.isEmpty()
-                                     ? noteName(track.song.title)
-                                     : QCoreApplication::translate("Notes", "%1 トラック%2")
-                                           .arg(noteName(displayName(path)), track.number);
+            const ListedItem item{ListedItem::Kind::Track, track.song.title, displayName(path),
+                                  track.number};
             if (enough())
-                found_.leftOver << name;
+                found_.leftOverItems.push_back(item);
             else if (track.song.milliseconds > 0)
                 found_.songs.push_back(track.song);
             else
-                found_.unreadable << name;
+                found_.unreadableItems.push_back(item);
         }
     }
 
@@ -326,7 +320,7 @@ private:
     {
         const std::vector<FoundSong> songs = readTracklist(text);
         if (songs.empty())
-            found_.unreadable << noteName(displayName(path));
+            found_.unreadable << displayName(path);
         found_.songs.insert(found_.songs.end(), songs.begin(), songs.end());
     }
 

@@ -9,8 +9,6 @@
 // What a user dropped onto an entry screen, read into song lengths.
 namespace tavelo {
 
-inline constexpr qsizetype kLongestNoteName = 40;
-
 // Reads dropped paths in order:
 // - a folder: its audio files, one level deep (no subfolders, no playlists),
 //   in natural name order ("2" before "10"); a folder without any is unreadable;
@@ -19,13 +17,12 @@ inline constexpr qsizetype kLongestNoteName = 40;
 //   listed file's own; a broken XML file is named as unreadable after the
 //   entries read before the break;
 // - a CSV or TSV export (.csv, .tsv): its rows, by the columns its header
-//   names; a row without a length (nor a file to read it from) is unreadable
-//   and named by its title; a table without a length column is named
-//   "<name>（長さの列がありません）"; a file without a header of a table is
-//   read as a tracklist;
+//   names; a row without a length (nor a file to read it from) goes to
+//   `unreadableItems`, a table without a length column to `withoutLengths`;
+//   a file without a header of a table is read as a tracklist;
 // - a CUE sheet (.cue): its audio tracks, the files it names found beside it
-//   (readers/cuefiles.h); a track whose length cannot be known is named by
-//   its title, or "<sheet> トラックNN";
+//   (readers/cuefiles.h); a track whose length cannot be known goes to
+//   `unreadableItems`;
 // - a file with an audio suffix: its tracks when a sheet beside it is for it
 //   (a single-file rip with its .cue), else read as audio. An audio file that
 //   a sheet read in the same drop has given already is passed over, and so is
@@ -35,10 +32,12 @@ inline constexpr qsizetype kLongestNoteName = 40;
 //   A .txt file is always read as text; a text whose header names a length
 //   column and a title or artist column (the music app's text export) is read
 //   as a table. Text without any time is unreadable.
-// The suffixes of each reader are in readers/suffixes.h (any case). Names in
-// the note are cut to kLongestNoteName characters.
+// The suffixes of each reader are in readers/suffixes.h (any case). An entry
+// of a playlist that names a file giving no song is unreadable by that
+// file's name; one without a file goes to `unreadableItems`.
 // Once `wanted` songs are found, nothing more is opened: the names of the
-// files and entries still to come go to `leftOver` (a folder of thousands of
+// files still to come go to `leftOver`, the entries, rows and tracks of lists
+// to `leftOverItems` (a folder of thousands of
 // files is listed and sorted, and only read until enough are found). Only
 // regular files are opened: FIFOs, devices, sockets, dangling links and link
 // loops are unreadable without being opened. Once `stop` is set, nothing more

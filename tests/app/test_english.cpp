@@ -204,9 +204,21 @@ QStringList writtenTexts(const QString &what)
         const std::vector<tavelo::FoundSong> many(20, tavelo::FoundSong{180000, {}, {}});
         const QStringList files{QStringLiteral("a.mp3"), QStringLiteral("b.mp3"),
                                 QStringLiteral("c.mp3"), QStringLiteral("d.mp3")};
+        // Rows, tracks and entries of lists, named or by their place, and a
+        // table without a length column.
+        tavelo::DroppedSongs lists;
+        using Kind = tavelo::ListedItem::Kind;
+        for (const Kind kind : {Kind::Entry, Kind::Row, Kind::Track}) {
+            lists.unreadableItems.push_back(
+                {kind, {}, QStringLiteral("list"), QStringLiteral("2")});
+            lists.unreadableItems.push_back({kind, QStringLiteral("Song"), {}, {}});
+            lists.leftOverItems.push_back({kind, {}, QStringLiteral("list"), QStringLiteral("9")});
+        }
+        lists.withoutLengths << QStringLiteral("list.csv");
         for (const tavelo::Outcome &outcome :
              {tavelo::placeSongs(ScreenId::Entry, {}, 0, {many, files, {}}),
               tavelo::placeSongs(ScreenId::Entry, {}, 0, {many, {}, files}),
+              tavelo::placeSongs(ScreenId::Entry, {}, 0, lists),
               tavelo::placeSongs(ScreenId::Entry, {}, {}, {})}) {
             for (const tavelo::Effect &effect : outcome)
                 if (const auto *note = std::get_if<tavelo::ShowNote>(&effect))

@@ -39,6 +39,21 @@ std::vector<FoundSong> songsFrom(const QString &notation)
     return songs;
 }
 
+// "r:B:l.csv:2 t::a.cue:07" -> a row B, the second of l.csv, and a track
+// without a name, 07 of a.cue ("e" for an entry of a playlist).
+std::vector<ListedItem> itemsFrom(const QString &notation)
+{
+    std::vector<ListedItem> items;
+    for (const QString &item : notation.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList parts = item.split(u':');
+        const auto kind = parts[0] == u"r"   ? ListedItem::Kind::Row
+                          : parts[0] == u"t" ? ListedItem::Kind::Track
+                                             : ListedItem::Kind::Entry;
+        items.push_back({kind, parts.value(1), parts.value(2), parts.value(3)});
+    }
+    return items;
+}
+
 // "2=3:27/Title 3=0:3|the note": the writes in order, then the note; "!" in
 // front for a write after the note, a second note, another screen or another
 // effect.
@@ -158,17 +173,49 @@ private slots:
         QCOMPARE(describe(out, ScreenId::Entry), writes + u'|' + note);
     }
 
-    // A title of a megabyte (a broken tag) is cut to a name's length, in the
-    // row and in the note.
+    // What the rows of tables, the tracks of CUE sheets and the entries of
+    // playlists left: a line each for files and entries, rows and tracks,
+    // in that order, and one for what was left unread; each named by its
+    // name, or by its list and its place there.
+    void listedNotes_data()
+    {
+        QTest::addColumn<QString>("unreadable");
+        QTest::addColumn<QString>("leftOver");
+        QTest::addColumn<QStringList>("withoutLengths");
+        QTest::addColumn<QString>("note");
+        const QStringList none;
+        // clang-format off
+        QTest::newRow("rows")              << "r:B:l.csv:2 r::l.csv:5" << "" << none << "2行を読めませんでした：B、l.csv 5行目";
+        QTest::newRow("tracks")            << "t:Two:a.cue:02 t::a.cue:07" << "" << none << "2トラックを読めませんでした：Two、a.cue トラック07";
+        QTest::newRow("no length column")  << "e::p.xspf:3" << "" << QStringList{"l.csv"} << "2件を読めませんでした：l.csv（長さの列がありません）、p.xspf 3曲目";
+        QTest::newRow("a line each")       << "t:T:a.cue:1 r:R:l.csv:1 e:E:p.pls:1" << "" << none << "1件を読めませんでした：E\n1行を読めませんでした：R\n1トラックを読めませんでした：T";
+        QTest::newRow("left unread")       << "" << "t:T3:a.cue:03 r::l.csv:16" << none << "2件は入りきりませんでした：T3、l.csv 16行目";
+        QTest::newRow("names cut to 40")   << "r:" + QString(41, u'x') + ":l.csv:1 r:" + QString(40, u'y') + ":l.csv:2" << "" << none << "2行を読めませんでした：" + QString(39, u'x') + "…、" + QString(40, u'y');
+        // clang-format on
+    }
+    void listedNotes()
+    {
+        QFETCH(QString, unreadable);
+        QFETCH(QString, leftOver);
+        QFETCH(QStringList, withoutLengths);
+        QFETCH(QString, note);
+        DroppedSongs found;
+        found.unreadableItems = itemsFrom(unreadable);
+        found.leftOverItems = itemsFrom(leftOver);
+        found.withoutLengths = withoutLengths;
+        QCOMPARE(describe(placeSongs(ScreenId::Entry, {}, 0, found), ScreenId::Entry), u'|' + note);
+    }
+
+    // A title of a megabyte (a broken tag) is cut to a title's length in the
+    // row, and to a name's in the note.
     void longTitleClipped()
     {
         const QString huge(1 << 20, u'a');
         const Outcome out =
             placeSongs(ScreenId::Entry, {}, 14, {{{1000, huge, {}}, {2000, huge, {}}}, {}, {}});
         QCOMPARE(out.size(), std::size_t(2));
-        const QString expected = QString(199, u'a') + QChar(0x2026);
-        QCOMPARE(std::get<WriteSlot>(out.at(0)).time.title, expected);
-        QVERIFY(std::get<ShowNote>(out.at(1)).text.endsWith(expected));
+        QCOMPARE(std::get<WriteSlot>(out.at(0)).time.title, QString(199, u'a') + QChar(0x2026));
+        QVERIFY(std::get<ShowNote>(out.at(1)).text.endsWith(QString(39, u'a') + QChar(0x2026)));
     }
 };
 

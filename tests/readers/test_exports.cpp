@@ -8,6 +8,7 @@
 #include "readers/pls.h"
 #include "readers/textcodec.h"
 #include "readers/xspf.h"
+#include "support/foundtest.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -16,16 +17,7 @@ using namespace tavelo;
 
 namespace {
 
-// "/m/a.flac 207000 Song/Artist; 1000 Other/" : the path (when there is one),
-// the length, the title and the artist of each entry.
-QString describe(const std::vector<PlaylistEntry> &entries)
-{
-    QStringList items;
-    for (const PlaylistEntry &e : entries)
-        items << (e.path.isEmpty() ? QString() : e.path + u' ') +
-                     QStringLiteral("%1 %2/%3").arg(e.milliseconds).arg(e.title, e.artist);
-    return items.join(QStringLiteral("; "));
-}
+using foundtest::describe;
 
 QString describe(const PlaylistRead &read)
 {
@@ -34,11 +26,10 @@ QString describe(const PlaylistRead &read)
 
 QString describe(const std::vector<CueSong> &songs)
 {
-    QStringList items;
+    std::vector<FoundSong> found;
     for (const CueSong &s : songs)
-        items
-            << QStringLiteral("%1 %2/%3").arg(s.song.milliseconds).arg(s.song.title, s.song.artist);
-    return items.join(QStringLiteral("; "));
+        found.push_back(s.song);
+    return describe(found);
 }
 
 QString decoded(const QByteArray &bytes, TextRules rules = kListText)

@@ -11,6 +11,7 @@
 #include "readers/suffixes.h"
 #include "readers/textcodec.h"
 #include "readers/tracklist.h"
+#include "support/foundtest.h"
 #include "support/valuetest.h"
 
 #include <QDir>
@@ -33,13 +34,21 @@ namespace {
 
 QString fixture(const QString &name) { return QStringLiteral(TAVELO_FIXTURES "/audio/") + name; }
 
-// "3168 Sine/Tavelo; 2500 Flac tone/" : one song per item, length, title and artist.
-QString describe(const std::vector<FoundSong> &songs)
+using foundtest::describe;
+
+// What a drop could not read: the files by name, then "nolength l.csv" for
+// a table without a length column, then "row B@l.csv#2" for a row, track or
+// entry of a list, by its name, its list and its place there.
+QStringList skipped(const DroppedSongs &found, const std::vector<ListedItem> &items)
 {
-    QStringList items;
-    for (const FoundSong &song : songs)
-        items << QStringLiteral("%1 %2/%3").arg(song.milliseconds).arg(song.title, song.artist);
-    return items.join(QStringLiteral("; "));
+    static const char *const kinds[] = {"entry", "row", "track"};
+    QStringList out = found.unreadable;
+    for (const QString &table : found.withoutLengths)
+        out << QStringLiteral("nolength ") + table;
+    for (const ListedItem &item : items)
+        out << QStringLiteral("%1 %2@%3#%4")
+                   .arg(QLatin1String(kinds[int(item.kind)]), item.name, item.list, item.number);
+    return out;
 }
 
 QString readerName(std::optional<FileReader> reader)
@@ -60,15 +69,6 @@ QString readerName(std::optional<FileReader> reader)
 }
 
 const QString kNoText = QStringLiteral("(no text)");
-
-QString describe(const std::vector<PlaylistEntry> &entries)
-{
-    QStringList items;
-    for (const PlaylistEntry &e : entries)
-        items
-            << QStringLiteral("%1 %2 %3/%4").arg(e.path).arg(e.milliseconds).arg(e.title, e.artist);
-    return items.join(QStringLiteral("; "));
-}
 
 // A source of a terabyte: a head, then a pattern again and again.
 class FakeTerabyte : public ScanSource {
@@ -724,11 +724,11 @@ private slots:
         const QStringList flac{"album.flac=tone.flac"};
         const QString rip = QStringLiteral("1000 One/Band; 1500 Two/Band");
         // clang-format off
-        QTest::newRow("csv rows")            << "l.csv" << QByteArray("Track Name,Artist Name(s),Duration (ms)\nA,X,1000\nB,Y,\n,,\n") << QStringList{} << QStringList{"l.csv"} << "1000 A/X" << QStringList{"B"};
-        QTest::newRow("csv no length")       << "l.csv" << QByteArray("Track name,Artist name,Album\nA,X,Y\n") << QStringList{} << QStringList{"l.csv"} << "" << QStringList{"l.csv（長さの列がありません）"};
+        QTest::newRow("csv rows")            << "l.csv" << QByteArray("Track Name,Artist Name(s),Duration (ms)\nA,X,1000\nB,Y,\n,,\n") << QStringList{} << QStringList{"l.csv"} << "1000 A/X" << QStringList{"row B@l.csv#2"};
+        QTest::newRow("csv no length")       << "l.csv" << QByteArray("Track name,Artist name,Album\nA,X,Y\n") << QStringList{} << QStringList{"l.csv"} << "" << QStringList{"nolength l.csv"};
         QTest::newRow("csv, no header")      << "l.csv" << QByteArray("Song 3:27\nOther 1:00\n") << QStringList{} << QStringList{"l.csv"} << "207000 Song/; 60000 Other/" << QStringList{};
         QTest::newRow("csv of files")        << "l.tsv" << QByteArray("Name\tTime\tLocation\nT\t\ttone.flac\nU\t\tgone.flac\n") << QStringList{"tone.flac=tone.flac"} << QStringList{"l.tsv"} << "2500 T/" << QStringList{"gone.flac"};
-        QTest::newRow("long title in note")  << "l.csv" << QByteArray("Title,Time\n") + QByteArray(300, 'x') + ",\n" << QStringList{} << QStringList{"l.csv"} << "" << QStringList{QString(39, u'x') + u'…'};
+        QTest::newRow("long title in note")  << "l.csv" << QByteArray("Title,Time\n") + QByteArray(300, 'x') + ",\n" << QStringList{} << QStringList{"l.csv"} << "" << QStringList{"row " + QString(300, u'x') + "@l.csv#1"};
         QTest::newRow("text export")         << "Music.txt" << QByteArray("\xFF\xFEN\0a\0m\0e\0\t\0T\0i\0m\0e\0\r\0A\0\t\0\x39\0\r\0", 30) << QStringList{} << QStringList{"Music.txt"} << "9000 A/" << QStringList{};
         QTest::newRow("txt of tab times")    << "t.txt" << QByteArray("Song\t3:27\n") << QStringList{} << QStringList{"t.txt"} << "207000 Song/" << QStringList{};
         QTest::newRow("pls, own length")     << "r.pls" << QByteArray("[playlist]\nFile1=tone.flac\nFile2=gone.mp3\nTitle2=Gone\nFile3=http://radio\nLength3=60\n") << QStringList{"tone.flac=tone.flac"} << QStringList{"r.pls"} << "2500 Flac tone/Tavelo; 60000 /" << QStringList{"gone.mp3"};
@@ -746,14 +746,14 @@ private slots:
         QTest::newRow("folder of a rip")     << "album.cue" << sheet << flac << QStringList{""} << rip << QStringList{};
         QTest::newRow("two files: no rip")   << "album.cue" << sheet + "FILE b.wav WAVE\nTRACK 03 AUDIO\nINDEX 01 00:00:00\n" << flac << QStringList{"album.flac"} << "2500 Flac tone/Tavelo" << QStringList{};
         QTest::newRow("windows path")        << "album.cue" << at("\"C:\\Rips\\album.flac\" WAVE") << flac << QStringList{"album.cue"} << rip << QStringList{};
-        QTest::newRow("cue at a fifo")       << "album.cue" << at("pipe.wav WAVE") << QStringList{"pipe.wav=@fifo"} << QStringList{"album.cue"} << "1000 One/Band" << QStringList{"Two"};
-        QTest::newRow("cue at /dev/zero")    << "album.cue" << at("/dev/zero WAVE") << QStringList{} << QStringList{"album.cue"} << "1000 One/Band" << QStringList{"Two"};
-        QTest::newRow("cue at a link to /dev/zero") << "album.cue" << at("z.wav WAVE") << QStringList{"z.wav=@link:/dev/zero"} << QStringList{"album.cue"} << "1000 One/Band" << QStringList{"Two"};
-        QTest::newRow("cue at itself")       << "album.cue" << at("album.cue WAVE") << QStringList{} << QStringList{"album.cue"} << "1000 One/Band" << QStringList{"Two"};
-        QTest::newRow("cue at a missing")    << "album.cue" << at("gone.wav WAVE") << QStringList{} << QStringList{"album.cue"} << "1000 One/Band" << QStringList{"Two"};
-        QTest::newRow("bin at /dev/zero")    << "album.cue" << at("/dev/zero BINARY") << QStringList{} << QStringList{"album.cue"} << "1000 One/Band" << QStringList{"Two"};
+        QTest::newRow("cue at a fifo")       << "album.cue" << at("pipe.wav WAVE") << QStringList{"pipe.wav=@fifo"} << QStringList{"album.cue"} << "1000 One/Band" << QStringList{"track Two@album.cue#02"};
+        QTest::newRow("cue at /dev/zero")    << "album.cue" << at("/dev/zero WAVE") << QStringList{} << QStringList{"album.cue"} << "1000 One/Band" << QStringList{"track Two@album.cue#02"};
+        QTest::newRow("cue at a link to /dev/zero") << "album.cue" << at("z.wav WAVE") << QStringList{"z.wav=@link:/dev/zero"} << QStringList{"album.cue"} << "1000 One/Band" << QStringList{"track Two@album.cue#02"};
+        QTest::newRow("cue at itself")       << "album.cue" << at("album.cue WAVE") << QStringList{} << QStringList{"album.cue"} << "1000 One/Band" << QStringList{"track Two@album.cue#02"};
+        QTest::newRow("cue at a missing")    << "album.cue" << at("gone.wav WAVE") << QStringList{} << QStringList{"album.cue"} << "1000 One/Band" << QStringList{"track Two@album.cue#02"};
+        QTest::newRow("bin at /dev/zero")    << "album.cue" << at("/dev/zero BINARY") << QStringList{} << QStringList{"album.cue"} << "1000 One/Band" << QStringList{"track Two@album.cue#02"};
         QTest::newRow("bin image")           << "album.cue" << at("disc.bin BINARY") << QStringList{"disc.bin=@hole:2822400"} << QStringList{"album.cue"} << "1000 One/Band; 15000 Two/Band" << QStringList{};
-        QTest::newRow("untitled track")      << "album.cue" << QByteArray("FILE gone.wav WAVE\nTRACK 07 AUDIO\nINDEX 01 00:00:00\n") << QStringList{} << QStringList{"album.cue"} << "" << QStringList{"album.cue トラック07"};
+        QTest::newRow("untitled track")      << "album.cue" << QByteArray("FILE gone.wav WAVE\nTRACK 07 AUDIO\nINDEX 01 00:00:00\n") << QStringList{} << QStringList{"album.cue"} << "" << QStringList{"track @album.cue#07"};
         QTest::newRow("data tracks only")    << "album.cue" << QByteArray("FILE d.bin BINARY\nTRACK 01 MODE1/2352\nINDEX 01 00:00:00\n") << QStringList{} << QStringList{"album.cue"} << "" << QStringList{"album.cue"};
         QTest::newRow("no text")             << "album.cue" << QByteArray("\xFF\xFE\x00") << QStringList{} << QStringList{"album.cue"} << "" << QStringList{"album.cue"};
         QTest::newRow("csv of 100 MB")       << "" << QByteArray() << QStringList{"big.csv=@hole:104857600"} << QStringList{"big.csv"} << "" << QStringList{"big.csv"};
@@ -796,8 +796,8 @@ private slots:
         timer.start();
         const DroppedSongs found = readDropped(paths, 15);
         QCOMPARE(describe(found.songs), songs);
-        QCOMPARE(found.unreadable, unreadable);
-        QCOMPARE(found.leftOver, QStringList{});
+        QCOMPARE(skipped(found, found.unreadableItems), unreadable);
+        QCOMPARE(skipped({}, found.leftOverItems), QStringList{});
         QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
     }
 
@@ -820,9 +820,9 @@ private slots:
         const DroppedSongs found = readDropped({file.fileName()}, 15);
         QCOMPARE(found.songs.size(), std::size_t(15));
         QCOMPARE(found.songs.back().milliseconds, 60000);
-        QCOMPARE(found.leftOver.size(), 185);
-        QCOMPARE(found.leftOver.back(), QStringLiteral("T200"));
-        QCOMPARE(found.unreadable, QStringList{});
+        QCOMPARE(found.leftOverItems.size(), std::size_t(185));
+        QCOMPARE(skipped({}, {found.leftOverItems.back()}), QStringList{"track T200@disc.cue#200"});
+        QCOMPARE(skipped(found, found.unreadableItems), QStringList{});
     }
 
     void naturalOrder()
