@@ -3,6 +3,7 @@
 
 #include "readers/audiofile.h"
 #include "readers/regularfile.h"
+#include "readers/suffixes.h"
 #include "readers/textcodec.h"
 
 #include <QDir>
@@ -21,17 +22,20 @@ constexpr qint64 kLargestSheet = qint64{1024} * 1024;
 constexpr std::size_t kMostSheets = 64;
 constexpr qint64 kSectorBytes = 2352;
 
+// The size of a file the one opener would open (readers/regularfile.h),
+// looked at without opening it.
 std::optional<qint64> regularFileSize(const QString &path)
 {
     struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 ||
+        !isReadableFile(info.st_mode, info.st_size, kAnySize))
         return std::nullopt;
     return qint64(info.st_size);
 }
 
 bool isSheetName(const QString &name)
 {
-    return name.endsWith(QLatin1String(".cue"), Qt::CaseInsensitive) && name.size() > 4;
+    return readerFor(name) == FileReader::Cue && name.size() > 4;
 }
 
 // The names of the sheets in a folder, in name order, at most kMostSheets.
@@ -72,12 +76,9 @@ QString cueFilePath(const QString &folder, const QString &listed)
     QString beside = dir.filePath(fileName);
     if (regularFileSize(beside))
         return beside;
-    static const char *const suffixes[] = {"flac", "wav", "ape",  "wv",  "tta", "m4a", "ogg",
-                                           "opus", "mp3", "aiff", "aif", "wma", "mpc"};
     const QString base = QFileInfo(fileName).completeBaseName();
-    for (const char *suffix : suffixes) {
-        for (const QString &spelled :
-             {QString::fromLatin1(suffix), QString::fromLatin1(suffix).toUpper()}) {
+    for (const QString &suffix : suffixesOf(FileReader::Audio)) {
+        for (const QString &spelled : {suffix, suffix.toUpper()}) {
             QString other = dir.filePath(base + u'.' + spelled);
             if (regularFileSize(other))
                 return other;

@@ -60,4 +60,14 @@ std::optional<FileReader> readerFor(QStringView fileName)
     return std::nullopt;
 }
 
+QStringList suffixesOf(FileReader reader)
+{
+    QStringList suffixes;
+    for (const SuffixRow &row : kSuffixes) {
+        if (row.reader == reader)
+            suffixes << row.suffix.toString();
+    }
+    return suffixes;
+}
+
 }  // namespace tavelo

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
@@ -28,5 +29,9 @@ enum class FileReader {
 // other name: such a file is read as a tracklist when its bytes are text,
 // otherwise tried as audio.
 std::optional<FileReader> readerFor(QStringView fileName);
+
+// The suffixes a reader takes, lower case, without the dot, in the order of
+// the table (for audio: MP3 first, then MP2, FLAC, Ogg...).
+QStringList suffixesOf(FileReader reader);
 
 }  // namespace tavelo
