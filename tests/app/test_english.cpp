@@ -279,6 +279,34 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
+    // A note in English counts what it names: files, rows of a table, tracks
+    // of a CUE sheet; an item without a name by its list and place.
+    void notesCountWhatTheyName_data()
+    {
+        QTest::addColumn<int>("kind");  // a ListedItem::Kind
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("note");
+        using Kind = tavelo::ListedItem::Kind;
+        // clang-format off
+        QTest::newRow("a row")            << int(Kind::Row) << "Song" << "Could not read 1 row: Song";
+        QTest::newRow("a row, no name")   << int(Kind::Row) << "" << "Could not read 1 row: list.csv, row 4";
+        QTest::newRow("a track, no name") << int(Kind::Track) << "" << "Could not read 1 track: list.csv, track 4";
+        QTest::newRow("an entry")         << int(Kind::Entry) << "" << "Could not read 1 file: list.csv, song 4";
+        // clang-format on
+    }
+    void notesCountWhatTheyName()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, name);
+        QFETCH(QString, note);
+        tavelo::DroppedSongs found;
+        found.unreadableItems.push_back({tavelo::ListedItem::Kind(kind), name,
+                                         QStringLiteral("list.csv"), QStringLiteral("4")});
+        const tavelo::Outcome out = tavelo::placeSongs(ScreenId::Entry, {}, 0, found);
+        QCOMPARE(out.size(), std::size_t(1));
+        QCOMPARE(std::get<tavelo::ShowNote>(out.front()).text, note);
+    }
+
     // What goes to the card, the saved list, the sides window's sentences,
     // the notes and the error box: all English.
     void everyWrittenTextInEnglish_data()
