@@ -199,13 +199,13 @@ private:
             found_.unreadable << displayName(list);
             return;
         }
+        const QString listName = displayName(list);
         for (std::size_t i = 0; i < entries.size(); ++i) {
             const PlaylistEntry &entry = entries[i];
             if (stopped())
                 return;
             const auto item = [&] {
-                return ListedItem{kind, entryName(entry), displayName(list),
-                                  QString::number(i + 1)};
+                return ListedItem{kind, entryName(entry), listName, QString::number(i + 1)};
             };
             if (enough()) {
                 found_.leftOverItems.push_back(item());
