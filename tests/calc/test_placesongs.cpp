@@ -2,42 +2,19 @@
 // Song times dropped or pasted onto a screen: which rows they go into, how
 // they are rounded, and the note about what could not be read or placed.
 #include "calc/placesongs.h"
+#include "support/foundtest.h"
+#include "support/valuetest.h"
 
 #include <QTest>
 
 using namespace tavelo;
+using foundtest::songsFrom;
+using valuetest::slotsFrom;
 
 Q_DECLARE_METATYPE(tavelo::ScreenId)
 Q_DECLARE_METATYPE(tavelo::CdTrouble)
 
 namespace {
-
-// "0-14=1:0 20=4:" fills slots with texts; "_" leaves a text empty.
-Slots slotsFrom(const QString &notation)
-{
-    Slots texts;
-    for (const QString &item : notation.split(u' ', Qt::SkipEmptyParts)) {
-        const QStringList parts = item.split(u'=');
-        const QStringList range = parts[0].split(u'-');
-        const QStringList time = parts[1].split(u':');
-        for (int slot = range[0].toInt(); slot <= range.value(1, range[0]).toInt(); ++slot)
-            texts.at(slot) = {time[0], time[1]};
-    }
-    return texts;
-}
-
-// "207000/A 2500 1000/T|B" -> songs of those lengths, titled after the slash,
-// with an artist after the bar.
-std::vector<FoundSong> songsFrom(const QString &notation)
-{
-    std::vector<FoundSong> songs;
-    for (const QString &item : notation.split(u' ', Qt::SkipEmptyParts)) {
-        const QStringList parts = item.split(u'/');
-        const QStringList names = parts.value(1).split(u'|');
-        songs.push_back({parts[0].toLongLong(), names.value(0), names.value(1)});
-    }
-    return songs;
-}
 
 // "r:B:l.csv:2 t::a.cue:07" -> a row B, the second of l.csv, and a track
 // without a name, 07 of a.cue ("e" for an entry of a playlist).
@@ -54,9 +31,11 @@ std::vector<ListedItem> itemsFrom(const QString &notation)
     return items;
 }
 
-// "2=3:27/Title 3=0:3|the note": the writes in order, then the note; "!" in
-// front for a write after the note, a second note, another screen or another
-// effect.
+// "2=3|27/Title 3=0|3|the note": the writes in order, each the slot's number
+// and its texts in the notation of slots (the title after a slash), then the
+// note; "!" in front for a write after the note, a second note, another
+// screen or another effect. Filled slots are written as valuetest writes
+// them, found songs as the readers' tests do.
 QString describe(const Outcome &out, ScreenId screen)
 {
     QStringList written;
@@ -65,7 +44,7 @@ QString describe(const Outcome &out, ScreenId screen)
     for (const Effect &effect : out) {
         if (const auto *write = std::get_if<WriteSlot>(&effect)) {
             fault = fault || write->screen != screen || !noted.isEmpty();
-            written << QStringLiteral("%1=%2:%3")
+            written << QStringLiteral("%1=%2|%3")
                                .arg(write->slot)
                                .arg(write->time.minutes, write->time.seconds) +
                            (write->time.title.isEmpty() ? QString() : u'/' + write->time.title);
@@ -97,28 +76,28 @@ private slots:
         QTest::addColumn<QString>("note");
         const QStringList none;
         // clang-format off
-        QTest::newRow("row 3 of page 1")      << ScreenId::Entry << "0-1=4:30 2=1:1" << 2 << "207000 2500 1499" << none << none << "2=3:27 3=0:3 4=0:1" << "";
-        QTest::newRow("rounding")             << ScreenId::TotalEntry << "" << 0 << "59500 4500000 0 499 500 3723000" << none << none << "0=1:0 1=75:0 2=0:0 3=0:0 4=0:1 5=62:3" << "";
-        QTest::newRow("page 2 row")           << ScreenId::Page2 << "0-14=3:0" << 20 << "60000 60000" << none << none << "20=1:0 21=1:0" << "";
-        QTest::newRow("page 2 overflow")      << ScreenId::TotalPage2 << "" << 28 << "1000/A 2000/B 3000/C 4000" << none << none << "28=0:1/A 29=0:2/B" << "2曲は入りきりませんでした：C、0:04";
-        QTest::newRow("hidden carry slot")    << ScreenId::Page2 << "15-16=1:0" << 3 << "60000" << none << none << "17=1:0" << "";
-        QTest::newRow("correction last row")  << ScreenId::Correction << "" << 14 << "1000 2000/B" << none << none << "14=0:1" << "1曲は入りきりませんでした：B";
-        QTest::newRow("outside first empty")  << ScreenId::Entry << "0-1=4:30 2=4:_ 3=_:5" << -1 << "60000 120000" << none << none << "4=1:0 5=2:0" << "";
-        QTest::newRow("outside page 2")       << ScreenId::TotalPage2 << "0-14=_:_ 15=1:0" << -1 << "60000" << none << none << "16=1:0" << "";
-        QTest::newRow("outside no room")      << ScreenId::Entry << "0-14=0:0 15-29=_:_" << -1 << "1000/A 2000/B" << none << none << "" << "空いている行がないため、2曲は入りませんでした：A、B";
-        QTest::newRow("unreadable")           << ScreenId::Entry << "" << 0 << "1000" << QStringList{"a.mp3", "b.txt"} << none << "0=0:1" << "2件を読めませんでした：a.mp3、b.txt";
+        QTest::newRow("row 3 of page 1")      << ScreenId::Entry << "2*4|30 1|1" << 2 << "207000; 2500; 1499" << none << none << "2=3|27 3=0|3 4=0|1" << "";
+        QTest::newRow("rounding")             << ScreenId::TotalEntry << "" << 0 << "59500; 4500000; 0; 499; 500; 3723000" << none << none << "0=1|0 1=75|0 2=0|0 3=0|0 4=0|1 5=62|3" << "";
+        QTest::newRow("page 2 row")           << ScreenId::Page2 << "15*3|0" << 20 << "60000; 60000" << none << none << "20=1|0 21=1|0" << "";
+        QTest::newRow("page 2 overflow")      << ScreenId::TotalPage2 << "" << 28 << "1000 A/; 2000 B/; 3000 C/; 4000" << none << none << "28=0|1/A 29=0|2/B" << "2曲は入りきりませんでした：C、0:04";
+        QTest::newRow("hidden carry slot")    << ScreenId::Page2 << "15*| 2*1|0" << 3 << "60000" << none << none << "17=1|0" << "";
+        QTest::newRow("correction last row")  << ScreenId::Correction << "" << 14 << "1000; 2000 B/" << none << none << "14=0|1" << "1曲は入りきりませんでした：B";
+        QTest::newRow("outside first empty")  << ScreenId::Entry << "2*4|30 4| |5" << -1 << "60000; 120000" << none << none << "4=1|0 5=2|0" << "";
+        QTest::newRow("outside page 2")       << ScreenId::TotalPage2 << "15*| 1|0" << -1 << "60000" << none << none << "16=1|0" << "";
+        QTest::newRow("outside no room")      << ScreenId::Entry << "15*0|0" << -1 << "1000 A/; 2000 B/" << none << none << "" << "空いている行がないため、2曲は入りませんでした：A、B";
+        QTest::newRow("unreadable")           << ScreenId::Entry << "" << 0 << "1000" << QStringList{"a.mp3", "b.txt"} << none << "0=0|1" << "2件を読めませんでした：a.mp3、b.txt";
         QTest::newRow("many unreadable")      << ScreenId::Entry << "" << -1 << "" << QStringList{"a", "b", "c", "d", "e"} << none << "" << "5件を読めませんでした：a、b、c ほか 2件";
-        QTest::newRow("left over")            << ScreenId::Entry << "" << 13 << "1000 2000 3000" << none << QStringList{"x.mp3", "y.mp3"} << "13=0:1 14=0:2" << "3件は入りきりませんでした：0:03、x.mp3、y.mp3";
-        QTest::newRow("both notes")           << ScreenId::Correction << "" << 14 << "1000/A 2000/B" << QStringList{"bad.flac"} << none << "14=0:1/A" << "1件を読めませんでした：bad.flac\n1曲は入りきりませんでした：B";
-        QTest::newRow("titles and artists")   << ScreenId::Entry << "" << 0 << "207000/Song|Band 1000/|Band 2000/Solo" << none << none << "0=3:27/Song / Band 1=0:1/Band 2=0:2/Solo" << "";
-        QTest::newRow("drop on first row")    << ScreenId::Entry << "0-1=9:9" << 0 << "60000" << none << none << "0=1:0" << "";
-        QTest::newRow("drop on first of p2")  << ScreenId::Page2 << "15-16=9:9" << 15 << "60000" << none << none << "15=1:0" << "";
-        QTest::newRow("carry slot 15 hidden") << ScreenId::Entry << "0=9:9" << 15 << "60000" << none << none << "1=1:0" << "";
-        QTest::newRow("below page 2 hidden")  << ScreenId::TotalPage2 << "15=9:9" << 30 << "60000" << none << none << "16=1:0" << "";
-        QTest::newRow("last row of 15")       << ScreenId::Entry << "" << 14 << "1000 2000" << none << none << "14=0:1" << "1曲は入りきりませんでした：0:02";
-        QTest::newRow("note rounds as rows")  << ScreenId::Correction << "" << 14 << "1000 59500 119499 119500" << none << none << "14=0:1" << "3曲は入りきりませんでした：1:00、1:59、2:00";
-        QTest::newRow("note names as rows")   << ScreenId::Correction << "" << 14 << "1000 2000/|Band 3000/T|B" << none << none << "14=0:1" << "2曲は入りきりませんでした：Band、T / B";
-        QTest::newRow("title made one line")  << ScreenId::Entry << "" << 0 << "1000/\ttwo\nlines\r\n" << none << none << "0=0:1/two lines" << "";
+        QTest::newRow("left over")            << ScreenId::Entry << "" << 13 << "1000; 2000; 3000" << none << QStringList{"x.mp3", "y.mp3"} << "13=0|1 14=0|2" << "3件は入りきりませんでした：0:03、x.mp3、y.mp3";
+        QTest::newRow("both notes")           << ScreenId::Correction << "" << 14 << "1000 A/; 2000 B/" << QStringList{"bad.flac"} << none << "14=0|1/A" << "1件を読めませんでした：bad.flac\n1曲は入りきりませんでした：B";
+        QTest::newRow("titles and artists")   << ScreenId::Entry << "" << 0 << "207000 Song/Band; 1000 /Band; 2000 Solo/" << none << none << "0=3|27/Song / Band 1=0|1/Band 2=0|2/Solo" << "";
+        QTest::newRow("drop on first row")    << ScreenId::Entry << "2*9|9" << 0 << "60000" << none << none << "0=1|0" << "";
+        QTest::newRow("drop on first of p2")  << ScreenId::Page2 << "15*| 2*9|9" << 15 << "60000" << none << none << "15=1|0" << "";
+        QTest::newRow("carry slot 15 hidden") << ScreenId::Entry << "9|9" << 15 << "60000" << none << none << "1=1|0" << "";
+        QTest::newRow("below page 2 hidden")  << ScreenId::TotalPage2 << "15*| 9|9" << 30 << "60000" << none << none << "16=1|0" << "";
+        QTest::newRow("last row of 15")       << ScreenId::Entry << "" << 14 << "1000; 2000" << none << none << "14=0|1" << "1曲は入りきりませんでした：0:02";
+        QTest::newRow("note rounds as rows")  << ScreenId::Correction << "" << 14 << "1000; 59500; 119499; 119500" << none << none << "14=0|1" << "3曲は入りきりませんでした：1:00、1:59、2:00";
+        QTest::newRow("note names as rows")   << ScreenId::Correction << "" << 14 << "1000; 2000 /Band; 3000 T/B" << none << none << "14=0|1" << "2曲は入りきりませんでした：Band、T / B";
+        QTest::newRow("title made one line")  << ScreenId::Entry << "" << 0 << "1000 \ttwo\nlines\r\n/" << none << none << "0=0|1/two lines" << "";
         QTest::newRow("nothing found")        << ScreenId::TotalCorrection << "" << 0 << "" << none << none << "" << "時間が見つかりませんでした。";
         // clang-format on
     }
@@ -150,7 +129,7 @@ private slots:
         const QStringList none;
         using T = CdTrouble;
         // clang-format off
-        QTest::newRow("songs")         << T::None << "206493/One|Band 234960" << none << "2=3:26/One / Band 3=3:55" << "";
+        QTest::newRow("songs")         << T::None << "206493 One/Band; 234960" << none << "2=3|26/One / Band 3=3|55" << "";
         QTest::newRow("a track not there") << T::None << "" << QStringList{"Track 14.wav"} << "" << "1件を読めませんでした：Track 14.wav";
         QTest::newRow("no drive")      << T::NoDrive << "1000" << none << "" << "CDドライブが見つかりませんでした。";
         QTest::newRow("not allowed")   << T::NoPermission << "" << none << "" << "CDドライブを使う権限がありません。";

@@ -242,11 +242,14 @@ void Test_capacitydialog::closesWithoutChange_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("typed");
-    for (const char *how : {"キャンセル", "Esc", "close box"}) {
-        QTest::addRow("%s, empty", how) << how << "";
-        QTest::addRow("%s, 46 typed", how) << how << "46";
-        QTest::addRow("%s, -5 typed", how) << how << "-5";
-    }
+    // Whether what is typed would be accepted or refused makes no difference;
+    // that a closed dialog opens again empty is tested with every window.
+    QTest::newRow("キャンセル, 46 typed") << "キャンセル"
+                                          << "46";
+    QTest::newRow("Esc, -5 typed") << "Esc"
+                                   << "-5";
+    QTest::newRow("close box, empty") << "close box"
+                                      << "";
 }
 
 void Test_capacitydialog::closesWithoutChange()
@@ -274,12 +277,6 @@ void Test_capacitydialog::closesWithoutChange()
     QVERIFY(s.messages.empty());
     QCOMPARE(s.endRequests, 0);
     QCOMPARE(mainSnapshot(s.main), before);
-
-    // The next opening starts afresh.
-    CapacityDialog *again = openDialog(s);
-    QVERIFY(again);
-    QCOMPARE(CapacityDialogView(again)->text1->text(), QString());
-    QCOMPARE(again->focusWidget(), CapacityDialogView(again)->text1);
 }
 
 void Test_capacitydialog::reopensEmpty()

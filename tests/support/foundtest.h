@@ -4,7 +4,9 @@
 // The one notation of the readers' tests for what a reader found: songs as
 // "3168 Sine/Tavelo; 2500 Flac tone/" (the length in milliseconds, the title
 // and the artist), playlist entries the same with the path in front when
-// there is one ("/m/a.flac 207000 Song/Artist; 1000 Other/").
+// there is one ("/m/a.flac 207000 Song/Artist; 1000 Other/"). songsFrom
+// reads songs written so back, the length alone standing for an untitled
+// song: songsFrom("207000 Song/Band; 1000 /Band; 2500").
 
 #include "core/foundsong.h"
 #include "readers/playlist.h"
@@ -22,6 +24,18 @@ inline QString describe(const std::vector<tavelo::FoundSong> &songs)
     for (const tavelo::FoundSong &song : songs)
         items << QStringLiteral("%1 %2/%3").arg(song.milliseconds).arg(song.title, song.artist);
     return items.join(QStringLiteral("; "));
+}
+
+inline std::vector<tavelo::FoundSong> songsFrom(const QString &written)
+{
+    std::vector<tavelo::FoundSong> songs;
+    for (const QString &item : written.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
+        const QString names = item.section(u' ', 1);
+        const qsizetype slash = names.lastIndexOf(u'/');
+        songs.push_back({item.section(u' ', 0, 0).toLongLong(), names.left(slash),
+                         slash < 0 ? QString() : names.mid(slash + 1)});
+    }
+    return songs;
 }
 
 inline QString describe(const std::vector<tavelo::PlaylistEntry> &entries)
