@@ -244,12 +244,11 @@ void Test_capacitydialog::closesWithoutChange_data()
     QTest::addColumn<QString>("typed");
     // Whether what is typed would be accepted or refused makes no difference;
     // that a closed dialog opens again empty is tested with every window.
-    QTest::newRow("キャンセル, 46 typed") << "キャンセル"
-                                          << "46";
-    QTest::newRow("Esc, -5 typed") << "Esc"
-                                   << "-5";
-    QTest::newRow("close box, empty") << "close box"
-                                      << "";
+    // clang-format off
+    QTest::newRow("キャンセル, 46 typed") << "キャンセル" << "46";
+    QTest::newRow("Esc, -5 typed")        << "Esc" << "-5";
+    QTest::newRow("close box, empty")     << "close box" << "";
+    // clang-format on
 }
 
 void Test_capacitydialog::closesWithoutChange()
