@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The one notation of the readers' tests for what a reader found: songs as
+// The one notation of the tests for found songs (readers, placing): songs as
 // "3168 Sine/Tavelo; 2500 Flac tone/" (the length in milliseconds, the title
 // and the artist), playlist entries the same with the path in front when
 // there is one ("/m/a.flac 207000 Song/Artist; 1000 Other/"). songsFrom
@@ -9,7 +9,6 @@
 // song: songsFrom("207000 Song/Band; 1000 /Band; 2500").
 
 #include "core/foundsong.h"
-#include "readers/playlist.h"
 
 #include <QString>
 #include <QStringList>
@@ -38,10 +37,13 @@ inline std::vector<tavelo::FoundSong> songsFrom(const QString &written)
     return songs;
 }
 
-inline QString describe(const std::vector<tavelo::PlaylistEntry> &entries)
+// Playlist entries (any entry with a path, a length and names, so that the
+// tests of the bottom layers can share this header without the readers').
+template <typename Entry>
+QString describe(const std::vector<Entry> &entries)
 {
     QStringList items;
-    for (const tavelo::PlaylistEntry &e : entries)
+    for (const Entry &e : entries)
         items << (e.path.isEmpty() ? QString() : e.path + u' ') +
                      QStringLiteral("%1 %2/%3").arg(e.milliseconds).arg(e.title, e.artist);
     return items.join(QStringLiteral("; "));
