@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // 合計時間を出す on the three total-mode screens, driven through the real
-// buttons and boxes, and the modes of the main window over a whole session.
+// buttons and boxes, and a remaining time worked out while a total stands.
 // The cases of the same shape in both modes are in test_calculation.cpp.
 
 #include "support/guitest.h"
@@ -23,7 +23,6 @@ private slots:
     void secondRowFailureKeepsWhatWasDone_data();
     void secondRowFailureKeepsWhatWasDone();
     void correctionScreenCountsItsOwnRowsOnly();
-    void typicalSequence();
     void remainingFromScreenLeftOpenDuringTotal_data();
     void remainingFromScreenLeftOpenDuringTotal();
     void remainingFailingAtFirstRow_data();
@@ -122,52 +121,6 @@ void Test_total::correctionScreenCountsItsOwnRowsOnly()
     QCOMPARE(s.listLines(), rows("15*1:10"));
     QCOMPARE(s.result(), QStringLiteral("17/30"));
     QCOMPARE(songTable(s.main), rows("15*1|10 15*0|0"));
-}
-
-void Test_total::typicalSequence()
-{
-    Session s;
-    QCOMPARE(s.summary(), QStringLiteral("remaining | tape [] | - - - | list [] | result /"));
-
-    // Tape capacity accepted.
-    QVERIFY(acceptCapacity(s.main, QStringLiteral("46")));
-    QCOMPARE(s.summary(), QStringLiteral("remaining | tape [46] | entry - - | list [] | result /"));
-
-    // Successful remaining-time calculation: 2760 - 495 = 2265 seconds.
-    QVERIFY(calculateOnPageOne(s, false, {"4:30", "3:45"}));
-    QCOMPARE(s.summary(), QStringLiteral("remaining | tape [46] | entry correct - | "
-                                         "list [4:30 3:45 13*0:00] | result 37/45"));
-
-    // Songs that exceed the tape: -240 seconds behind the message, then 0 and 0.
-    EntryScreen *entry = openPageOne(s.main, false, {"40:00", "10:00"});
-    QVERIFY(entry);
-    QVERIFY(press(entry));
-    QCOMPARE(s.messageTexts(), QStringList{kOverCapacity});
-    QCOMPARE(s.messages.at(0).result(), QStringLiteral("-4/0"));
-    QCOMPARE(screen(ScreenId::Entry), entry);
-    QCOMPARE(s.summary(), QStringLiteral("remaining | tape [46] | entry correct - | "
-                                         "list [40:00 10:00 13*0:00] | result 0/0"));
-    QVERIFY(press(entry, "Command3"));
-    QVERIFY(!screen(ScreenId::Entry));
-
-    // Successful total-time calculation.
-    QVERIFY(calculateOnPageOne(s, true, {"4:30", "3:45", "10:50"}));
-    QCOMPARE(s.summary(), QStringLiteral("total | tape hidden [46] | - - totalcorrect | "
-                                         "list [4:30 3:45 10:50 12*0:00] | result 19/5"));
-
-    // Tape capacity accepted again: back to remaining mode, 訂正 as it was,
-    // the song table untouched.
-    QVERIFY(acceptCapacity(s.main, QStringLiteral("50")));
-    QCOMPARE(s.summary(), QStringLiteral("remaining | tape [50] | entry - - | list [] | result /"));
-    QCOMPARE(songTable(s.main).mid(0, 3), rows("4|30 3|45 10|50"));
-
-    // Once more in remaining mode: a new capacity leaves an enabled 訂正 enabled.
-    QVERIFY(calculateOnPageOne(s, false, {"1:00"}));
-    QVERIFY(s.main->teisei->isEnabled());
-    QVERIFY(acceptCapacity(s.main, QStringLiteral("60")));
-    QCOMPARE(s.summary(),
-             QStringLiteral("remaining | tape [60] | entry correct - | list [] | result /"));
-    QCOMPARE(s.messageTexts().size(), 1);
 }
 
 void Test_total::remainingFromScreenLeftOpenDuringTotal_data()
