@@ -544,7 +544,8 @@ void Bench_drop::longTitleAfterwards()
             return window.view().songs.size() == std::size_t(kFifteen);
         }
         default: {
-            const tavelo::SidesInputs inputs{state.capacity, QStringLiteral("Title"), {}};
+            const tavelo::SidesInputs inputs{
+                state.capacity, QStringLiteral("Title"), {}, {}, {}, {}};
             const tavelo::SidesView view =
                 tavelo::sidesView(tavelo::songsOfTable(state.songs), inputs);
             return tavelo::writeCardPdf(pdf, tavelo::sidesCard(view, inputs));

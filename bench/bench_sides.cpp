@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The A面・B面 window's opening and the index card's PDF, with 30 songs.
+// The A面・B面 window's opening and its answer to a keystroke in each way of
+// splitting, and the index card's PDF on each paper, with 30 songs.
 //
-//     bench_sides                 both, as often as QBENCHMARK decides
+//     bench_sides                 all, as often as QBENCHMARK decides
 //     bench_sides -iterations 1   one pass of each (the smoke test)
 
 #include "core/model.h"
@@ -12,6 +13,9 @@
 #include "sides/sideswindow.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,28 +32,86 @@ MainState thirtySongs()
     return state;
 }
 
+void modeRows()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("in order") << int(SplitMode::InOrder);
+    QTest::newRow("even") << int(SplitMode::Even);
+    QTest::newRow("own flip") << int(SplitMode::OwnFlip);
+}
+
+// The window made, given the songs and set to a way of splitting.
+SidesWindow *windowIn(int mode, const MainState &state)
+{
+    auto *w = new SidesWindow;
+    w->setState(state);
+    w->findChild<QComboBox *>(QStringLiteral("SplitMode"))->setCurrentIndex(mode);
+    return w;
+}
+
 }  // namespace
 
 class Bench_sides : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QFont::insertSubstitution(kScreenFace, QStringLiteral("IPAPGothic")); }
+
     // From nothing to the window painted once with the split shown.
+    void openWindow_data() { modeRows(); }
     void openWindow()
     {
+        QFETCH(int, mode);
         const MainState state = thirtySongs();
         QBENCHMARK
         {
-            auto *w = new SidesWindow;
-            w->setState(state);
+            SidesWindow *w = windowIn(mode, state);
             w->show();
             w->grab();
             delete w;
         }
     }
+
+    // One keystroke in the side length box (a digit typed, then taken back
+    // with Backspace: two keystrokes a round, each split again, shown and
+    // painted), and in the own flip the song that ends side A moved by one.
+    void keystroke_data() { modeRows(); }
+    void keystroke()
+    {
+        QFETCH(int, mode);
+        SidesWindow *w = windowIn(mode, thirtySongs());
+        w->show();
+        w->grab();
+        auto *length = w->findChild<QLineEdit *>(QStringLiteral("SideMinutes"));
+        auto *flip = w->findChild<QComboBox *>(QStringLiteral("FlipSong"));
+        length->setFocus();
+        length->end(false);
+        QBENCHMARK
+        {
+            QTest::keyClick(length, Qt::Key_5);
+            w->grab();
+            QTest::keyClick(length, Qt::Key_Backspace);
+            w->grab();
+            if (mode == int(SplitMode::OwnFlip)) {
+                flip->setCurrentIndex((flip->currentIndex() + 1) % flip->count());
+                w->grab();
+            }
+        }
+        delete w;
+    }
+
     // The split, the layout and the PDF on disk.
+    void writePdf_data()
+    {
+        QTest::addColumn<int>("paper");
+        QTest::addColumn<int>("size");
+        QTest::newRow("A4") << int(Paper::A4) << int(CardSize::Standard);
+        QTest::newRow("Letter") << int(Paper::Letter) << int(CardSize::Standard);
+        QTest::newRow("Letter, short card") << int(Paper::Letter) << int(CardSize::Short);
+    }
     void writePdf()
     {
+        QFETCH(int, paper);
+        QFETCH(int, size);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("card.pdf"));
         std::vector<SideSong> songs = songsOfTable(thirtySongs().songs);
@@ -57,8 +119,13 @@ private slots:
             song.title = QStringLiteral("とても長い曲の題名 %1").arg(song.slot + 1);
         QBENCHMARK
         {
-            const SidesInputs inputs{
-                QStringLiteral("45"), QStringLiteral("夏のドライブ"), {4, 5, 60}};
+            SidesInputs inputs;
+            inputs.sideMinutes = QStringLiteral("45");
+            inputs.title = QStringLiteral("夏のドライブ");
+            inputs.extras = {4, 5, 60};
+            inputs.split = {SplitMode::Even, 0};
+            inputs.paper = Paper(paper);
+            inputs.card = {CardSize(size), true};
             const SidesView view = sidesView(songs, inputs);
             QVERIFY(writeCardPdf(path, sidesCard(view, inputs)));
         }

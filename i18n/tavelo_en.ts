@@ -34,6 +34,18 @@
         <source>片面%1分</source>
         <translation>%1 min a side</translation>
     </message>
+    <message>
+        <source>実寸（100%）で印刷してください。右端の面は表面の裏に折り込みます。</source>
+        <translation>Print at 100 %; the right panel folds in behind the front.</translation>
+    </message>
+    <message>
+        <source>50 mm</source>
+        <translation>50 mm</translation>
+    </message>
+    <message>
+        <source>この線が50 mmなら、実寸で印刷されています。</source>
+        <translation>If this line measures 50 mm, the card was printed at full size.</translation>
+    </message>
 </context>
 <context>
     <name>EntryScreen</name>
@@ -343,13 +355,6 @@
     </message>
 </context>
 <context>
-    <name>Song</name>
-    <message>
-        <source>%1曲目</source>
-        <translation>Song %1</translation>
-    </message>
-</context>
-<context>
     <name>Sides</name>
     <message>
         <source>合計 %1&#x3000;%2 はみ出します</source>
@@ -390,6 +395,25 @@
     <message>
         <source>A面の最後は%1、B面は%2から。</source>
         <translation>Side A ends with %1, side B starts with %2.</translation>
+    </message>
+    <message>
+        <source>どのカセットにも収まりません（最長の%1でも足りません）</source>
+        <translation>No cassette holds them (not even the longest, %1)</translation>
+    </message>
+    <message>
+        <source>%1なら収まります（A面 残り%2、B面 残り%3）</source>
+        <translation>A %1 holds them (side A %2 left, side B %3 left)</translation>
+    </message>
+    <message>
+        <source>全曲がA面です（A面の最後は%1）。</source>
+        <translation>All songs are on side A (the last one is %1).</translation>
+    </message>
+</context>
+<context>
+    <name>Song</name>
+    <message>
+        <source>%1曲目</source>
+        <translation>Song %1</translation>
     </message>
 </context>
 <context>
@@ -619,6 +643,90 @@
     <message>
         <source>PDF (*.pdf)</source>
         <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>曲が収まる最短のカセット</source>
+        <translation>Shortest cassette that holds the songs</translation>
+    </message>
+    <message>
+        <source>分け方</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>A面とB面の分け方</source>
+        <translation>How the songs are split over sides A and B</translation>
+    </message>
+    <message>
+        <source>順番どおり</source>
+        <translation>In order</translation>
+    </message>
+    <message>
+        <source>両面を均等に</source>
+        <translation>Even sides</translation>
+    </message>
+    <message>
+        <source>A面の最後の曲を選ぶ</source>
+        <translation>Choose the flip</translation>
+    </message>
+    <message>
+        <source>曲順は変えずに、どこで裏返すかを決めます</source>
+        <translation>Where to turn the tape over; the song order stays as it is</translation>
+    </message>
+    <message>
+        <source>A面の最後</source>
+        <translation>Last on A</translation>
+    </message>
+    <message>
+        <source>A面の最後の曲</source>
+        <translation>Last song on side A</translation>
+    </message>
+    <message>
+        <source>PDFの用紙</source>
+        <translation>Paper of the PDF</translation>
+    </message>
+    <message>
+        <source>用紙</source>
+        <translation>Paper</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>レター</source>
+        <translation>Letter</translation>
+    </message>
+    <message>
+        <source>PDFの用紙。印刷では印刷ダイアログで選んだ用紙に合わせます</source>
+        <translation>Paper of the PDF; a print follows the paper chosen in the print dialog</translation>
+    </message>
+    <message>
+        <source>カードの大きさ</source>
+        <translation>Card size</translation>
+    </message>
+    <message>
+        <source>カード</source>
+        <translation>Card</translation>
+    </message>
+    <message>
+        <source>標準（背12.7 mm）</source>
+        <translation>Standard (12.7 mm)</translation>
+    </message>
+    <message>
+        <source>短め（背10.2 mm）</source>
+        <translation>Short (10.2 mm)</translation>
+    </message>
+    <message>
+        <source>標準：裏の折り返し25.4 mm・背12.7 mm／短め：裏の折り返し15.2 mm・背10.2 mm</source>
+        <translation>Standard: back flap 25.4 mm, spine 12.7 mm / Short: back flap 15.2 mm, spine 10.2 mm</translation>
+    </message>
+    <message>
+        <source>切り取り線・折り線</source>
+        <translation>Cut and fold lines</translation>
+    </message>
+    <message>
+        <source>切り取り線と折り線を印刷する</source>
+        <translation>Print the cut and fold lines</translation>
     </message>
 </context>
 </TS>

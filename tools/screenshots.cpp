@@ -7,7 +7,8 @@
 //     tavelo_screenshots OUTPUT-FOLDER RATIO [CARD-PDF]
 //
 // RATIO is the device pixel ratio (1 or 2); the files are named after it.
-// With CARD-PDF, the A面・B面 window's index card is saved there as well.
+// With CARD-PDF, the A面・B面 window's index card is saved there as well, on
+// Letter paper.
 //
 // In English (LANGUAGE=en) the files are named en-*, the songs and the card
 // have English titles, and every other window is taken too: the capacity
@@ -26,6 +27,7 @@
 #include "sides/sideswindow.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QLocale>
@@ -187,6 +189,8 @@ int main(int argc, char **argv)
         ->setText(english ? QStringLiteral("Summer Drive") : QStringLiteral("夏のドライブ"));
     control<QSpinBox>(sides, QStringLiteral("GapSeconds"))->setValue(4);
     control<QSpinBox>(sides, QStringLiteral("LeaderSeconds"))->setValue(5);
+    control<QComboBox>(sides, QStringLiteral("SplitMode"))->setCurrentIndex(1);  // even sides
+    control<QComboBox>(sides, QStringLiteral("CardPaper"))->setCurrentIndex(1);  // Letter
     settle();
     save(sides, "sides-window");
     if (argc == 4) {

@@ -23,8 +23,9 @@ constexpr double kMargin = 3.0;  // inside each panel
 constexpr double kTitlePoints = 11.0;
 constexpr double kFlapPoints = 7.0;
 constexpr double kNotePoints = 7.0;
-constexpr double kTimeWidth = 11.0;  // the column of times, right of the names
-constexpr double kMarkGap = 2.0;     // crop and fold marks start this far off the card
+constexpr double kTimeWidth = 11.0;     // the column of times, right of the names
+constexpr double kFlapNameWidth = 7.0;  // "A面" at the back flap's size
+constexpr double kMarkGap = 2.0;        // crop and fold marks start this far off the card
 constexpr double kMarkLength = 6.0;
 
 struct Row {
@@ -69,6 +70,7 @@ void placeRows(CardLayout &out, const std::vector<Row> &rows, std::size_t first,
 void addGuides(CardLayout &out)
 {
     const QRectF &c = out.card;
+    const CardPanels &p = out.panels;
     const auto cut = [&out](QPointF a, QPointF b) {
         out.lines.push_back({QLineF(a, b), CardLine::Kind::Cut});
     };
@@ -92,35 +94,91 @@ void addGuides(CardLayout &out)
     }
     // The three folds, across the card and as marks above and below it.
     for (const double x :
-         {c.left() + kBack, c.left() + kBack + kSpine, c.left() + kBack + kSpine + kFront}) {
+         {c.left() + p.back, c.left() + p.back + p.spine, c.left() + p.back + p.spine + p.front}) {
         fold({x, c.top()}, {x, c.bottom()});
         fold({x, c.top() - near}, {x, c.top() - far});
         fold({x, c.bottom() + near}, {x, c.bottom() + far});
     }
 }
 
+// Under the card: how to print it, and the bar of 50 mm with its length
+// beside it, to measure on the print.
+void addNotes(CardLayout &out, bool guides)
+{
+    const QRectF &c = out.card;
+    const double h = rowHeight(kNotePoints);
+    const double noteTop = c.bottom() + kMarkGap + kMarkLength + 2;
+    out.texts.push_back(
+        {QRectF(c.left(), noteTop, c.width(), h),
+         guides ? QCoreApplication::translate(
+                      "Card", "実寸（100%）で印刷し、実線で切り、点線で折ってください。"
+                              "右端の面は表面の裏に折り込みます。")
+                : QCoreApplication::translate(
+                      "Card", "実寸（100%）で印刷してください。右端の面は表面の裏に折り込みます。"),
+         kNotePoints, false, CardText::Align::Centre, false});
+    const double y = noteTop + h + 3 + h / 2;
+    const double right = c.left() + kScaleLength;
+    out.lines.push_back({QLineF(c.left(), y, right, y), CardLine::Kind::Scale});
+    // The ticks at its ends stand inside it, so that from the outer edge of
+    // one to the outer edge of the other is 50 mm as well.
+    for (const double x : {c.left() + kLineWidth / 2, right - kLineWidth / 2})
+        out.lines.push_back({QLineF(x, y - 1.5, x, y + 1.5), CardLine::Kind::Scale});
+    out.texts.push_back({QRectF(right + 2, y - h / 2, 14, h), QCoreApplication::translate("Card", "50 mm"), kNotePoints,
+                         false, CardText::Align::Left, false});
+    out.texts.push_back({QRectF(right + 16, y - h / 2, c.right() - right - 16, h),
+                         QCoreApplication::translate("Card", "この線が50 mmなら、実寸で印刷されています。"), kNotePoints,
+                         false, CardText::Align::Left, false});
+}
+
 }  // namespace
 
-CardLayout layoutCard(const CardContent &content, QSizeF page)
+CardPanels panelsOf(CardSize size)
+{
+    CardPanels panels;
+    if (size == CardSize::Short) {
+        panels.back = kShortBack;
+        panels.spine = kShortSpine;
+    }
+    return panels;
+}
+
+CardLayout layoutCard(const CardContent &content, QSizeF page, CardStyle style)
 {
     CardLayout out;
     out.page = page;
-    out.card = QRectF((page.width() - kWidth) / 2, kTop, kWidth, kHeight);
+    out.panels = panelsOf(style.size);
+    const CardPanels &p = out.panels;
+    out.card = QRectF(std::max(0.0, (page.width() - p.width()) / 2), kTop, p.width(), kHeight);
     const QRectF &c = out.card;
-    addGuides(out);
+    if (style.guides)
+        addGuides(out);
 
-    const QRectF back(c.left(), c.top(), kBack, kHeight);
-    const QRectF spine(back.right(), c.top(), kSpine, kHeight);
-    const QRectF front(spine.right(), c.top(), kFront, kHeight);
-    const QRectF inside(front.right(), c.top(), kInside, kHeight);
+    const QRectF back(c.left(), c.top(), p.back, kHeight);
+    const QRectF spine(back.right(), c.top(), p.spine, kHeight);
+    const QRectF front(spine.right(), c.top(), p.front, kHeight);
+    const QRectF inside(front.right(), c.top(), p.inside, kHeight);
     const auto inner = [](const QRectF &panel) {
         return panel.adjusted(kMargin, kMargin, -kMargin, -kMargin);
     };
 
-    // Back flap: each side's total.
-    placeRows(out,
-              {{content.a.name, content.a.total, true}, {content.b.name, content.b.total, true}}, 0,
-              2, inner(back), kFlapPoints);
+    // Back flap: each side's total, beside its name; on a flap too narrow
+    // for both (the short card's), under it.
+    const QRectF flap = inner(back);
+    if (flap.width() >= kTimeWidth + kFlapNameWidth) {
+        placeRows(
+            out, {{content.a.name, content.a.total, true}, {content.b.name, content.b.total, true}},
+            0, 2, flap, kFlapPoints);
+    } else {
+        const double h = rowHeight(kFlapPoints);
+        double y = flap.top();
+        for (const CardSide *side : {&content.a, &content.b}) {
+            for (const QString *text : {&side->name, &side->total}) {
+                out.texts.push_back({QRectF(flap.left(), y, flap.width(), h), *text, kFlapPoints,
+                                     true, CardText::Align::Left, false});
+                y += h;
+            }
+        }
+    }
 
     // Spine: the title along it.
     out.texts.push_back({inner(spine).adjusted(-1.5, 0, 1.5, 0), content.title, kLargestPoints,
@@ -165,13 +223,7 @@ CardLayout layoutCard(const CardContent &content, QSizeF page)
         }
     }
 
-    // Under the card: how to print and fold it.
-    out.texts.push_back({QRectF(c.left(), c.bottom() + kMarkGap + kMarkLength + 2, c.width(),
-                                rowHeight(kNotePoints)),
-                         QCoreApplication::translate(
-                             "Card", "実寸（100%）で印刷し、実線で切り、点線で折ってください。"
-                                     "右端の面は表面の裏に折り込みます。"),
-                         kNotePoints, false, CardText::Align::Centre, false});
+    addNotes(out, style.guides);
     return out;
 }
 
@@ -214,7 +266,12 @@ QString cardTitle(const SidesInputs &inputs)
 
 CardLayout sidesCard(const SidesView &view, const SidesInputs &inputs)
 {
-    return layoutCard(cardContentOf(view, cardTitle(inputs)), kA4);
+    return sidesCard(view, inputs, paperSize(inputs.paper));
+}
+
+CardLayout sidesCard(const SidesView &view, const SidesInputs &inputs, QSizeF page)
+{
+    return layoutCard(cardContentOf(view, cardTitle(inputs)), page, inputs.card);
 }
 
 }  // namespace tavelo

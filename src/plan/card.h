@@ -16,10 +16,11 @@
 // left to right: the back flap (25.4 mm), the spine (12.7 mm), the front
 // (63.5 mm) and the inside panel (63.5 mm), which folds in behind the front
 // and takes the songs that do not fit on it. These are the panel sizes of a
-// common J-card template (4 in high; 1 in back, 0.5 in spine, 2.5 in front).
-// The card stands at real size on the page it is laid out for (A4 today),
-// centred across it, 20 mm from its top; on A4 it also prints whole at 100 %
-// on Letter paper.
+// common J-card template (4 in high; 1 in back, 0.5 in spine, 2.5 in front);
+// the short card, for cases that need it, has a 15.24 mm (0.6 in) back flap
+// and a 10.16 mm (0.4 in) spine. The card stands at real size on the page it
+// is laid out for, centred across it, 20 mm from its top. Under it a bar of
+// exactly 50 mm lets the user check that the print was not scaled.
 namespace tavelo {
 
 namespace card {
@@ -29,14 +30,39 @@ inline constexpr double kSpine = 12.7;
 inline constexpr double kFront = 63.5;
 inline constexpr double kInside = 63.5;
 inline constexpr double kWidth = kBack + kSpine + kFront + kInside;
+inline constexpr double kShortBack = 15.24;
+inline constexpr double kShortSpine = 10.16;
 inline constexpr QSizeF kA4(210.0, 297.0);  // mm
 inline constexpr double kTop = 20.0;
+inline constexpr double kScaleLength = 50.0;
+inline constexpr double kLineWidth = 0.2;  // of every line drawn
 // The song type shrinks from the largest size to the smallest in these steps
 // before the list goes on on the inside panel.
 inline constexpr double kLargestPoints = 9.0;
 inline constexpr double kSmallestPoints = 6.0;
 inline constexpr double kPointStep = 0.5;
 }  // namespace card
+
+enum class CardSize {
+    Standard,  // back flap 1 in, spine 0.5 in
+    Short,     // back flap 0.6 in, spine 0.4 in
+};
+
+// How the card is drawn besides what it says.
+struct CardStyle {
+    CardSize size = CardSize::Standard;
+    bool guides = true;  // the outline and corner marks to cut along, and the folds
+};
+
+// The panels' widths from left to right, in mm.
+struct CardPanels {
+    double back = card::kBack;
+    double spine = card::kSpine;
+    double front = card::kFront;
+    double inside = card::kInside;
+    double width() const { return back + spine + front + inside; }
+};
+CardPanels panelsOf(CardSize size);
 
 // What goes on the card.
 struct CardSong {
@@ -64,7 +90,11 @@ struct CardText {
 };
 
 struct CardLine {
-    enum class Kind { Cut, Fold };
+    enum class Kind {
+        Cut,
+        Fold,
+        Scale,  // the bar of card::kScaleLength, and the short ticks at its ends
+    };
     QLineF line;  // mm
     Kind kind = Kind::Cut;
 };
@@ -72,6 +102,7 @@ struct CardLine {
 struct CardLayout {
     QSizeF page;  // mm
     QRectF card;  // mm
+    CardPanels panels;
     std::vector<CardText> texts;
     std::vector<CardLine> lines;
     // The size of the song lines, and the list rows (side headings and
@@ -86,8 +117,10 @@ struct CardLayout {
 // The height of one list row at a size, in mm.
 double rowHeight(double points);
 
-// The card laid out on a page of `page` (mm, portrait).
-CardLayout layoutCard(const CardContent &content, QSizeF page);
+// The card laid out on a page of `page` (mm, portrait or landscape). On a
+// page narrower than the card, the card starts at the page's left edge, so
+// that the back flap, the spine and the front come out whole.
+CardLayout layoutCard(const CardContent &content, QSizeF page, CardStyle style = {});
 
 struct SidesView;
 struct SidesInputs;
@@ -101,8 +134,10 @@ CardContent cardContentOf(const SidesView &view, const QString &title);
 // with the minutes as typed.
 QString cardTitle(const SidesInputs &inputs);
 
-// The card of the A面・B面 window: the split shown, the title from the
-// window's boxes, on A4.
+// The card of the A面・B面 window: the split shown, the title and the style
+// from the window's boxes, on the paper chosen there or on `page` (mm), the
+// paper of a printer.
 CardLayout sidesCard(const SidesView &view, const SidesInputs &inputs);
+CardLayout sidesCard(const SidesView &view, const SidesInputs &inputs, QSizeF page);
 
 }  // namespace tavelo

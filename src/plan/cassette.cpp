@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "plan/cassette.h"
 
-#include "core/listtext.h"
+#include "core/timetext.h"
+
+#include <QCoreApplication>
 
 #include <iterator>
 
@@ -22,9 +24,10 @@ CassetteFit shortestCassette(const std::vector<SideSong> &songs, SideExtras extr
 QString cassetteText(const CassetteFit &fit)
 {
     if (!fit.tape)
-        return QStringLiteral("どのカセットにも収まりません（最長の%1でも足りません）")
+        return QCoreApplication::translate("Sides",
+                                           "どのカセットにも収まりません（最長の%1でも足りません）")
             .arg(QLatin1String(std::rbegin(kTapeLengths)->name));
-    return QStringLiteral("%1なら収まります（A面 残り%2、B面 残り%3）")
+    return QCoreApplication::translate("Sides", "%1なら収まります（A面 残り%2、B面 残り%3）")
         .arg(QLatin1String(fit.tape->name), clockText(fit.leftA), clockText(fit.leftB));
 }
 

@@ -4,6 +4,8 @@
 #include "core/numbers.h"
 #include "core/rowcheck.h"
 #include "core/timetext.h"
+#include "plan/cassette.h"
+#include "plan/splitmodes.h"
 
 #include <QCoreApplication>
 
@@ -123,17 +125,19 @@ QString summaryOf(const Side &side)
                                .arg(totalPart, clockText(side.left));
 }
 
+QString songLine(const SideSong &song)
+{
+    QString line = QString::number(song.slot + 1) + QStringLiteral(". ") + clockText(song.seconds);
+    if (!song.title.isEmpty())
+        line += QStringLiteral("  ") + song.title;
+    return line;
+}
+
 SideView viewOf(const Side &side, const std::vector<SideSong> &songs)
 {
     SideView view;
-    for (const int i : side.songs) {
-        const SideSong &song = songs.at(std::size_t(i));
-        QString line =
-            QString::number(song.slot + 1) + QStringLiteral(". ") + clockText(song.seconds);
-        if (!song.title.isEmpty())
-            line += QStringLiteral("  ") + song.title;
-        view.lines << line;
-    }
+    for (const int i : side.songs)
+        view.lines << songLine(songs.at(std::size_t(i)));
     view.summary = summaryOf(side);
     view.over = side.left < 0;
     return view;
@@ -151,7 +155,9 @@ SidesView sidesView(const std::vector<SideSong> &songs, const SidesInputs &input
     }
     const bool noSongs = songs.empty();
     view.songs = songs;
-    view.split = splitSides(songs, *length.seconds, inputs.extras);
+    view.split = splitBy(songs, *length.seconds, inputs.extras, inputs.split);
+    if (!noSongs)
+        view.cassette = cassetteText(shortestCassette(songs, inputs.extras, inputs.split));
     view.a = viewOf(view.split.a, songs);
     view.b = viewOf(view.split.b, songs);
     const Side &a = view.split.a, &b = view.split.b;
@@ -161,13 +167,26 @@ SidesView sidesView(const std::vector<SideSong> &songs, const SidesInputs &input
         view.flip =
             QCoreApplication::translate("Sides", "A面に入る曲がありません。全曲がB面です。");
     else if (b.songs.empty())
-        view.flip = QCoreApplication::translate("Sides", "全曲がA面に入ります（A面の最後は%1）。")
+        // The user's own flip and the even split may put every song on a
+        // side A that cannot hold them.
+        view.flip = (a.left < 0
+                         ? QCoreApplication::translate("Sides", "全曲がA面です（A面の最後は%1）。")
+                         : QCoreApplication::translate("Sides",
+                                                       "全曲がA面に入ります（A面の最後は%1）。"))
                         .arg(songNumber(songs.at(std::size_t(a.songs.back())).slot));
     else
         view.flip = QCoreApplication::translate("Sides", "A面の最後は%1、B面は%2から。")
                         .arg(songNumber(songs.at(std::size_t(a.songs.back())).slot),
                              songNumber(songs.at(std::size_t(b.songs.front())).slot));
     return view;
+}
+
+QStringList songLines(const std::vector<SideSong> &songs)
+{
+    QStringList lines;
+    for (const SideSong &song : songs)
+        lines << songLine(song);
+    return lines;
 }
 
 }  // namespace tavelo

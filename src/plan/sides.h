@@ -3,6 +3,8 @@
 
 #include "core/messages.h"
 #include "core/model.h"
+#include "plan/card.h"
+#include "plan/paper.h"
 
 #include <QString>
 #include <QStringList>
@@ -47,6 +49,23 @@ struct SideExtras {
     int extra = 0;   // how much longer than labelled the tape really runs, per side
 };
 
+// The ways of splitting the songs over the two sides (plan/splitmodes.h).
+// Every way keeps the songs in their order: side A takes the first ones,
+// side B the rest; only the flip point between them differs.
+enum class SplitMode {
+    InOrder,  // 順番どおり: whole songs on side A while they fit, the rest on B
+    Even,     // 両面を均等に: the flip point where the longer side is shortest
+    OwnFlip,  // the user says which song ends side A
+};
+
+struct SplitChoice {
+    SplitMode mode = SplitMode::InOrder;
+    // For OwnFlip: the place in the song list (0 for the first song) of the
+    // song that ends side A. Past the last song it means the last song, so
+    // that a shorter song list keeps a flip; below 0, the first song.
+    int lastOnA = 0;
+};
+
 // What the A面・B面 window's boxes hold, as typed: everything the split and the
 // card are worked out from besides the songs. A new choice of the window is
 // one more member here, with the default that leaves everything as before.
@@ -54,6 +73,9 @@ struct SidesInputs {
     QString sideMinutes;  // the side length in minutes
     QString title;        // the card's title; when empty, the card names the tape
     SideExtras extras;
+    SplitChoice split;
+    Paper paper = Paper::A4;  // of the PDF; a print goes by the printer's paper
+    CardStyle card;
 };
 
 // Limits of the what-ifs, as the window offers them.
@@ -91,7 +113,8 @@ struct SidesView {
     // Set when the side length cannot be used; then nothing else is set.
     std::optional<Message> refusal;
     SideView a, b;
-    QString flip;  // the flip point in words: "A面の最後は5曲目" …
+    QString flip;      // the flip point in words: "A面の最後は5曲目" …
+    QString cassette;  // the shortest cassette that holds the songs so split; empty without songs
     SidesSplit split;
     std::vector<SideSong> songs;
 };
@@ -105,7 +128,12 @@ struct SideLength {
 };
 SideLength sideLength(const QString &minutesText);
 
-// The split of the songs at the side length and what-ifs of `inputs`, in words.
+// The split of the songs at the side length, what-ifs and way of splitting of
+// `inputs`, in words.
 SidesView sidesView(const std::vector<SideSong> &songs, const SidesInputs &inputs);
+
+// One line per song, as the sides list them: "1. 3:45" and the title when
+// there is one.
+QStringList songLines(const std::vector<SideSong> &songs);
 
 }  // namespace tavelo

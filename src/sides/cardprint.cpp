@@ -33,8 +33,6 @@ Qt::Alignment alignmentOf(CardText::Align align)
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-constexpr double kLineWidthMm = 0.2;
-
 }  // namespace
 
 void paintCard(QPainter &painter, const CardLayout &layout, double dotsPerMm)
@@ -46,8 +44,11 @@ void paintCard(QPainter &painter, const CardLayout &layout, double dotsPerMm)
     painter.setRenderHint(QPainter::Antialiasing);
     for (const CardLine &line : layout.lines) {
         const bool fold = line.kind == CardLine::Kind::Fold;
-        QPen pen(fold ? QColor(0x70, 0x70, 0x70) : Qt::black, kLineWidthMm * dotsPerMm);
+        QPen pen(fold ? QColor(0x70, 0x70, 0x70) : Qt::black, card::kLineWidth * dotsPerMm);
         pen.setStyle(fold ? Qt::DashLine : Qt::SolidLine);
+        // The scale ends where its line ends, so that it measures its length.
+        if (line.kind == CardLine::Kind::Scale)
+            pen.setCapStyle(Qt::FlatCap);
         painter.setPen(pen);
         painter.drawLine(QLineF(line.line.p1() * dotsPerMm, line.line.p2() * dotsPerMm));
     }
@@ -101,12 +102,12 @@ bool writeCardPdf(const QString &path, const CardLayout &layout)
     return file.commit();
 }
 
-PrintResult printCard(QWidget *parent, const CardLayout &layout)
+PrintResult printCard(QWidget *parent, QSizeF page, const CardLayoutFor &layoutFor)
 {
     static const auto print = moduleEntry<PrintModule>();
     if (!print)
         return PrintResult::Failed;
-    return print(parent, layout, dialogHandler(), paintCard);
+    return print(parent, page, layoutFor, dialogHandler(), paintCard);
 }
 
 PrintDialogHandler setPrintDialogHandler(PrintDialogHandler handler)

@@ -7,6 +7,7 @@
 #include "plan/card.h"
 
 #include <QCoreApplication>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
@@ -15,13 +16,13 @@
 // The entry point the program looks up in the module, of the type
 // printmodule.h declares.
 extern "C" Q_DECL_EXPORT tavelo::PrintResult
-tavelo_printCard(QWidget *parent, const tavelo::CardLayout &layout,
+tavelo_printCard(QWidget *parent, QSizeF page, const tavelo::CardLayoutFor &layoutFor,
                  const tavelo::PrintDialogHandler &handler, tavelo::PrintModule::Painter *paint)
 {
     using tavelo::PrintResult;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QCoreApplication::translate("Card", "インデックスカード"));
-    printer.setPageSize(QPageSize(layout.page, QPageSize::Millimeter));
+    printer.setPageSize(QPageSize(page, QPageSize::Millimeter));
     // The painter's origin is the paper's corner, and nothing is scaled.
     printer.setFullPage(true);
     bool accepted = false;
@@ -33,6 +34,10 @@ tavelo_printCard(QWidget *parent, const tavelo::CardLayout &layout,
     }
     if (!accepted)
         return PrintResult::Cancelled;
+    // The paper chosen in the dialog, as it is turned: the card is laid out
+    // again for it.
+    const tavelo::CardLayout layout =
+        layoutFor(printer.pageLayout().fullRect(QPageLayout::Millimeter).size());
     QPainter painter;
     if (!painter.begin(&printer))
         return PrintResult::Failed;

@@ -14,12 +14,13 @@ namespace tavelo {
 struct PrintModule {
     static constexpr const char *file = "tavelo_print";
     static constexpr const char *entry = "tavelo_printCard";
-    // Sets a printer up for the card, asks the handler (or the print dialog
-    // when there is none) and paints the card with `paint`. The handler and
-    // the painting (paintCard) come from the program, so that the module holds no state
-    // of its own.
+    // Sets a printer up for a card on `page` (mm), asks the handler (or the
+    // print dialog when there is none), lays the card out for the paper
+    // chosen with `layoutFor` and paints it with `paint`. The handler, the
+    // layout and the painting (paintCard) come from the program, so that the
+    // module holds no state of its own.
     using Painter = void(QPainter &painter, const CardLayout &layout, double dotsPerMm);
-    using Entry = PrintResult(QWidget *parent, const CardLayout &layout,
+    using Entry = PrintResult(QWidget *parent, QSizeF page, const CardLayoutFor &layoutFor,
                               const PrintDialogHandler &handler, Painter *paint);
 };
 

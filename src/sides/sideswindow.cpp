@@ -9,18 +9,22 @@
 #include "plan/card.h"
 #include "sides/cardprint.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
+#include <algorithm>
 #include <iterator>
 
 namespace tavelo {
 
 SidesWindow::SidesWindow()
-    : FormWindow(QStringLiteral("SidesForm"), tr("A面・B面"), QSize(460, 372), Frame::Tool)
+    : FormWindow(QStringLiteral("SidesForm"), tr("A面・B面"), QSize(460, 444), Frame::Tool)
 {
     buildControls();
     refresh();
@@ -31,10 +35,13 @@ void SidesWindow::buildControls()
     setFont(screenFont(false));
     buildLengthAndTitle();
     buildWhatIfs();
+    buildSplitChoice();
     buildSideLists();
+    buildCardChoices();
     QPushButton *closeButton = buildButtons();
-    QWidget *order[] = {lengthBox_, titleBox_,  gapBox_,     leaderBox_,   extraBox_,
-                        sideAList_, sideBList_, saveButton_, printButton_, closeButton};
+    QWidget *order[] = {lengthBox_,   titleBox_,  gapBox_,     leaderBox_,   extraBox_,
+                        modeBox_,     flipBox_,   sideAList_,  sideBList_,   paperBox_,
+                        cardSizeBox_, guidesBox_, saveButton_, printButton_, closeButton};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     lengthBox_->setFocus();
@@ -49,6 +56,12 @@ QLabel *caption(QLabel *label)
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }
+
+// Rows of the window below the what-ifs, from the top.
+constexpr int kSplitTop = 76;
+constexpr int kSidesTop = 108;
+constexpr int kCardTop = 376;
+constexpr int kButtonsTop = 408;
 
 }  // namespace
 
@@ -113,30 +126,94 @@ void SidesWindow::buildSideLists()
         w->setToolTip(tr("曲をダブルクリックすると曲名を入力できます"));
         return w;
     };
-    addLabel(QStringLiteral("SideALabel"), tr("A面"), {12, 78, 60, 18});
-    addLabel(QStringLiteral("SideBLabel"), tr("B面"), {236, 78, 60, 18});
-    sideAList_ = list("SideAList", tr("A面の曲"), {12, 98, 212, 160});
-    sideBList_ = list("SideBList", tr("B面の曲"), {236, 98, 212, 160});
+    const int top = kSidesTop;
+    addLabel(QStringLiteral("SideALabel"), tr("A面"), {12, top + 2, 60, 18});
+    addLabel(QStringLiteral("SideBLabel"), tr("B面"), {236, top + 2, 60, 18});
+    sideAList_ = list("SideAList", tr("A面の曲"), {12, top + 22, 212, 160});
+    sideBList_ = list("SideBList", tr("B面の曲"), {236, top + 22, 212, 160});
     // A double click or Enter on a song asks for its title.
     connect(sideAList_, &QListWidget::activated, this,
             [this](const QModelIndex &index) { editTitle(view_.split.a, index.row()); });
     connect(sideBList_, &QListWidget::activated, this,
             [this](const QModelIndex &index) { editTitle(view_.split.b, index.row()); });
-    sideASummary_ = addLabel(QStringLiteral("SideATotal"), QString(), {12, 262, 212, 34});
-    sideBSummary_ = addLabel(QStringLiteral("SideBTotal"), QString(), {236, 262, 212, 34});
-    flipLabel_ = addLabel(QStringLiteral("FlipPoint"), QString(), {12, 300, 436, 20});
-    for (QLabel *l : {sideASummary_, sideBSummary_, flipLabel_})
+    sideASummary_ = addLabel(QStringLiteral("SideATotal"), QString(), {12, top + 186, 212, 34});
+    sideBSummary_ = addLabel(QStringLiteral("SideBTotal"), QString(), {236, top + 186, 212, 34});
+    flipLabel_ = addLabel(QStringLiteral("FlipPoint"), QString(), {12, top + 224, 436, 20});
+    cassetteLabel_ = addLabel(QStringLiteral("ShortestTape"), QString(), {12, top + 244, 436, 20});
+    cassetteLabel_->setAccessibleName(tr("曲が収まる最短のカセット"));
+    for (QLabel *l : {sideASummary_, sideBSummary_, flipLabel_, cassetteLabel_})
         l->setWordWrap(true);
+}
+
+// The third line: the way of splitting, and the song that ends side A when
+// the user chooses it.
+void SidesWindow::buildSplitChoice()
+{
+    QLabel *modeCaption = caption(
+        addLabel(QStringLiteral("SplitModeLabel"), tr("分け方"), {12, kSplitTop, 46, 22}));
+    modeBox_ = new QComboBox(this);
+    modeBox_->setObjectName(QStringLiteral("SplitMode"));
+    modeBox_->setGeometry(60, kSplitTop, 150, 22);
+    modeBox_->setAccessibleName(tr("A面とB面の分け方"));
+    // In the order of SplitMode.
+    modeBox_->addItems({tr("順番どおり"), tr("両面を均等に"), tr("A面の最後の曲を選ぶ")});
+    modeBox_->setToolTip(tr("曲順は変えずに、どこで裏返すかを決めます"));
+    modeCaption->setBuddy(modeBox_);
+    connect(modeBox_, &QComboBox::currentIndexChanged, this, &SidesWindow::modeChosen);
+
+    QLabel *flipCaption = caption(
+        addLabel(QStringLiteral("FlipSongLabel"), tr("A面の最後"), {222, kSplitTop, 62, 22}));
+    flipBox_ = new QComboBox(this);
+    flipBox_->setObjectName(QStringLiteral("FlipSong"));
+    flipBox_->setGeometry(286, kSplitTop, 162, 22);
+    flipBox_->setAccessibleName(tr("A面の最後の曲"));
+    flipBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    flipCaption->setBuddy(flipBox_);
+    connect(flipBox_, &QComboBox::currentIndexChanged, this, &SidesWindow::refresh);
+}
+
+// The line above the buttons: the paper of the PDF, the card's size and its
+// guides.
+void SidesWindow::buildCardChoices()
+{
+    const auto combo = [this](const char *name, const QString &accessible, QRect geometry,
+                              const char *labelName, const QString &text, QRect labelGeometry) {
+        QLabel *l = caption(addLabel(QString::fromLatin1(labelName), text, labelGeometry));
+        auto *box = new QComboBox(this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setGeometry(geometry);
+        box->setAccessibleName(accessible);
+        l->setBuddy(box);
+        return box;
+    };
+    paperBox_ = combo("CardPaper", tr("PDFの用紙"), {48, kCardTop, 72, 22}, "CardPaperLabel",
+                      tr("用紙"), {12, kCardTop, 34, 22});
+    // In the order of Paper; the user's own paper comes first chosen.
+    paperBox_->addItems({tr("A4"), tr("レター")});
+    paperBox_->setCurrentIndex(int(systemPaper()));
+    paperBox_->setToolTip(tr("PDFの用紙。印刷では印刷ダイアログで選んだ用紙に合わせます"));
+    cardSizeBox_ = combo("CardSize", tr("カードの大きさ"), {176, kCardTop, 132, 22},
+                         "CardSizeLabel", tr("カード"), {132, kCardTop, 42, 22});
+    // In the order of CardSize.
+    cardSizeBox_->addItems({tr("標準（背12.7 mm）"), tr("短め（背10.2 mm）")});
+    cardSizeBox_->setToolTip(tr("標準：裏の折り返し25.4 mm・背12.7 mm／"
+                                "短め：裏の折り返し15.2 mm・背10.2 mm"));
+    guidesBox_ = new QCheckBox(tr("切り取り線・折り線"), this);
+    guidesBox_->setObjectName(QStringLiteral("CardGuides"));
+    guidesBox_->setGeometry(320, kCardTop, 128, 22);
+    guidesBox_->setChecked(true);
+    guidesBox_->setAccessibleName(tr("切り取り線と折り線を印刷する"));
 }
 
 // The bottom line: the card saved or printed, and 閉じる, which it returns.
 QPushButton *SidesWindow::buildButtons()
 {
+    const int top = kButtonsTop;
     saveButton_ = addButton(QStringLiteral("SaveCard"), tr("インデックスカードをPDFに保存…"),
-                            {12, 334, 216, 28});
-    printButton_ = addButton(QStringLiteral("PrintCard"), tr("印刷…"), {236, 334, 100, 28});
+                            {12, top, 216, 28});
+    printButton_ = addButton(QStringLiteral("PrintCard"), tr("印刷…"), {236, top, 100, 28});
     QPushButton *closeButton =
-        addButton(QStringLiteral("CloseSides"), tr("閉じる"), {348, 334, 100, 28});
+        addButton(QStringLiteral("CloseSides"), tr("閉じる"), {348, top, 100, 28});
     connect(saveButton_, &QPushButton::clicked, this, &SidesWindow::saveCard);
     connect(printButton_, &QPushButton::clicked, this, &SidesWindow::printCard);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
@@ -170,9 +247,43 @@ void SidesWindow::setSongs(std::vector<SideSong> songs)
 
 SidesInputs SidesWindow::inputs() const
 {
-    return {lengthBox_->text(),
-            titleBox_->text(),
-            {gapBox_->value(), leaderBox_->value(), extraBox_->value()}};
+    SidesInputs in;
+    in.sideMinutes = lengthBox_->text();
+    in.title = titleBox_->text();
+    in.extras = {gapBox_->value(), leaderBox_->value(), extraBox_->value()};
+    in.split = {SplitMode(modeBox_->currentIndex()), std::max(0, flipBox_->currentIndex())};
+    in.paper = Paper(paperBox_->currentIndex());
+    in.card = {CardSize(cardSizeBox_->currentIndex()), guidesBox_->isChecked()};
+    return in;
+}
+
+// Choosing to set the flip oneself starts from the flip shown, so that
+// nothing moves until the user picks another song.
+void SidesWindow::modeChosen()
+{
+    if (SplitMode(modeBox_->currentIndex()) == SplitMode::OwnFlip && !view_.split.a.songs.empty()) {
+        const QSignalBlocker quiet(flipBox_);
+        flipBox_->setCurrentIndex(view_.split.a.songs.back());
+    }
+    refresh();
+}
+
+// The songs offered as the end of side A, as the sides list them. The
+// list is built again only when the songs change; the song chosen stays
+// chosen by its place, or becomes the last song when the list got shorter.
+void SidesWindow::offerFlipSongs(const QStringList &lines)
+{
+    QStringList offered;
+    for (int i = 0; i < flipBox_->count(); ++i)
+        offered << flipBox_->itemText(i);
+    if (offered == lines)
+        return;
+    const QSignalBlocker quiet(flipBox_);
+    const int chosen = flipBox_->currentIndex();
+    flipBox_->clear();
+    flipBox_->addItems(lines);
+    if (!lines.isEmpty())
+        flipBox_->setCurrentIndex(std::clamp(chosen, 0, int(lines.size()) - 1));
 }
 
 void SidesWindow::editTitle(const Side &side, int row)
@@ -190,7 +301,11 @@ void SidesWindow::editTitle(const Side &side, int row)
 
 void SidesWindow::refresh()
 {
-    view_ = sidesView(withTitleEdits(songs_, titleEdits_), inputs());
+    const std::vector<SideSong> songs = withTitleEdits(songs_, titleEdits_);
+    offerFlipSongs(songLines(songs));
+    flipBox_->setEnabled(SplitMode(modeBox_->currentIndex()) == SplitMode::OwnFlip &&
+                         !songs.empty());
+    view_ = sidesView(songs, inputs());
     const auto fill = [](QListWidget *list, const QStringList &lines) {
         list->clear();
         list->addItems(lines);
@@ -203,6 +318,7 @@ void SidesWindow::refresh()
     sideBSummary_->setStyleSheet(view_.b.over ? QStringLiteral("color: #b00000;") : QString());
     sideASummary_->setStyleSheet(view_.a.over ? QStringLiteral("color: #b00000;") : QString());
     flipLabel_->setText(view_.refusal ? messageText(*view_.refusal) : view_.flip);
+    cassetteLabel_->setText(view_.cassette);
     const bool card = !view_.refusal && !view_.songs.empty();
     saveButton_->setEnabled(card);
     printButton_->setEnabled(card);
@@ -220,7 +336,10 @@ void SidesWindow::saveCard()
 
 void SidesWindow::printCard()
 {
-    if (tavelo::printCard(this, sidesCard(view_, inputs())) == PrintResult::Failed)
+    const SidesInputs in = inputs();
+    const SidesView view = view_;
+    const auto layoutFor = [&view, &in](QSizeF page) { return sidesCard(view, in, page); };
+    if (tavelo::printCard(this, paperSize(in.paper), layoutFor) == PrintResult::Failed)
         showErrorBox(this, Message::PrintFailed);
 }
 

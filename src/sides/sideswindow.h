@@ -6,6 +6,8 @@
 
 #include <vector>
 
+class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -17,10 +19,11 @@ namespace tavelo {
 struct MainState;
 
 // The A面・B面 window: the songs of the last calculation split over the two
-// sides of a tape, with the side length and the what-ifs (gap, leader, extra
-// length) in boxes of its own. It shows what plan/sides.h works out at every
-// change and writes or prints the index card; it never changes the main
-// state.
+// sides of a tape, with the side length, the what-ifs (gap, leader, extra
+// length) and the way of splitting in boxes of its own, and the shortest
+// cassette that holds the songs. It shows what plan/sides.h works out at
+// every change and writes or prints the index card in the style chosen
+// here; it never changes the main state.
 class SidesWindow : public FormWindow {
     Q_OBJECT
 public:
@@ -42,8 +45,12 @@ private:
     void buildControls();
     void buildLengthAndTitle();
     void buildWhatIfs();
+    void buildSplitChoice();
     void buildSideLists();
+    void buildCardChoices();
     QPushButton *buildButtons();
+    void modeChosen();
+    void offerFlipSongs(const QStringList &lines);
     void refresh();
     void saveCard();
     void printCard();
@@ -60,8 +67,10 @@ private:
 
     QLineEdit *lengthBox_, *titleBox_;
     QSpinBox *gapBox_, *leaderBox_, *extraBox_;
+    QComboBox *modeBox_, *flipBox_, *paperBox_, *cardSizeBox_;
+    QCheckBox *guidesBox_;
     QListWidget *sideAList_, *sideBList_;
-    QLabel *sideASummary_, *sideBSummary_, *flipLabel_;
+    QLabel *sideASummary_, *sideBSummary_, *flipLabel_, *cassetteLabel_;
     QPushButton *saveButton_, *printButton_;
 };
 

@@ -13,6 +13,8 @@
 #include "support/guitest.h"
 
 #include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -134,6 +136,12 @@ QStringList faultsOf(QWidget *window)
             check(w, "text", button->text());
         if (const auto *spin = qobject_cast<const QSpinBox *>(w))
             check(w, "suffix", spin->suffix());
+        if (const auto *box = qobject_cast<const QCheckBox *>(w))
+            check(w, "text", box->text());
+        if (const auto *combo = qobject_cast<const QComboBox *>(w)) {
+            for (int i = 0; i < combo->count(); ++i)
+                check(w, "choice", combo->itemText(i));
+        }
         if (const auto *list = qobject_cast<const QListWidget *>(w))
             check(w, "lines", linesOf(list).join(QLatin1Char(',')));
         if (w->contextMenuPolicy() == Qt::CustomContextMenu) {
@@ -173,16 +181,27 @@ std::vector<tavelo::SideSong> untitledSongs()
     return songs;
 }
 
+tavelo::SidesInputs sideOf(const QString &minutes)
+{
+    tavelo::SidesInputs inputs;
+    inputs.sideMinutes = minutes;
+    return inputs;
+}
+
 // The texts the program writes outside its windows, in one language.
 QStringList writtenTexts(const QString &what)
 {
     QStringList texts;
     if (what == QLatin1String("card")) {
-        // A side of 47 minutes is no cassette's: the card's title names it.
-        const tavelo::SidesInputs inputs{QStringLiteral("47"), {}, {}};
+        // A side of 47 minutes is no cassette's: the card's title names it;
+        // with and without the guides, which change the note.
+        tavelo::SidesInputs inputs = sideOf(QStringLiteral("47"));
         const tavelo::SidesView view = tavelo::sidesView(untitledSongs(), inputs);
-        for (const tavelo::CardText &text : tavelo::sidesCard(view, inputs).texts)
-            texts << text.text;
+        for (const bool guides : {true, false}) {
+            inputs.card.guides = guides;
+            for (const tavelo::CardText &text : tavelo::sidesCard(view, inputs).texts)
+                texts << text.text;
+        }
     } else if (what == QLatin1String("list")) {
         tavelo::MainState state;
         state.list = QStringList{QStringLiteral("4:30"), QStringLiteral("3:45")};
@@ -196,10 +215,14 @@ QStringList writtenTexts(const QString &what)
     } else if (what == QLatin1String("sides")) {
         for (const QString &minutes :
              {QStringLiteral("46"), QStringLiteral("1"), QStringLiteral("x")}) {
-            const tavelo::SidesView view = tavelo::sidesView(untitledSongs(), {minutes, {}, {}});
-            texts << view.flip << view.a.summary << view.b.summary;
+            const tavelo::SidesView view = tavelo::sidesView(untitledSongs(), sideOf(minutes));
+            texts << view.flip << view.a.summary << view.b.summary << view.cassette;
         }
-        texts << tavelo::sidesView({}, {QStringLiteral("46"), {}, {}}).flip;
+        // Every song on a side A that cannot hold them, by the user's flip.
+        tavelo::SidesInputs own = sideOf(QStringLiteral("46"));
+        own.split = {tavelo::SplitMode::OwnFlip, 29};
+        texts << tavelo::sidesView(untitledSongs(), own).flip;
+        texts << tavelo::sidesView({}, sideOf(QStringLiteral("46"))).flip;
     } else if (what == QLatin1String("notes")) {
         const std::vector<tavelo::FoundSong> many(20, tavelo::FoundSong{180000, {}, {}});
         const QStringList files{QStringLiteral("a.mp3"), QStringLiteral("b.mp3"),

@@ -27,6 +27,7 @@ private slots:
     void panels();
     void rows_data();
     void rows();
+    void backFlap_data();
     void backFlap();
     void title_data();
     void title();
@@ -35,28 +36,61 @@ private slots:
 void Test_card::panels_data()
 {
     QTest::addColumn<QSizeF>("page");
+    QTest::addColumn<bool>("shortCard");
+    QTest::addColumn<bool>("guides");
     QTest::addColumn<double>("left");  // of the card, centred across the page
+    QTest::addColumn<double>("width");
+    QTest::addColumn<QString>("folds");  // from the card's left edge
+    const QSizeF letter(215.9, 279.4);
     // clang-format off
-    QTest::newRow("A4")     << card::kA4            << 22.45;
-    QTest::newRow("Letter") << QSizeF(215.9, 279.4) << 25.4;
+    QTest::newRow("A4")                   << card::kA4              << false << true  << 22.45 << 165.1 << "25.4 38.1 101.6";
+    QTest::newRow("Letter")               << letter                 << false << true  << 25.4  << 165.1 << "25.4 38.1 101.6";
+    QTest::newRow("A4, short card")       << card::kA4              << true  << true  << 28.8  << 152.4 << "15.24 25.4 88.9";
+    QTest::newRow("Letter, short card")   << letter                 << true  << true  << 31.75 << 152.4 << "15.24 25.4 88.9";
+    QTest::newRow("Letter turned")        << letter.transposed()    << false << true  << 57.15 << 165.1 << "25.4 38.1 101.6";
+    QTest::newRow("no guides")            << card::kA4              << false << false << 22.45 << 165.1 << "";
+    QTest::newRow("page narrower (A5)")   << QSizeF(148, 210)       << false << true  << 0.0   << 165.1 << "25.4 38.1 101.6";
     // clang-format on
 }
 
 void Test_card::panels()
 {
     QFETCH(QSizeF, page);
+    QFETCH(bool, shortCard);
+    QFETCH(bool, guides);
     QFETCH(double, left);
+    QFETCH(double, width);
     const CardLayout layout =
-        layoutCard({QStringLiteral("T"), side("A面", 1), side("B面", 1)}, page);
+        layoutCard({QStringLiteral("T"), side("A面", 1), side("B面", 1)}, page,
+                   {shortCard ? CardSize::Short : CardSize::Standard, guides});
     QCOMPARE(layout.page, page);
-    QCOMPARE(layout.card, QRectF(left, 20, 165.1, 101.6));
-    QList<double> folds;
-    for (const CardLine &line : layout.lines)
+    QCOMPARE(layout.card, QRectF(left, 20, width, 101.6));
+    QCOMPARE(layout.panels.width(), width);
+    QStringList folds;
+    int cuts = 0;
+    QList<QLineF> scale;
+    for (const CardLine &line : layout.lines) {
         if (line.kind == CardLine::Kind::Fold && line.line.y1() == layout.card.top())
-            folds << line.line.x1() - layout.card.left();
-    QCOMPARE(folds.size(), 3);
-    QVERIFY(qFuzzyCompare(folds[0], 25.4) && qFuzzyCompare(folds[1], 38.1) &&
-            qFuzzyCompare(folds[2], 101.6));
+            folds << QString::number(line.line.x1() - layout.card.left(), 'g', 6);
+        cuts += line.kind == CardLine::Kind::Cut;
+        if (line.kind == CardLine::Kind::Scale)
+            scale << line.line;
+    }
+    QTEST(folds.join(u' '), "folds");
+    QCOMPARE(cuts, guides ? 12 : 0);
+    // The bar under the card, 50 mm from the card's left edge, its ends
+    // marked, "50 mm" beside it; all on the page.
+    QCOMPARE(scale.size(), 3);
+    QCOMPARE(scale[0].length(), 50.0);
+    QCOMPARE(scale[0].p1(), QPointF(left, scale[0].y1()));
+    QVERIFY(scale[0].y1() > layout.card.bottom() + 8 && scale[0].y1() < page.height());
+    QCOMPARE(scale[1].x1(), left + 0.1);
+    QCOMPARE(scale[2].x1(), left + 49.9);
+    const auto label = std::find_if(layout.texts.begin(), layout.texts.end(),
+                                    [](const CardText &t) { return t.text == u"50 mm"; });
+    QVERIFY(label != layout.texts.end());
+    QVERIFY(label->box.left() > left + 50 && label->box.left() < left + 53);
+    QVERIFY(label->box.top() < scale[0].y1() && label->box.bottom() > scale[0].y1());
 }
 
 void Test_card::rows_data()
@@ -92,34 +126,54 @@ void Test_card::rows()
     QTEST(layout.frontRows, "front");
     QTEST(layout.insideRows, "inside");
     QTEST(layout.droppedRows, "dropped");
-    // Every text but the note under the card lies within the card, and
-    // within one panel.
+    // Every text but the three under the card (the note, the bar's length
+    // and what it is for) lies within the card, and within one panel.
     const QRectF card = layout.card.adjusted(-1e-9, -1e-9, 1e-9, 1e-9);
-    const double folds[] = {card.left(), card.left() + card::kBack,
-                            card.left() + card::kBack + card::kSpine,
-                            card.left() + card::kBack + card::kSpine + card::kFront, card.right()};
-    for (std::size_t i = 0; i + 1 < layout.texts.size(); ++i) {
+    const CardPanels &p = layout.panels;
+    const double folds[] = {card.left(), card.left() + p.back, card.left() + p.back + p.spine,
+                            card.left() + p.back + p.spine + p.front, card.right()};
+    QVERIFY(layout.texts.size() > 3);
+    for (std::size_t i = 0; i + 3 < layout.texts.size(); ++i) {
         const QRectF box = layout.texts[i].box;
         QVERIFY2(card.contains(box), qPrintable(layout.texts[i].text));
         QVERIFY(std::any_of(std::begin(folds), std::end(folds) - 1, [&](const double &left) {
             return box.left() >= left && box.right() <= (&left)[1];
         }));
     }
-    QCOMPARE(layout.texts.back().box.top() > card.bottom(), true);
+    for (std::size_t i = layout.texts.size() - 3; i < layout.texts.size(); ++i)
+        QVERIFY(layout.texts[i].box.top() > card.bottom());
 }
 
 // The back flap holds each side's name and its own total, A above B; from
-// a split, each side's total is what that side uses.
+// a split, each side's total is what that side uses. The short card's flap
+// is too narrow for both on a line: the total goes under its name.
+void Test_card::backFlap_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("stacked");
+    QTest::newRow("standard") << int(CardSize::Standard) << false;
+    QTest::newRow("short") << int(CardSize::Short) << true;
+}
+
 void Test_card::backFlap()
 {
+    QFETCH(int, size);
+    QFETCH(bool, stacked);
     const std::vector<SideSong> songs = {{0, 1200, {}}, {1, 900, {}}, {2, 330, {}}};
-    const SidesView view = sidesView(songs, {QStringLiteral("30"), {}, {}});
-    const CardLayout layout = sidesCard(view, {QStringLiteral("30"), {}, {}});
+    const SidesView view = sidesView(songs, {QStringLiteral("30"), {}, {}, {}, {}, {}});
+    const CardLayout layout =
+        sidesCard(view, {QStringLiteral("30"), {}, {}, {}, Paper::Letter, {CardSize(size), true}});
+    QCOMPARE(layout.page, QSizeF(215.9, 279.4));
     QStringList flap;
-    for (const CardText &text : layout.texts)
-        if (text.box.right() <= layout.card.left() + card::kBack + 1e-9)
+    QList<double> tops;
+    for (const CardText &text : layout.texts) {
+        if (text.box.right() <= layout.card.left() + layout.panels.back + 1e-9) {
             flap << text.text;
+            tops << text.box.top();
+        }
+    }
     QCOMPARE(flap, (QStringList{"A面", "20:00", "B面", "20:30"}));
+    QCOMPARE(tops[1] > tops[0], stacked);
 }
 
 void Test_card::title_data()
@@ -148,7 +202,7 @@ void Test_card::title()
 {
     QFETCH(QString, typed);
     QFETCH(QString, minutes);
-    QTEST(cardTitle({minutes, typed, {}}), "title");
+    QTEST(cardTitle({minutes, typed, {}, {}, {}, {}}), "title");
 }
 
 QTEST_APPLESS_MAIN(Test_card)

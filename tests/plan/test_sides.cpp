@@ -165,7 +165,7 @@ void Test_sides::view()
 {
     QFETCH(QByteArray, times);
     QFETCH(QString, minutes);
-    const SidesView v = sidesView(songs(times), {minutes, {}, {}});
+    const SidesView v = sidesView(songs(times), {minutes, {}, {}, {}, {}, {}});
     QTEST(v.refusal ? messageText(*v.refusal) : v.flip, "flip");
     QTEST(v.a.summary, "summaryA");
     QTEST(v.b.summary, "summaryB");

@@ -50,6 +50,8 @@ private slots:
     void modes();
     void cassette_data();
     void cassette();
+    void inWords_data();
+    void inWords();
     void paper_data();
     void paper();
 };
@@ -137,6 +139,40 @@ void Test_splitmodes::cassette()
     QFETCH(QString, mode);
     QTEST(cassetteText(shortestCassette(songs(times), {gap, leader, extra}, choiceOf(mode))),
           "text");
+}
+
+void Test_splitmodes::inWords_data()
+{
+    QTest::addColumn<QString>("times");
+    QTest::addColumn<QString>("minutes");
+    QTest::addColumn<int>("gaps");  // gap and leader alike
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("flip");  // or the refusal's text
+    QTest::addColumn<QString>("cassette");
+    // clang-format off
+    QTest::newRow("C46 8x4:00 in order")    << "8*4:0" << "23" << 0 << "order" << "A面の最後は5曲目、B面は6曲目から。" << "C40なら収まります（A面 残り0:00、B面 残り8:00）";
+    QTest::newRow("C46 8x4:00 even")        << "8*4:0" << "23" << 0 << "even"  << "A面の最後は4曲目、B面は5曲目から。" << "C40なら収まります（A面 残り4:00、B面 残り4:00）";
+    QTest::newRow("C46 8x4:00 5 s even")    << "8*4:0" << "23" << 5 << "even"  << "A面の最後は4曲目、B面は5曲目から。" << "C40なら収まります（A面 残り3:40、B面 残り3:40）";
+    QTest::newRow("own flip: all, over")    << "8*4:0" << "23" << 0 << "own8"  << "全曲がA面です（A面の最後は8曲目）。" << "C64なら収まります（A面 残り0:00、B面 残り32:00）";
+    QTest::newRow("own flip: all, fitting") << "3*4:0" << "23" << 0 << "own3"  << "全曲がA面に入ります（A面の最後は3曲目）。" << "C40なら収まります（A面 残り8:00、B面 残り20:00）";
+    QTest::newRow("no songs")               << ""      << "23" << 0 << "even"  << "計算した曲がありません。" << "";
+    QTest::newRow("side length refused")    << "8*4:0" << "x"  << 0 << "even"  << "録音可能時間の入力が間違ってます。" << "";
+    // clang-format on
+}
+
+void Test_splitmodes::inWords()
+{
+    QFETCH(QString, times);
+    QFETCH(QString, minutes);
+    QFETCH(int, gaps);
+    QFETCH(QString, mode);
+    SidesInputs inputs;
+    inputs.sideMinutes = minutes;
+    inputs.extras = {gaps, gaps, 0};
+    inputs.split = choiceOf(mode);
+    const SidesView view = sidesView(songs(times), inputs);
+    QTEST(view.refusal ? messageText(*view.refusal) : view.flip, "flip");
+    QTEST(view.cassette, "cassette");
 }
 
 void Test_splitmodes::paper_data()

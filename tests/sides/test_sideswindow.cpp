@@ -10,6 +10,9 @@
 #include "sides/sideswindow.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +20,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -82,6 +86,67 @@ QString pdfText(const QString &path)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+// The controls Tab reaches, in order, from the side length on.
+QStringList tabOrder(QWidget *window)
+{
+    QStringList names;
+    QWidget *start = child<QWidget>(window, "SideMinutes");
+    QWidget *w = start;
+    do {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && !w->focusProxy() &&
+            !w->objectName().isEmpty())
+            names << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w && w != start);
+    return names;
+}
+
+// A PDF's page in points, from its MediaBox.
+QSizeF pdfPage(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const auto match = QRegularExpression(QStringLiteral(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])"))
+                           .match(QString::fromLatin1(file.readAll()));
+    return match.hasMatch() ? QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble())
+                            : QSizeF();
+}
+
+// What a ruler finds on the first page of a PDF drawn at 10 dots to the
+// millimetre (254 dpi, by poppler): the longest dark line across the band
+// from `top` to `bottom` mm, as its left and right ends in mm.
+struct Run {
+    double left = 0, right = 0;
+    double length() const { return right - left; }
+};
+Run longestLine(const QImage &page, double top, double bottom)
+{
+    Run best;
+    for (int y = int(top * 10); y < std::min(page.height(), int(bottom * 10)); ++y) {
+        const uchar *row = page.constScanLine(y);
+        for (int x = 0; x < page.width();) {
+            int end = x;
+            while (end < page.width() && row[end] < 128)
+                ++end;
+            if ((end - x) / 10.0 > best.length())
+                best = {x / 10.0, end / 10.0};
+            x = end + 1;
+        }
+    }
+    return best;
+}
+QImage drawnAt254(const QString &pdf)
+{
+    const QString out = pdf + QStringLiteral(".page");
+    QProcess p;
+    p.start(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-gray"),
+             QStringLiteral("-singlefile"), pdf, out});
+    p.waitForFinished();
+    return QImage(out + QStringLiteral(".pgm")).convertToFormat(QImage::Format_Grayscale8);
+}
+
 }  // namespace
 
 class Test_sideswindow : public QObject {
@@ -89,7 +154,10 @@ class Test_sideswindow : public QObject {
 private slots:
     void initTestCase();
     void splitFollowsTheBoxes();
+    void splitModes();
     void cardAsPdf();
+    void cardPages_data();
+    void cardPages();
     void cardPrinted();
     void cardNotWritten();
     void titlesTypedHere();
@@ -172,6 +240,66 @@ void Test_sideswindow::splitFollowsTheBoxes()
     QCOMPARE(closed.size(), 1);
 }
 
+// The way of splitting is chosen in the window; the user's own flip is one
+// of the songs, offered only in that way; the shortest cassette follows
+// every change.
+void Test_sideswindow::splitModes()
+{
+    SidesWindow w;
+    w.setState(stateWith(QStringLiteral("23"), QStringList(8, QStringLiteral("4:0"))));
+    w.show();
+    auto *mode = child<QComboBox>(&w, "SplitMode");
+    auto *flip = child<QComboBox>(&w, "FlipSong");
+    const auto flipPoint = [&w] { return child<QLabel>(&w, "FlipPoint")->text(); };
+    const auto tape = [&w] { return child<QLabel>(&w, "ShortestTape")->text(); };
+    QCOMPARE(mode->currentText(), QStringLiteral("順番どおり"));
+    QCOMPARE(flipPoint(), QStringLiteral("A面の最後は5曲目、B面は6曲目から。"));
+    QCOMPARE(tape(), QStringLiteral("C40なら収まります（A面 残り0:00、B面 残り8:00）"));
+    QVERIFY(!flip->isEnabled());
+    QCOMPARE(flip->count(), 8);
+    QCOMPARE(flip->itemText(5), QStringLiteral("6. 4:00"));
+
+    mode->setFocus();
+    QTest::keyClick(mode, Qt::Key_Down);
+    QCOMPARE(mode->currentText(), QStringLiteral("両面を均等に"));
+    QCOMPARE(flipPoint(), QStringLiteral("A面の最後は4曲目、B面は5曲目から。"));
+    QCOMPARE(child<QLabel>(&w, "SideBTotal")->text(), QStringLiteral("合計 16:00　残り 7:00"));
+    QCOMPARE(tape(), QStringLiteral("C40なら収まります（A面 残り4:00、B面 残り4:00）"));
+
+    // The own flip starts at the flip shown, then moves with the song chosen.
+    QTest::keyClick(mode, Qt::Key_Down);
+    QVERIFY(flip->isEnabled());
+    QCOMPARE(flip->currentIndex(), 3);
+    QCOMPARE(flipPoint(), QStringLiteral("A面の最後は4曲目、B面は5曲目から。"));
+    QCOMPARE(tabOrder(&w),
+             QStringList({"SideMinutes", "CardTitle", "GapSeconds", "LeaderSeconds", "ExtraSeconds",
+                          "SplitMode", "FlipSong", "SideAList", "SideBList", "CardPaper",
+                          "CardSize", "CardGuides", "SaveCard", "PrintCard", "CloseSides"}));
+    flip->setFocus();
+    QTest::keyClick(flip, Qt::Key_Down);
+    QTest::keyClick(flip, Qt::Key_Down);
+    QCOMPARE(lines(&w, "SideBList"), QStringList({"7. 4:00", "8. 4:00"}));
+    QCOMPARE(child<QLabel>(&w, "SideATotal")->text(),
+             QStringLiteral("合計 24:00　1:00 はみ出します"));
+    QCOMPARE(tape(), QStringLiteral("C50なら収まります（A面 残り1:00、B面 残り17:00）"));
+    typeInto(child<QSpinBox>(&w, "GapSeconds"), QStringLiteral("5"));
+    QCOMPARE(tape(), QStringLiteral("C50なら収まります（A面 残り0:35、B面 残り16:55）"));
+
+    // Fewer songs: the flip becomes the last song; more again keep it there.
+    w.setState(stateWith(QStringLiteral("23"), {"4:0", "4:0", "4:0"}));
+    QCOMPARE(flip->currentIndex(), 2);
+    QCOMPARE(flipPoint(), QStringLiteral("全曲がA面に入ります（A面の最後は3曲目）。"));
+    w.setState(stateWith(QStringLiteral("23"), QStringList(8, QStringLiteral("4:0"))));
+    QCOMPARE(flip->currentIndex(), 2);
+    // No songs: nothing to choose, no cassette named.
+    w.setState(stateWith(QStringLiteral("23"), {}));
+    QVERIFY(!flip->isEnabled());
+    QCOMPARE(tape(), QString());
+    mode->setCurrentIndex(0);
+    QVERIFY(!flip->isEnabled());
+    QVERIFY(messages_.isEmpty());
+}
+
 void Test_sideswindow::cardAsPdf()
 {
     const QString path = dir_.filePath(QStringLiteral("card.pdf"));
@@ -182,6 +310,7 @@ void Test_sideswindow::cardAsPdf()
     w.setState(stateWith(QStringLiteral("30"), {"10:0", "15:0", "10:0", "5:30"}));
     w.show();
     typeInto(child<QLineEdit>(&w, "CardTitle"), QStringLiteral("夏のドライブ"));
+    child<QComboBox>(&w, "CardPaper")->setCurrentIndex(0);  // A4
     QTest::mouseClick(child<QPushButton>(&w, "SaveCard"), Qt::LeftButton);
     QVERIFY(messages_.isEmpty());
 
@@ -202,26 +331,88 @@ void Test_sideswindow::cardAsPdf()
         QVERIFY2(text.contains(QString::fromUtf8(shown)), shown);
 }
 
+void Test_sideswindow::cardPages_data()
+{
+    QTest::addColumn<int>("paper");  // the index of CardPaper
+    QTest::addColumn<int>("size");   // of CardSize
+    QTest::addColumn<bool>("guides");
+    QTest::addColumn<QSizeF>("points");  // A4 comes as whole points, as Qt writes it
+    QTest::addColumn<double>("left");    // of the card's outline, mm; 0 without
+    QTest::addColumn<double>("right");
+    // clang-format off
+    QTest::newRow("A4")                 << 0 << 0 << true  << QSizeF(595, 842) << 22.45 << 187.55;
+    QTest::newRow("Letter")             << 1 << 0 << true  << QSizeF(612, 792)               << 25.4  << 190.5;
+    QTest::newRow("Letter, short card") << 1 << 1 << true  << QSizeF(612, 792)               << 31.75 << 184.15;
+    QTest::newRow("Letter, no guides")  << 1 << 0 << false << QSizeF(612, 792)               << 0.0   << 0.0;
+    // clang-format on
+}
+
+// The PDF on the paper chosen, measured as a user would with a ruler: the
+// card's outline where it belongs, and the bar 50 mm long whatever the paper.
+void Test_sideswindow::cardPages()
+{
+    QFETCH(int, paper);
+    QFETCH(int, size);
+    QFETCH(bool, guides);
+    QFETCH(double, left);
+    QFETCH(double, right);
+    const QString path =
+        dir_.filePath(QStringLiteral("page%1%2%3.pdf").arg(paper).arg(size).arg(guides));
+    setSaveFileChooser([&path](const QString &) { return path; });
+    SidesWindow w;
+    w.setState(stateWith(QStringLiteral("23"), {"3:45", "4:10"}));
+    w.show();
+    child<QComboBox>(&w, "CardPaper")->setCurrentIndex(paper);
+    child<QComboBox>(&w, "CardSize")->setCurrentIndex(size);
+    if (child<QCheckBox>(&w, "CardGuides")->isChecked() != guides)
+        QTest::mouseClick(child<QCheckBox>(&w, "CardGuides"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(&w, "SaveCard"), Qt::LeftButton);
+    QVERIFY(messages_.isEmpty());
+
+    const QSizeF page = pdfPage(path);
+    QFETCH(QSizeF, points);
+    QVERIFY2(qAbs(page.width() - points.width()) < 0.01 &&
+                 qAbs(page.height() - points.height()) < 0.01,
+             qPrintable(QStringLiteral("%1 x %2").arg(page.width()).arg(page.height())));
+    const QImage drawn = drawnAt254(path);
+    QVERIFY(!drawn.isNull());
+    const Run top = longestLine(drawn, 19.5, 20.5);
+    QVERIFY2(qAbs(top.left - left) < 0.15 && qAbs(top.right - right) < 0.15,
+             qPrintable(QStringLiteral("%1 %2").arg(top.left).arg(top.right)));
+    // Under the card, its marks and its note.
+    const Run bar = longestLine(drawn, 135, 160);
+    QVERIFY2(qAbs(bar.length() - 50) < 0.15, qPrintable(QString::number(bar.length())));
+    QVERIFY(pdfText(path).contains(QStringLiteral("50 mm")));
+}
+
 void Test_sideswindow::cardPrinted()
 {
     const QString path = dir_.filePath(QStringLiteral("printed.pdf"));
-    bool asked = false;
+    QString openedOn;
     setPrintDialogHandler([&](QPrinter &printer) {
-        asked = true;
+        openedOn = printer.pageLayout().pageSize().name();
         // 100 %: the whole paper is the painter's, from its corner.
         if (!printer.fullPage())
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
+        // The user picks Letter in the dialog.
+        printer.setPageSize(QPageSize(QPageSize::Letter));
         return true;
     });
     SidesWindow w;
     w.setState(stateWith(QStringLiteral("23"), {"3:45", "4:10"}));
     w.show();
+    child<QComboBox>(&w, "CardPaper")->setCurrentIndex(0);  // A4
     QTest::mouseClick(child<QPushButton>(&w, "PrintCard"), Qt::LeftButton);
-    QVERIFY(asked);
+    QCOMPARE(openedOn, QStringLiteral("A4"));
     QVERIFY(messages_.isEmpty());
     QVERIFY(pdfText(path).contains(QStringLiteral("C46")));  // a side of 23 minutes, no title
+    // Laid out again for the paper chosen: Letter, the card centred on it.
+    QCOMPARE(pdfPage(path), QSizeF(612, 792));
+    const Run top = longestLine(drawnAt254(path), 19.5, 20.5);
+    QVERIFY2(qAbs(top.left - 25.4) < 0.15 && qAbs(top.right - 190.5) < 0.15,
+             qPrintable(QStringLiteral("%1 %2").arg(top.left).arg(top.right)));
 
     // Cancelled: nothing printed, nothing said.
     setPrintDialogHandler([](QPrinter &) { return false; });
