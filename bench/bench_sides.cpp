@@ -71,9 +71,8 @@ private slots:
         }
     }
 
-    // One keystroke in the side length box (a digit typed, then taken back
-    // with Backspace: two keystrokes a round, each split again, shown and
-    // painted), and in the own flip the song that ends side A moved by one.
+    // One keystroke in the side length box, split again, shown and painted:
+    // a digit typed, then taken back with Backspace at the next pass.
     void keystroke_data() { modeRows(); }
     void keystroke()
     {
@@ -82,21 +81,53 @@ private slots:
         w->show();
         w->grab();
         auto *length = w->findChild<QLineEdit *>(QStringLiteral("SideMinutes"));
-        auto *flip = w->findChild<QComboBox *>(QStringLiteral("FlipSong"));
         length->setFocus();
         length->end(false);
+        bool typed = false;
         QBENCHMARK
         {
-            QTest::keyClick(length, Qt::Key_5);
+            QTest::keyClick(length, typed ? Qt::Key_Backspace : Qt::Key_5);
+            typed = !typed;
             w->grab();
-            QTest::keyClick(length, Qt::Key_Backspace);
-            w->grab();
-            if (mode == int(SplitMode::OwnFlip)) {
-                flip->setCurrentIndex((flip->currentIndex() + 1) % flip->count());
-                w->grab();
-            }
         }
         delete w;
+    }
+
+    // In the own flip, the song that ends side A moved on by one (Down in
+    // its box), split again, shown and painted.
+    void flipSong()
+    {
+        SidesWindow *w = windowIn(int(SplitMode::OwnFlip), thirtySongs());
+        w->show();
+        w->grab();
+        auto *flip = w->findChild<QComboBox *>(QStringLiteral("FlipSong"));
+        flip->setFocus();
+        QBENCHMARK
+        {
+            if (flip->currentIndex() + 1 == flip->count())
+                flip->setCurrentIndex(0);
+            QTest::keyClick(flip, Qt::Key_Down);
+            w->grab();
+        }
+        delete w;
+    }
+
+    // What a keystroke works out without the window: the split in words and
+    // the shortest of the 14 cassettes.
+    void splitAlone_data() { modeRows(); }
+    void splitAlone()
+    {
+        QFETCH(int, mode);
+        const std::vector<SideSong> songs = songsOfTable(thirtySongs().songs);
+        SidesInputs inputs;
+        inputs.sideMinutes = QStringLiteral("45");
+        inputs.extras = {4, 5, 60};
+        inputs.split = {SplitMode(mode), 14};
+        QBENCHMARK
+        {
+            const SidesView view = sidesView(songs, inputs);
+            QVERIFY(!view.cassette.isEmpty());
+        }
     }
 
     // The split, the layout and the PDF on disk.

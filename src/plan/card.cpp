@@ -123,10 +123,12 @@ void addNotes(CardLayout &out, bool guides)
     // one to the outer edge of the other is 50 mm as well.
     for (const double x : {c.left() + kLineWidth / 2, right - kLineWidth / 2})
         out.lines.push_back({QLineF(x, y - 1.5, x, y + 1.5), CardLine::Kind::Scale});
-    out.texts.push_back({QRectF(right + 2, y - h / 2, 14, h), QCoreApplication::translate("Card", "50 mm"), kNotePoints,
-                         false, CardText::Align::Left, false});
-    out.texts.push_back({QRectF(right + 16, y - h / 2, c.right() - right - 16, h),
-                         QCoreApplication::translate("Card", "この線が50 mmなら、実寸で印刷されています。"), kNotePoints,
+    out.texts.push_back({QRectF(right + 2, y - h / 2, 11, h),
+                         QCoreApplication::translate("Card", "50 mm"), kNotePoints, false,
+                         CardText::Align::Left, false});
+    out.texts.push_back({QRectF(right + 13, y - h / 2, c.right() - right - 13, h),
+                         QCoreApplication::translate("Card", "この線が50 mmなら、実寸で印刷されています。"),
+                         kNotePoints,
                          false, CardText::Align::Left, false});
 }
 
