@@ -31,7 +31,9 @@
 #include "sides/cardprint.h"
 #include "support/guitest.h"
 
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPointer>
@@ -415,13 +417,17 @@ private:
     }
 
     // A spin box of the A面・B面 window stepped by keys or typed into, any
-    // text, then Enter or Tab.
+    // text, then Enter or Tab; or one of its choices (the way of splitting,
+    // the flip song, the paper, the card's size) stepped by keys, or its
+    // guides turned on or off.
     QString changeSpinBox()
     {
         SidesWindow *sides = program().sidesWindow();
         if (!sides)
             return openSides();
         inSides = true;
+        if (rng.bounded(3) == 0)
+            return changeChoice(sides);
         const char *const names[] = {"GapSeconds", "LeaderSeconds", "ExtraSeconds"};
         auto *spin = control<QSpinBox>(sides, QString::fromLatin1(names[rng.bounded(3)]));
         spin->setFocus();
@@ -446,6 +452,30 @@ private:
         if (spin->value() < spin->minimum() || spin->value() > spin->maximum())
             watch.faults << u"%1 holds %2"_s.arg(spin->objectName()).arg(spin->value());
         return u"%1 in SidesForm.%2 (now %3)"_s.arg(done, spin->objectName()).arg(spin->value());
+    }
+
+    QString changeChoice(SidesWindow *sides)
+    {
+        ++reached[u"sides choice"_s];
+        if (rng.bounded(5) == 0) {
+            auto *guides = control<QCheckBox>(sides, u"CardGuides"_s);
+            guides->setFocus();
+            QTest::keyClick(guides, Qt::Key_Space);
+            return u"Space in SidesForm.CardGuides (now %1)"_s.arg(guides->isChecked());
+        }
+        const char *const names[] = {"SplitMode", "FlipSong", "CardPaper", "CardSize"};
+        auto *box = control<QComboBox>(sides, QString::fromLatin1(names[rng.bounded(4)]));
+        box->setFocus();
+        const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End};
+        const char *const keyNames[] = {"Up", "Down", "Home", "End"};
+        const int which = int(rng.bounded(4));
+        QTest::keyClick(box, keys[which]);
+        if (box->count() > 0 && (box->currentIndex() < 0 || box->currentIndex() >= box->count()))
+            watch.faults << u"%1 at %2 of %3"_s.arg(box->objectName())
+                                .arg(box->currentIndex())
+                                .arg(box->count());
+        return u"%1 in SidesForm.%2 (now %3)"_s.arg(QLatin1String(keyNames[which]),
+                                                    box->objectName(), box->currentText());
     }
 
     // A tracklist of a few lines, now and then with a hostile one, pasted
@@ -755,7 +785,8 @@ void Test_randomwalk::walk()
 
     // The walk must have reached both modes with results, every window, the
     // A面・B面 window with songs and both ways out for its card, pastes that
-    // placed songs, cassettes chosen from a menu, and the error box often
+    // placed songs, cassettes chosen from a menu, the window's choices
+    // changed, and the error box often
     // enough, dismissed in all four ways.
     std::map<QString, int> seen = walk.reached;
     seen.insert(walk.watch.counts.begin(), walk.watch.counts.end());
@@ -770,6 +801,7 @@ void Test_randomwalk::walk()
                        "tracklist pasted",
                        "pasted songs placed",
                        "tape chosen",
+                       "sides choice",
                        "Enter",
                        "Esc",
                        "OK click",
@@ -784,8 +816,8 @@ void Test_randomwalk::walk()
     QStringList summary;
     for (const auto &[what, count] : walk.watch.counts)
         summary << u"%1 x%2"_s.arg(what).arg(count);
-    for (const char *what : {"sides opened", "card saved", "card printed", "tracklist pasted",
-                             "pasted songs placed", "tape chosen"})
+    for (const char *what : {"sides opened", "sides choice", "card saved", "card printed",
+                             "tracklist pasted", "pasted songs placed", "tape chosen"})
         summary << u"%1 x%2"_s.arg(QLatin1String(what)).arg(seen[QLatin1String(what)]);
     qInfo("seed %u: %d steps in %.1f s, %d met the error box, %d long texts, %d end requests; %s",
           seed, steps, clock.elapsed() / 1000.0, walk.stepsWithBox, walk.longTexts, s.endRequests,
