@@ -126,10 +126,10 @@ void addNotes(CardLayout &out, bool guides)
     out.texts.push_back({QRectF(right + 2, y - h / 2, 11, h),
                          QCoreApplication::translate("Card", "50 mm"), kNotePoints, false,
                          CardText::Align::Left, false});
-    out.texts.push_back({QRectF(right + 13, y - h / 2, c.right() - right - 13, h),
-                         QCoreApplication::translate("Card", "この線が50 mmなら、実寸で印刷されています。"),
-                         kNotePoints,
-                         false, CardText::Align::Left, false});
+    out.texts.push_back(
+        {QRectF(right + 13, y - h / 2, c.right() - right - 13, h),
+         QCoreApplication::translate("Card", "この線が50 mmなら、実寸で印刷されています。"),
+         kNotePoints, false, CardText::Align::Left, false});
 }
 
 }  // namespace

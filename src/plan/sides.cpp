@@ -169,11 +169,11 @@ SidesView sidesView(const std::vector<SideSong> &songs, const SidesInputs &input
     else if (b.songs.empty())
         // The user's own flip and the even split may put every song on a
         // side A that cannot hold them.
-        view.flip = (a.left < 0
-                         ? QCoreApplication::translate("Sides", "全曲がA面です（A面の最後は%1）。")
-                         : QCoreApplication::translate("Sides",
-                                                       "全曲がA面に入ります（A面の最後は%1）。"))
-                        .arg(songNumber(songs.at(std::size_t(a.songs.back())).slot));
+        view.flip =
+            (a.left < 0
+                 ? QCoreApplication::translate("Sides", "全曲がA面です（A面の最後は%1）。")
+                 : QCoreApplication::translate("Sides", "全曲がA面に入ります（A面の最後は%1）。"))
+                .arg(songNumber(songs.at(std::size_t(a.songs.back())).slot));
     else
         view.flip = QCoreApplication::translate("Sides", "A面の最後は%1、B面は%2から。")
                         .arg(songNumber(songs.at(std::size_t(a.songs.back())).slot),

@@ -149,8 +149,8 @@ void SidesWindow::buildSideLists()
 // the user chooses it.
 void SidesWindow::buildSplitChoice()
 {
-    QLabel *modeCaption = caption(
-        addLabel(QStringLiteral("SplitModeLabel"), tr("分け方"), {12, kSplitTop, 46, 22}));
+    QLabel *modeCaption =
+        caption(addLabel(QStringLiteral("SplitModeLabel"), tr("分け方"), {12, kSplitTop, 46, 22}));
     modeBox_ = new QComboBox(this);
     modeBox_->setObjectName(QStringLiteral("SplitMode"));
     modeBox_->setGeometry(60, kSplitTop, 150, 22);
