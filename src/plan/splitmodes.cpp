@@ -2,6 +2,7 @@
 #include "plan/splitmodes.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace tavelo {
 
@@ -51,9 +52,9 @@ SidesSplit splitEvenly(const std::vector<SideSong> &songs, std::int64_t sideSeco
                        SideExtras extras)
 {
     const SideExtras e = clamped(extras);
-    std::int64_t all = 0;
-    for (const SideSong &song : songs)
-        all += lengthOf(song);
+    const std::int64_t all = std::accumulate(
+        songs.begin(), songs.end(), std::int64_t{0},
+        [](std::int64_t sum, const SideSong &song) { return sum + lengthOf(song); });
     // Both sides have the same room, so the flip with the shortest longer
     // side is also the one that fits, or runs over the least.
     std::size_t best = std::min<std::size_t>(1, songs.size());

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 #include <algorithm>
 #include <iterator>
@@ -159,7 +161,7 @@ void SidesWindow::buildSplitChoice()
     modeBox_->addItems({tr("順番どおり"), tr("両面を均等に"), tr("A面の最後の曲を選ぶ")});
     modeBox_->setToolTip(tr("曲順は変えずに、どこで裏返すかを決めます"));
     modeCaption->setBuddy(modeBox_);
-    connect(modeBox_, &QComboBox::currentIndexChanged, this, &SidesWindow::modeChosen);
+    connect(modeBox_, &QComboBox::currentIndexChanged, this, &SidesWindow::refresh);
 
     QLabel *flipCaption = caption(
         addLabel(QStringLiteral("FlipSongLabel"), tr("A面の最後"), {222, kSplitTop, 62, 22}));
@@ -186,21 +188,21 @@ void SidesWindow::buildCardChoices()
         l->setBuddy(box);
         return box;
     };
-    paperBox_ = combo("CardPaper", tr("PDFの用紙"), {48, kCardTop, 72, 22}, "CardPaperLabel",
-                      tr("用紙"), {12, kCardTop, 34, 22});
+    paperBox_ = combo("CardPaper", tr("PDFの用紙"), {54, kCardTop, 70, 22}, "CardPaperLabel",
+                      tr("用紙"), {12, kCardTop, 40, 22});
     // In the order of Paper; the user's own paper comes first chosen.
     paperBox_->addItems({tr("A4"), tr("レター")});
     paperBox_->setCurrentIndex(int(systemPaper()));
     paperBox_->setToolTip(tr("PDFの用紙。印刷では印刷ダイアログで選んだ用紙に合わせます"));
-    cardSizeBox_ = combo("CardSize", tr("カードの大きさ"), {176, kCardTop, 132, 22},
-                         "CardSizeLabel", tr("カード"), {132, kCardTop, 42, 22});
+    cardSizeBox_ = combo("CardSize", tr("カードの大きさ"), {172, kCardTop, 146, 22},
+                         "CardSizeLabel", tr("カード"), {134, kCardTop, 36, 22});
     // In the order of CardSize.
     cardSizeBox_->addItems({tr("標準（背12.7 mm）"), tr("短め（背10.2 mm）")});
     cardSizeBox_->setToolTip(tr("標準：裏の折り返し25.4 mm・背12.7 mm／"
                                 "短め：裏の折り返し15.2 mm・背10.2 mm"));
     guidesBox_ = new QCheckBox(tr("切り取り線・折り線"), this);
     guidesBox_->setObjectName(QStringLiteral("CardGuides"));
-    guidesBox_->setGeometry(320, kCardTop, 128, 22);
+    guidesBox_->setGeometry(326, kCardTop, 122, 22);
     guidesBox_->setChecked(true);
     guidesBox_->setAccessibleName(tr("切り取り線と折り線を印刷する"));
 }
@@ -257,31 +259,34 @@ SidesInputs SidesWindow::inputs() const
     return in;
 }
 
-// Choosing to set the flip oneself starts from the flip shown, so that
-// nothing moves until the user picks another song.
-void SidesWindow::modeChosen()
-{
-    if (SplitMode(modeBox_->currentIndex()) == SplitMode::OwnFlip && !view_.split.a.songs.empty()) {
-        const QSignalBlocker quiet(flipBox_);
-        flipBox_->setCurrentIndex(view_.split.a.songs.back());
-    }
-    refresh();
-}
-
-// The songs offered as the end of side A, as the sides list them. The
-// list is built again only when the songs change; the song chosen stays
-// chosen by its place, or becomes the last song when the list got shorter.
+// The songs offered as the end of side A, as the sides list them, each cut
+// with "…" to the box's width (whole in its tooltip). The list is built
+// again only when the songs change; the song chosen stays chosen by its
+// place, or becomes the last song when the list got shorter.
 void SidesWindow::offerFlipSongs(const QStringList &lines)
 {
+    QStyleOptionComboBox option;
+    option.initFrom(flipBox_);
+    const int room =
+        style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, flipBox_)
+            .width() -
+        4;
+    QStringList shown;
+    for (const QString &line : lines)
+        shown << flipBox_->fontMetrics().elidedText(line, Qt::ElideRight, room);
     QStringList offered;
     for (int i = 0; i < flipBox_->count(); ++i)
         offered << flipBox_->itemText(i);
-    if (offered == lines)
+    if (offered == shown)
         return;
     const QSignalBlocker quiet(flipBox_);
     const int chosen = flipBox_->currentIndex();
     flipBox_->clear();
-    flipBox_->addItems(lines);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        flipBox_->addItem(shown.at(i));
+        flipBox_->setItemData(int(i), lines.at(i), Qt::ToolTipRole);
+    }
     if (!lines.isEmpty())
         flipBox_->setCurrentIndex(std::clamp(chosen, 0, int(lines.size()) - 1));
 }
@@ -306,6 +311,13 @@ void SidesWindow::refresh()
     flipBox_->setEnabled(SplitMode(modeBox_->currentIndex()) == SplitMode::OwnFlip &&
                          !songs.empty());
     view_ = sidesView(songs, inputs());
+    // In the other ways the box shows the song that ends side A, so that
+    // choosing the own flip starts from the flip shown and nothing moves
+    // until the user picks another song.
+    if (SplitMode(modeBox_->currentIndex()) != SplitMode::OwnFlip && !view_.split.a.songs.empty()) {
+        const QSignalBlocker quiet(flipBox_);
+        flipBox_->setCurrentIndex(view_.split.a.songs.back());
+    }
     const auto fill = [](QListWidget *list, const QStringList &lines) {
         list->clear();
         list->addItems(lines);
@@ -337,8 +349,8 @@ void SidesWindow::saveCard()
 void SidesWindow::printCard()
 {
     const SidesInputs in = inputs();
-    const SidesView view = view_;
-    const auto layoutFor = [&view, &in](QSizeF page) { return sidesCard(view, in, page); };
+    const SidesView shown = view_;
+    const auto layoutFor = [&shown, &in](QSizeF page) { return sidesCard(shown, in, page); };
     if (tavelo::printCard(this, paperSize(in.paper), layoutFor) == PrintResult::Failed)
         showErrorBox(this, Message::PrintFailed);
 }

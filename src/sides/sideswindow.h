@@ -49,7 +49,6 @@ private:
     void buildSideLists();
     void buildCardChoices();
     QPushButton *buildButtons();
-    void modeChosen();
     void offerFlipSongs(const QStringList &lines);
     void refresh();
     void saveCard();

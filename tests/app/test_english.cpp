@@ -20,6 +20,7 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QTimer>
 
 using namespace guitest;
@@ -68,6 +69,29 @@ QString misfit(const QWidget *w)
         const int width = QFontMetrics(button->font()).horizontalAdvance(button->text());
         if (width > buttonRoom(button))
             return QStringLiteral("%1 of %2 pixels wide").arg(width).arg(buttonRoom(button));
+    } else if (const auto *box = qobject_cast<const QCheckBox *>(w)) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        const int room =
+            box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box).width();
+        if (const int width = QFontMetrics(box->font()).horizontalAdvance(box->text());
+            width > room)
+            return QStringLiteral("%1 of %2 pixels wide").arg(width).arg(room);
+    } else if (const auto *combo = qobject_cast<const QComboBox *>(w)) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        const int room =
+            combo->style()
+                ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+                .width() -
+            4;
+        for (int i = 0; i < combo->count(); ++i)
+            if (const int width = QFontMetrics(combo->font()).horizontalAdvance(combo->itemText(i));
+                width > room)
+                return QStringLiteral("%1 takes %2 of %3 pixels")
+                    .arg(combo->itemText(i))
+                    .arg(width)
+                    .arg(room);
     } else if (const auto *spin = qobject_cast<const QSpinBox *>(w)) {
         const auto *edit = spin->findChild<QLineEdit *>();
         const QString longest = spin->prefix() + QString::number(spin->maximum()) + spin->suffix();
