@@ -14,8 +14,9 @@ enum class Paper { A4, Letter };
 QSizeF paperSize(Paper paper);
 
 // The paper a locale's users have in their printers: Letter in the United
-// States and the countries of the Americas that took its paper sizes (the
-// Common Locale Data Repository's list), and for a locale of no country
+// States and the countries that took its paper sizes (the Common Locale
+// Data Repository's list: most of the Americas and the Philippines), and
+// for a locale of no country
 // that measures in US units; A4 everywhere else (Liberia and Myanmar, which
 // measure in US units, print on A4).
 Paper paperOfLocale(QLocale::Territory territory, QLocale::MeasurementSystem measurement);

@@ -69,14 +69,6 @@ QString misfit(const QWidget *w)
         const int width = QFontMetrics(button->font()).horizontalAdvance(button->text());
         if (width > buttonRoom(button))
             return QStringLiteral("%1 of %2 pixels wide").arg(width).arg(buttonRoom(button));
-    } else if (const auto *box = qobject_cast<const QCheckBox *>(w)) {
-        QStyleOptionButton option;
-        option.initFrom(box);
-        const int room =
-            box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box).width();
-        if (const int width = QFontMetrics(box->font()).horizontalAdvance(box->text());
-            width > room)
-            return QStringLiteral("%1 of %2 pixels wide").arg(width).arg(room);
     } else if (const auto *combo = qobject_cast<const QComboBox *>(w)) {
         QStyleOptionComboBox option;
         option.initFrom(combo);
