@@ -265,6 +265,11 @@ SidesInputs SidesWindow::inputs() const
 // place, or becomes the last song when the list got shorter.
 void SidesWindow::offerFlipSongs(const QStringList &lines)
 {
+    QStringList offered;
+    for (int i = 0; i < flipBox_->count(); ++i)
+        offered << flipBox_->itemData(i, Qt::ToolTipRole).toString();
+    if (offered == lines)
+        return;
     QStyleOptionComboBox option;
     option.initFrom(flipBox_);
     const int room =
@@ -272,19 +277,11 @@ void SidesWindow::offerFlipSongs(const QStringList &lines)
             ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, flipBox_)
             .width() -
         4;
-    QStringList shown;
-    for (const QString &line : lines)
-        shown << flipBox_->fontMetrics().elidedText(line, Qt::ElideRight, room);
-    QStringList offered;
-    for (int i = 0; i < flipBox_->count(); ++i)
-        offered << flipBox_->itemText(i);
-    if (offered == shown)
-        return;
     const QSignalBlocker quiet(flipBox_);
     const int chosen = flipBox_->currentIndex();
     flipBox_->clear();
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        flipBox_->addItem(shown.at(i));
+        flipBox_->addItem(flipBox_->fontMetrics().elidedText(lines.at(i), Qt::ElideRight, room));
         flipBox_->setItemData(int(i), lines.at(i), Qt::ToolTipRole);
     }
     if (!lines.isEmpty())
