@@ -106,6 +106,7 @@ class TestOperations : public QObject {
 private slots:
     void calculate_data();
     void calculate();
+    void failingRowKeepsWhatWasDone_data();
     void failingRowKeepsWhatWasDone();
     void refusals_data();
     void refusals();
@@ -217,21 +218,42 @@ void TestOperations::calculate()
     }
 }
 
+// The second row fails after 4:30: its texts are stored, the list holds the
+// first row only, and the mode change stands. In the same mode the result
+// stays; a change of mode empties it, so that a remaining time is never left
+// under the total's caption, nor a total under the remaining time's.
+void TestOperations::failingRowKeepsWhatWasDone_data()
+{
+    QTest::addColumn<ScreenId>("screen");
+    QTest::addColumn<bool>("totalBefore");  // the main window's mode before
+    QTest::addColumn<QString>("message");   // with the result behind it
+    // clang-format off
+    QTest::newRow("remaining after a remaining time") << ScreenId::Entry      << false << "BadSeconds 7,8";
+    QTest::newRow("total after a total")              << ScreenId::TotalEntry << true  << "BadSeconds 7,8";
+    QTest::newRow("total after a remaining time")     << ScreenId::TotalEntry << false << "BadSeconds ,";
+    QTest::newRow("remaining after a total")          << ScreenId::Entry      << true  << "BadSeconds ,";
+    // clang-format on
+}
+
 void TestOperations::failingRowKeepsWhatWasDone()
 {
-    // The second row fails after 4:30: its texts are stored, the list holds
-    // the first row only, the result stays, and the mode change stands.
+    QFETCH(ScreenId, screen);
+    QFETCH(bool, totalBefore);
+    QFETCH(QString, message);
+    const bool total = screen == ScreenId::TotalEntry;
     World world(withCapacity(QStringLiteral("46")));
+    world.main.totalMode = totalBefore;
     world.main.resultMinutes = QStringLiteral("7");
     world.main.resultSeconds = QStringLiteral("8");
     const Slots typed = slotsFrom(QStringLiteral("4|30 3|75 | -1|0"));
-    world.apply(tavelo::calculate(world.main, ScreenId::Entry, typed));
+    world.apply(tavelo::calculate(world.main, screen, typed));
 
-    QCOMPARE(world.messages, QStringList{QStringLiteral("BadSeconds 7,8")});
-    QCOMPARE(world.focus, QStringLiteral("NyuryokuForm Text2(1)"));
+    QCOMPARE(world.messages, QStringList{message});
+    QCOMPARE(world.focus, screenName(screen) + QStringLiteral(" Text2(1)"));
     QCOMPARE(world.main.list, QStringList{QStringLiteral("4:30")});
     QCOMPARE(slotsText(world.main.songs), canon("4|30 3|75 13*| 0|0 0|0 13*|"));
-    QVERIFY(world.main.correctionEnabled);
+    QCOMPARE(world.main.totalMode, total);
+    QVERIFY(total ? world.main.totalCorrectionEnabled : world.main.correctionEnabled);
     QCOMPARE(world.log, (QStringList{"main", "message", "focus"}));
 }
 

@@ -19,82 +19,12 @@ EntryScreen *openTotalEntry(Session &s, const QString &typed = {})
 class Test_total : public QObject {
     Q_OBJECT
 private slots:
-    void blankRowsBecomeZeroUpToTheFailingRow();
-    void secondRowFailureKeepsWhatWasDone_data();
-    void secondRowFailureKeepsWhatWasDone();
     void correctionScreenCountsItsOwnRowsOnly();
     void remainingFromScreenLeftOpenDuringTotal_data();
     void remainingFromScreenLeftOpenDuringTotal();
     void remainingFailingAtFirstRow_data();
     void remainingFailingAtFirstRow();
 };
-
-void Test_total::blankRowsBecomeZeroUpToTheFailingRow()
-{
-    Session s;
-    // Row 2 empty, row 3 without seconds, row 4 without minutes, row 5 fails,
-    // row 6 empty and never reached.
-    EntryScreen *entry = openTotalEntry(s, QStringLiteral("4:30 : 5: :20 1:75"));
-    QVERIFY(entry);
-    QVERIFY(press(entry));
-
-    QCOMPARE(s.messageTexts(), QStringList{kBadSeconds});
-    QCOMPARE(entry->focusWidget(), secondBox(entry, 4));
-    QCOMPARE(s.listLines(), rows("4:30 3*0:00"));
-    QCOMPARE(boxTexts(entry).mid(0, 6), rows("4|30 3*0|0 1|75 |"));
-    QCOMPARE(songTable(s.main), rows("4|30 3*0|0 1|75 10*| 5*0|0 10*|"));
-
-    // Corrected, the same screen totals: the blank rows now count as 0:00.
-    QVERIFY(type(secondBox(entry, 4), QStringLiteral("15")));
-    QVERIFY(press(entry));
-    QCOMPARE(s.messageTexts().size(), 1);
-    QCOMPARE(s.listLines(), rows("4:30 3*0:00 1:15 10*0:00"));
-    QCOMPARE(s.result(), QStringLiteral("5/45"));
-    QVERIFY(!screen(ScreenId::TotalEntry));
-}
-
-void Test_total::secondRowFailureKeepsWhatWasDone_data()
-{
-    QTest::addColumn<bool>("fromRemainingMode");
-    QTest::addColumn<QString>("result");
-
-    // Already in total mode: the earlier total stays.
-    QTest::newRow("after a total") << false << "1/5";
-    // The failing total switched the window out of remaining mode: the
-    // remaining time is not left under the total's caption.
-    QTest::newRow("after a remaining time") << true << "/";
-}
-
-void Test_total::secondRowFailureKeepsWhatWasDone()
-{
-    QFETCH(bool, fromRemainingMode);
-    QFETCH(QString, result);
-
-    Session s;
-    if (fromRemainingMode) {
-        QVERIFY(acceptCapacity(s.main, QStringLiteral("46")));
-        QVERIFY(calculateOnPageOne(s, false, {"4:30"}));
-        QCOMPARE(s.result(), QStringLiteral("41/30"));
-        QVERIFY(s.main->teisei->isEnabled());
-    } else {
-        QVERIFY(calculateOnPageOne(s, true, {"1:05"}));
-        QCOMPARE(s.main->text3->text(), QStringLiteral("1"));
-    }
-
-    EntryScreen *entry = openTotalEntry(s, QStringLiteral("4:30 3:75"));
-    QVERIFY(entry);
-    QVERIFY(press(entry));
-
-    QCOMPARE(s.messageTexts(), QStringList{kBadSeconds});
-    QCOMPARE(entry->focusWidget(), secondBox(entry, 1));
-    QCOMPARE(screen(ScreenId::TotalEntry), entry);
-    const QStringList songs = songTable(s.main);
-    QCOMPARE(songs.mid(0, 2) + songs.mid(15, 2), rows("4|30 3|75 0|0 0|0"));
-    QCOMPARE(s.summary(),
-             QStringLiteral("total | tape hidden [%1] | - - totalcorrect | list [4:30] | "
-                            "result %2")
-                 .arg(fromRemainingMode ? "46" : "", result));
-}
 
 void Test_total::correctionScreenCountsItsOwnRowsOnly()
 {
