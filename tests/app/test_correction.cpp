@@ -73,8 +73,6 @@ private slots:
     void zeroSlotsShowEmpty();
     void pressingAgainReplacesEdits_data();
     void pressingAgainReplacesEdits();
-    void afterAFailedFirstCalculation_data();
-    void afterAFailedFirstCalculation();
 };
 
 void Test_correction::showsTheStoredSongs_data()
@@ -207,47 +205,6 @@ void Test_correction::pressingAgainReplacesEdits()
     QCOMPARE(slotTexts(correction), QStringList({"4|30", "3|45"}) + rows("28*|"));
     QCOMPARE(s.messageTexts(), QStringList{});
     QCOMPARE(mainSnapshot(s.main), before);
-}
-
-void Test_correction::afterAFailedFirstCalculation_data()
-{
-    addFlagRows("total", "訂正", "合計の訂正");
-}
-
-void Test_correction::afterAFailedFirstCalculation()
-{
-    QFETCH(bool, total);
-    Session s;
-    const Mode mode = modeOf(s.main, total);
-    if (!total)
-        QVERIFY(acceptCapacity(s.main, QStringLiteral("46")));
-    EntryScreen *entry = openPageOne(s.main, total, {"4:30", "3:75", "2:00"});
-    QVERIFY(entry);
-    QVERIFY(press(entry));
-    QCOMPARE(s.messageTexts(), QStringList{kBadSeconds});
-    // The first calculation stopped at row 2: later slots still hold nothing.
-    QCOMPARE(song(2).minutes, QString());
-    QVERIFY(press(entry, "Command3"));
-    QVERIFY(!screen(mode.pageOne));
-
-    QVERIFY(mode.correct->isEnabled());
-    QVERIFY(click(mode.correct));
-    EntryScreen *correction = screen(mode.correction);
-    QVERIFY(correction);
-    QCOMPARE(slotTexts(correction), QStringList({"4|30", "3|75"}) + rows("28*|"));
-
-    // The screen is usable: its own check reports the stored 75, and once
-    // corrected it calculates.
-    QVERIFY(press(correction));
-    QCOMPARE(s.messageTexts().size(), 2);
-    QCOMPARE(s.messageTexts().at(1), kBadSeconds);
-    QCOMPARE(correction->focusWidget(), secondBox(correction, 1));
-    QVERIFY(type(secondBox(correction, 1), QStringLiteral("45")));
-    QVERIFY(press(correction));
-    QCOMPARE(s.messageTexts().size(), 2);
-    QVERIFY(!screen(mode.correction));
-    QCOMPARE(s.main->text3->text(), total ? QStringLiteral("8") : QStringLiteral("37"));
-    QCOMPARE(s.main->text4->text(), total ? QStringLiteral("15") : QStringLiteral("45"));
 }
 
 GUITEST_MAIN(Test_correction)

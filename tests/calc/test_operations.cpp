@@ -432,6 +432,7 @@ void TestOperations::openCorrection_data()
     QTest::newRow("0 and 5 kept")           << "0|5" << "0|5";
     QTest::newRow("3 and 0 kept")           << "3|0" << "3|0";
     QTest::newRow("05 not reformatted")     << "4|05" << "4|05";
+    QTest::newRow("a failed row's 75 kept") << "3|75" << "3|75";
     QTest::newRow("minutes 0.4 kept")       << "0.4|0" << "0.4|0";
     QTest::newRow("fractional seconds kept") << "0|0.5" << "0|0.5";
     QTest::newRow("no number: copied as it is") << "abc|" << "abc|";
