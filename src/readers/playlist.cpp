@@ -34,6 +34,24 @@ void readExtinf(QStringView info, PlaylistEntry &entry)
         setListedTitle(info.mid(comma + 1), entry);
 }
 
+}  // namespace
+
+bool isUriScheme(QStringView text)
+{
+    if (text.isEmpty())
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        const bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+        if (!letter &&
+            (i == 0 || !((c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.')))
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
 // "http://...", "C:\\..." or "C:/...": nothing on this machine.
 bool isUrlOrDrive(const QString &listed)
 {
@@ -41,16 +59,7 @@ bool isUrlOrDrive(const QString &listed)
         listed[1] == u':' && (listed[2] == u'\\' || listed[2] == u'/'))
         return true;
     const qsizetype colon = listed.indexOf(QLatin1String("://"));
-    if (colon <= 0)
-        return false;
-    for (qsizetype i = 0; i < colon; ++i) {
-        const char16_t c = listed[i].unicode();
-        const bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-        if (!letter &&
-            (i == 0 || !((c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.')))
-            return false;
-    }
-    return true;
+    return colon > 0 && isUriScheme(QStringView(listed).left(colon));
 }
 
 }  // namespace

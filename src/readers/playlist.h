@@ -46,5 +46,8 @@ QString resolvePlaylistPath(const QString &listed, const QString &folder);
 std::int64_t listedSeconds(QStringView seconds);
 // - a title "Artist - Title" split in two, any other kept whole.
 void setListedTitle(QStringView text, PlaylistEntry &entry);
+// - a URI's scheme ("http", "file", "svn+ssh"): a letter, then letters,
+//   digits, "+", "-" or ".".
+bool isUriScheme(QStringView text);
 
 }  // namespace tavelo

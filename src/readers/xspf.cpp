@@ -23,17 +23,8 @@ std::int64_t milliseconds(QStringView text)
 bool isUrl(QStringView location)
 {
     const qsizetype colon = location.indexOf(u':');
-    if (colon <= 0)
-        return false;
-    for (qsizetype i = 0; i < colon; ++i) {
-        const char16_t c = location[i].unicode();
-        const bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-        if (!letter &&
-            (i == 0 || !((c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.')))
-            return false;
-    }
     // "C:/..." or "C:\..." is a drive, which the M3U rules keep as well.
-    return colon > 1;
+    return colon > 1 && isUriScheme(location.left(colon));
 }
 
 QString locationPath(const QString &location, const QString &folder)
