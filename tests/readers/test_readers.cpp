@@ -348,6 +348,29 @@ private slots:
     }
 
     // Which reader a file goes to, by its suffix in any case.
+    // What counts as a URI's scheme in a playlist's location.
+    void uriScheme_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("scheme");
+        // clang-format off
+        QTest::newRow("http")            << "http" << true;
+        QTest::newRow("plus, dot, dash") << "svn+ssh.a-b" << true;
+        QTest::newRow("digits after")    << "x11" << true;
+        QTest::newRow("empty")           << "" << false;
+        QTest::newRow("digit first")     << "3d" << false;
+        QTest::newRow("plus first")      << "+x" << false;
+        QTest::newRow("a blank")         << "ht tp" << false;
+        QTest::newRow("not ASCII")       << "ｈttp" << false;
+        // clang-format on
+    }
+    void uriScheme()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, scheme);
+        QCOMPARE(isUriScheme(text), scheme);
+    }
+
     void suffixes_data()
     {
         QTest::addColumn<QString>("name");
